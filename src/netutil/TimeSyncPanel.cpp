@@ -1,0 +1,15 @@
+#include "netutil/TimeSyncPanel.h"
+
+#include <QWidget>
+
+TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface)
+    : QObject(surface)
+    , m_services(services)
+    , m_surface(surface)
+{
+}
+
+void TimeSyncPanel::load()
+{
+    // Filled by the time synchronisation issue.
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// One running dashboard per user: the first instance holds the lock for its whole life.
+class InstanceLock
+{
+public:
+    virtual ~InstanceLock() = default;
+    // True when this process now holds the lock (or already held it).
+    virtual bool tryLock() = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/SoundPlayer.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+class QMediaDevices;
+class QSoundEffect;
+
+// Wave sounds through one reused QSoundEffect, started and left to play: with no sound server
+// it never reports that it stopped, so nothing here ever waits on it.
+class QtSoundPlayer final : public QObject, public SoundPlayer
+{
+    Q_OBJECT
+
+public:
+    explicit QtSoundPlayer(QObject *parent = nullptr);
+    ~QtSoundPlayer() override;
+
+    bool hasWaveOutput() const override;
+    void playWave(const QString &absolutePath, quint32 flags) override;
+    void beep() override;
+
+private:
+    QMediaDevices *m_devices;
+    QSoundEffect *m_effect = nullptr; // made on the first play
+    mutable QElapsedTimer m_sinceAsked;
+    mutable bool m_hasOutput = false;
+};

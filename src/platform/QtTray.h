@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/Tray.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSystemTrayIcon>
+
+// The notification-area icon over QSystemTrayIcon, and hiding a minimized owner into it.
+// Hiding only happens where a notification area exists, or the window could not be found.
+class QtTray final : public QObject, public Tray
+{
+    Q_OBJECT
+
+public:
+    using AvailabilityCheck = bool (*)();
+
+    explicit QtTray(QObject *parent = nullptr);
+    // Lets tests stand in for the desktop's answer to "is there a notification area?".
+    explicit QtTray(AvailabilityCheck trayAvailable, QObject *parent = nullptr);
+    ~QtTray() override;
+
+    void setFirstOption(int value) override { m_firstOption = value; }
+    void setSecondOption(int value) override { m_secondOption = value; }
+    void setMinimizeMode(int mode) override { m_minimizeMode = mode; }
+    void setIcon(const QIcon &icon) override;
+    void setInTray(bool shown) override;
+    bool inTray() const override { return m_inTray; }
+    void setOwner(QWidget *window) override;
+    void setPopupMenu(QMenu *menu) override;
+    void setToolTip(const QString &text) override;
+    void restore() override;
+
+    int firstOption() const { return m_firstOption; }
+    int secondOption() const { return m_secondOption; }
+    bool iconVisible() const { return m_icon.isVisible(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void hideOwnerIntoTray();
+    void updateIcon();
+
+    AvailabilityCheck m_trayAvailable;
+    QSystemTrayIcon m_icon;
+    QPointer<QWidget> m_owner;
+    int m_firstOption = 0;
+    int m_secondOption = 0;
+    int m_minimizeMode = MinimizeNormally;
+    bool m_inTray = false;
+    bool m_holdingOwner = false; // the owner is hidden in the tray by a minimize
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+class AppFolder;
+class Autostart;
+class Clock;
+class Connectivity;
+class InstanceLock;
+class Prompter;
+class SettingsStore;
+class Shell;
+class SoundPlayer;
+class Tray;
+
+// The desktop facilities a panel may use, built once by main() (or by a test fixture with
+// doubles) and handed to every panel. Nothing reaches for a global.
+struct Services
+{
+    Clock &clock;
+    SettingsStore &settings;
+    AppFolder &appFolder;
+    SoundPlayer &sound;
+    Prompter &prompter;
+    Shell &shell;
+    Connectivity &connectivity;
+    Tray &tray;
+    Autostart &autostart;
+    InstanceLock &instanceLock;
+};

@@ -1,0 +1,11 @@
+#include "platform/SoundPlayer.h"
+
+#include <QFileInfo>
+
+void playSound(SoundPlayer &player, const QString &absolutePath, quint32 flags)
+{
+    if (player.hasWaveOutput() && !absolutePath.isEmpty() && QFileInfo(absolutePath).isFile())
+        player.playWave(absolutePath, flags);
+    else
+        player.beep();
+}

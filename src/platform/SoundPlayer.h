@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Wave sounds and the beep. Every play is asynchronous: nothing here may hold up the clock.
+// The flags word of the connectivity check is handed on with each play, as the dashboard
+// always did; the adapter does not let it change the playback mode.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    virtual bool hasWaveOutput() const = 0;
+    virtual void playWave(const QString &absolutePath, quint32 flags) = 0;
+    virtual void beep() = 0;
+};
+
+// The shared "sound play": the wave when an output device exists and the file is there,
+// otherwise the beep.
+void playSound(SoundPlayer &player, const QString &absolutePath, quint32 flags);

@@ -1,0 +1,187 @@
+#include "shell/Dashboard.h"
+
+#include "clock/AlarmPanel.h"
+#include "clock/ClockPanel.h"
+#include "clock/TalkingClock.h"
+#include "common/Twips.h"
+#include "music/CdAudio.h"
+#include "music/MusicPanel.h"
+#include "netutil/MailPanel.h"
+#include "netutil/TimeSyncPanel.h"
+#include "reminders/ReminderPanels.h"
+#include "shell/AppIcon.h"
+#include "shell/SubPanels.h"
+#include "shell/TipPanel.h"
+#include "shell/TrayOptions.h"
+#include "weather/WeatherPanel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMimeData>
+#include <QTimer>
+
+Dashboard::Dashboard(Services &services, QWidget *parent)
+    : QMainWindow(parent)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orvane"));
+    setWindowIcon(orvaneIcon());
+    m_menus = DashboardMenus::build(this);
+    buildSurface();
+    createTimers();
+
+    m_tips = new TipPanel(m_surface);
+    m_trayOptions = new TrayOptions(services, subPanel(QStringLiteral("picTray")), this,
+                                    m_menus.popUp);
+    m_clock = new ClockPanel(services, m_surface);
+    m_alarm = new AlarmPanel(services, m_surface);
+    m_talkingClock = new TalkingClock(services, m_surface);
+    m_reminders = new ReminderPanels(services, m_surface);
+    m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
+    m_timeSync = new TimeSyncPanel(services, m_surface);
+    m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
+    m_music = new MusicPanel(services, m_surface);
+    m_cd = new CdAudio(services, m_surface);
+    wireMenus();
+}
+
+Dashboard::~Dashboard() = default;
+
+void Dashboard::buildSurface()
+{
+    m_surface = new QWidget(this);
+    m_surface->setObjectName(QStringLiteral("surface"));
+    m_surface->setFixedSize(twips(11400), twips(8100));
+    m_surface->setAutoFillBackground(true);
+    m_surface->setAcceptDrops(true);
+    m_surface->installEventFilter(this);
+    setCentralWidget(m_surface);
+
+    m_lblStatus = new QLabel(QStringLiteral("Status:"), m_surface);
+    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    m_lblStatus->setGeometry(twips(180), twips(7740), twips(5400), twips(285));
+
+    for (const SubPanelPlace &place : subPanelPlaces()) {
+        auto *frame = new QFrame(m_surface);
+        frame->setObjectName(place.name);
+        frame->setFrameShape(QFrame::Panel);
+        frame->setFrameShadow(QFrame::Raised);
+        frame->setAutoFillBackground(true);
+        frame->resize(twips(place.width), twips(place.height));
+        frame->hide();
+        m_subPanels.append(frame);
+    }
+    buildWarningClose(subPanel(QStringLiteral("picWarning")));
+
+    m_picCollectData = new QFrame(m_surface);
+    m_picCollectData->setObjectName(QStringLiteral("picCollectData"));
+    m_picCollectData->setFrameShape(QFrame::Box);
+    m_picCollectData->setAutoFillBackground(true);
+    m_picCollectData->setGeometry(twips(3300), twips(3300), twips(3600), twips(900));
+    auto *collecting = new QLabel(QStringLiteral("Collecting data..."), m_picCollectData);
+    collecting->setAlignment(Qt::AlignCenter);
+    collecting->setGeometry(m_picCollectData->rect());
+    collecting->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_picCollectData->installEventFilter(this);
+    m_picCollectData->hide();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QFrame *Dashboard::subPanel(const QString &name) const
+{
+    for (QFrame *frame : m_subPanels)
+        if (frame->objectName() == name)
+            return frame;
+    return nullptr;
+}
+
+void Dashboard::createTimers()
+{
+    struct TimerSpec
+    {
+        const char *name;
+        int interval;
+        bool onAtStart;
+    };
+    static const TimerSpec specs[] = {
+        {"TimerClock", 950, true},      {"TimerClock2", 1000, true},
+        {"TimerAlarmCheck", 950, true}, {"TimerAlarm", 700, false},
+        {"TimerAlarmCount", 60000, false}, {"TimerSnooze", 1000, false},
+        {"TimerCD", 1000, false},       {"Timer1", 1000, false},
+        {"timMinutes", 60000, true},    {"TimerBM", 2000, true},
+        {"TimerWeather", 500, true},    {"TimerWeather2", 60000, true},
+    };
+    for (const TimerSpec &spec : specs) {
+        auto *timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(spec.name));
+        timer->setInterval(spec.interval);
+        if (spec.onAtStart)
+            m_timersOnAtStart.append(timer);
+    }
+    m_timMinutes = findChild<QTimer *>(QStringLiteral("timMinutes"));
+    connect(m_timMinutes, &QTimer::timeout, this, &Dashboard::onTimMinutes);
+}
+
+void Dashboard::startTimers()
+{
+    for (QTimer *timer : m_timersOnAtStart)
+        timer->start();
+}
+
+void Dashboard::addSecondaryWindow(QWidget *window)
+{
+    m_secondaryWindows.append(window);
+}
+
+void Dashboard::changeEvent(QEvent *event)
+{
+    // Run from the event loop, not from inside show(): the first activation may open a
+    // message box, and the window should be painted behind it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_loaded && !m_unloaded)
+        QMetaObject::invokeMethod(this, &Dashboard::onFormActivate, Qt::QueuedConnection);
+    QMainWindow::changeEvent(event);
+}
+
+void Dashboard::closeEvent(QCloseEvent *event)
+{
+    unload();
+    event->accept();
+}
+
+bool Dashboard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_picCollectData && event->type() == QEvent::MouseButtonRelease) {
+        onPicCollectDataClick();
+        return true;
+    }
+    if (watched == m_surface
+        && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop)) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QByteArray name = drop->mimeData()->data(QString::fromLatin1(kControlMimeType));
+        QWidget *source = name.isEmpty() ? nullptr
+                                         : m_surface->findChild<QWidget *>(QString::fromUtf8(name));
+        if (!source)
+            return false;
+        drop->acceptProposedAction();
+        if (event->type() == QEvent::Drop)
+            onFormDragDrop(source, drop->position().toPoint());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Dashboard::onPicCollectDataClick()
+{
+    m_picCollectData->hide();
+}
+
+void Dashboard::onFormDragDrop(QWidget *source, QPoint at)
+{
+    if (source && source != m_surface && m_surface->isAncestorOf(source))
+        source->move(source->parentWidget()->mapFrom(m_surface, at));
+}

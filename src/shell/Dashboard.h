@@ -1,0 +1,146 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "shell/DashboardMenus.h"
+#include "shell/MinuteSchedule.h"
+
+#include <QDate>
+#include <QMainWindow>
+#include <QPointer>
+
+class AlarmPanel;
+class CdAudio;
+class ClockPanel;
+class MailPanel;
+class MusicPanel;
+class QFrame;
+class QLabel;
+class QTimer;
+class ReminderPanels;
+class TalkingClock;
+class TimeSyncPanel;
+class TipPanel;
+class TrayOptions;
+class WeatherPanel;
+
+// The dashboard window (Form1): owns every panel, runs the load sequence in its fixed order,
+// the first activation, the minute timer, the "&Exit" close sequence and the unload step.
+class Dashboard : public QMainWindow
+{
+    Q_OBJECT
+public:
+    enum class LoadResult { Loaded, SecondInstance, Failed };
+
+    explicit Dashboard(Services &services, QWidget *parent = nullptr);
+    ~Dashboard() override;
+
+    LoadResult load();
+    // After a failed load: release what was taken and end, writing no file that was not read.
+    void closeAfterFailedLoad();
+    // Windows closed by the unload step (the splash, later the dialogs).
+    void addSecondaryWindow(QWidget *window);
+
+    // Handlers, named after the control and its event; tests call them directly.
+    void onFormActivate();
+    void onTimMinutes();
+    void onMnuExitClick();
+    void onMnuShowTipsClick();
+    void onMnuAddToStartupClick();
+    void onMnuRemoveFromStartupClick();
+    void onMnuHelpClick();
+    void onMnuAboutClick();
+    void onPicCollectDataClick();
+    void onFormDragDrop(QWidget *source, QPoint at);
+    void checkConnectivity();
+
+    // State other panels read.
+    bool connected() const { return m_connected; }
+    const QString &connectivityStatus() const { return m_status; }
+    quint32 connectivityFlags() const { return m_flags; }
+    QDate currentDay() const { return m_currentDay; }
+    const QString &dateCaption() const { return m_dateCaption; }
+    const QStringList &loadTrace() const { return m_loadTrace; }
+    bool activatedOnce() const { return m_activatedOnce; }
+    bool unloaded() const { return m_unloaded; }
+    const DashboardMenus &menus() const { return m_menus; }
+    TipPanel &tips() const { return *m_tips; }
+    MusicPanel &music() const { return *m_music; }
+    QFrame *subPanel(const QString &name) const;
+
+Q_SIGNALS:
+    // The unload step ends the process; main() connects this to the application's exit.
+    void endProcessRequested(int status);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Step
+    {
+        const char *name;
+        void (Dashboard::*run)();
+    };
+    static const QList<Step> &loadSteps();
+
+    void buildSurface();
+    void createTimers();
+    void startTimers();
+    void wireMenus();
+    void unload();
+
+    void stepTray();
+    void stepTrayBoxes();
+    void stepCurrentDay();
+    void stepConnectivity();
+    void stepTips();
+    void stepWeatherSwitch();
+    void stepMailSwitch();
+    void stepMailSettings();
+    void stepCaptions();
+    void stepAlarmReset();
+    void stepPlaceSubPanels();
+    void stepMissedDays();
+    void stepAddressBook();
+    void stepDateStartup();
+    void stepWeatherFields();
+    void stepMusic();
+    void stepClock();
+    void stepAlarms();
+    void stepTalkingClock();
+    void stepCdAudio();
+
+    Services &m_services;
+    DashboardMenus m_menus;
+    QWidget *m_surface = nullptr;
+    QLabel *m_lblStatus = nullptr;
+    QFrame *m_picCollectData = nullptr;
+    QList<QFrame *> m_subPanels;
+    QList<QTimer *> m_timersOnAtStart;
+    QTimer *m_timMinutes = nullptr;
+    TipPanel *m_tips = nullptr;
+    TrayOptions *m_trayOptions = nullptr;
+    ClockPanel *m_clock = nullptr;
+    AlarmPanel *m_alarm = nullptr;
+    TalkingClock *m_talkingClock = nullptr;
+    ReminderPanels *m_reminders = nullptr;
+    WeatherPanel *m_weather = nullptr;
+    TimeSyncPanel *m_timeSync = nullptr;
+    MailPanel *m_mail = nullptr;
+    MusicPanel *m_music = nullptr;
+    CdAudio *m_cd = nullptr;
+    QList<QPointer<QWidget>> m_secondaryWindows;
+    MinuteSchedule m_minutes;
+
+    bool m_connected = false;
+    quint32 m_flags = 0;
+    QString m_status;
+    QDate m_currentDay;
+    QString m_dateCaption;
+    QStringList m_loadTrace;
+    bool m_loaded = false;
+    bool m_activatedOnce = false;
+    bool m_inFirstActivation = false;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,147 @@
+// The dashboard after its load: activation, the minute timer, the menu items of the shell,
+// the "&Exit" close sequence and the unload step.
+#include "shell/Dashboard.h"
+
+#include "clock/AlarmPanel.h"
+#include "common/TextValues.h"
+#include "music/CdAudio.h"
+#include "music/MusicPanel.h"
+#include "netutil/MailPanel.h"
+#include "platform/AppFolder.h"
+#include "platform/Autostart.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "platform/Tray.h"
+#include "reminders/ReminderPanels.h"
+#include "shell/ShellTexts.h"
+#include "shell/TipPanel.h"
+#include "shell/TrayOptions.h"
+#include "weather/WeatherPanel.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QFrame>
+#include <QTimer>
+
+void Dashboard::wireMenus()
+{
+    connect(m_menus.exit, &QAction::triggered, this, &Dashboard::onMnuExitClick);
+    connect(m_menus.showTips, &QAction::triggered, this, &Dashboard::onMnuShowTipsClick);
+    connect(m_menus.trayOptions, &QAction::triggered, this, [this] {
+        QFrame *panel = subPanel(QStringLiteral("picTray"));
+        panel->show();
+        panel->raise();
+    });
+    connect(m_menus.addToStartup, &QAction::triggered, this,
+            &Dashboard::onMnuAddToStartupClick);
+    connect(m_menus.removeFromStartup, &QAction::triggered, this,
+            &Dashboard::onMnuRemoveFromStartupClick);
+    connect(m_menus.help, &QAction::triggered, this, &Dashboard::onMnuHelpClick);
+    connect(m_menus.about, &QAction::triggered, this, &Dashboard::onMnuAboutClick);
+    connect(m_menus.restore, &QAction::triggered, this, [this] { m_services.tray.restore(); });
+    auto open = [this](QAction *action, const QString &address) {
+        connect(action, &QAction::triggered, this,
+                [this, address] { m_services.shell.openAddress(address); });
+    };
+    open(m_menus.webCamsOfTheWorld, ShellTexts::kWebCamsOfTheWorld);
+    open(m_menus.webCamSearch, ShellTexts::kWebCamSearch);
+    open(m_menus.link1, ShellTexts::kSecondCamDirectory);
+    open(m_menus.link2, ShellTexts::kMakerSite);
+    // "Show WebCams" and "View WebCams" open the webcam window, which its own issue adds.
+}
+
+void Dashboard::onFormActivate()
+{
+    if (!m_activatedOnce && !m_inFirstActivation) {
+        // The advice box below activates the window again when it closes; run once only.
+        m_inFirstActivation = true;
+        if (m_weather->weatherEnabled() && m_status == ShellTexts::kConnected)
+            m_weather->fetchLastReport();
+        const QString autoHide = m_services.settings.getSetting(QStringLiteral("System"),
+                                                                QStringLiteral("AutoHide"));
+        if (!textToBool(autoHide).value_or(false)) {
+            m_services.prompter.tell(ShellTexts::taskbarAdvice(), ShellTexts::kAdviceTitle,
+                                     Prompter::Icon::Warning);
+            m_services.settings.saveSetting(QStringLiteral("System"), QStringLiteral("AutoHide"),
+                                            QStringLiteral("True"));
+        }
+        m_activatedOnce = true;
+        m_inFirstActivation = false;
+    }
+    m_trayOptions->removeIconWhileShown();
+}
+
+void Dashboard::onTimMinutes()
+{
+    const MinuteSchedule::Actions actions = m_minutes.tick(m_mail->delayText(),
+                                                           m_mail->mailDisabled());
+    if (actions.checkMail)
+        m_mail->checkMail();
+    if (actions.checkConnectivity)
+        checkConnectivity();
+}
+
+void Dashboard::onMnuShowTipsClick()
+{
+    m_tips->setTipsOn(!m_tips->tipsOn());
+    m_menus.showTips->setChecked(m_tips->tipsOn());
+    m_services.settings.saveSetting(QStringLiteral("System"), QStringLiteral("Tips"),
+                                    boolToText(m_tips->tipsOn()));
+}
+
+void Dashboard::onMnuAddToStartupClick()
+{
+    m_services.prompter.tell(ShellTexts::kStartupWarning, ShellTexts::kStartupWarningTitle,
+                             Prompter::Icon::Warning);
+    m_services.autostart.addToStartup();
+}
+
+void Dashboard::onMnuRemoveFromStartupClick()
+{
+    m_services.autostart.removeFromStartup();
+}
+
+void Dashboard::onMnuHelpClick()
+{
+    // Like opening a document that is not there, a missing help program is silent.
+    const QString help = m_services.appFolder.path(ShellTexts::kHelpProgram);
+    const QFileInfo info(help);
+    if (info.isFile() && info.isExecutable())
+        m_services.shell.startProgram(help, {});
+}
+
+void Dashboard::onMnuAboutClick()
+{
+    m_services.prompter.tell(ShellTexts::aboutText(), QString(), Prompter::Icon::None);
+}
+
+void Dashboard::onMnuExitClick()
+{
+    m_reminders->closeStores();
+    m_alarm->silenceOnExit();
+    close();
+}
+
+void Dashboard::closeAfterFailedLoad()
+{
+    unload();
+}
+
+void Dashboard::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    for (QTimer *timer : findChildren<QTimer *>())
+        timer->stop();
+    m_music->unload();
+    m_trayOptions->unload();
+    for (const QPointer<QWidget> &window : std::as_const(m_secondaryWindows))
+        if (window)
+            window->close();
+    if (m_loaded && m_alarm->alarmSource() == QLatin1String("CD"))
+        m_cd->stopAndClose();
+    m_mail->closeSetupDialog();
+    Q_EMIT endProcessRequested(0);
+}

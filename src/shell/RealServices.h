@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/AppFolder.h"
+#include "platform/Clock.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/LinuxConnectivity.h"
+#include "platform/LockFileInstance.h"
+#include "platform/QtPrompter.h"
+#include "platform/QtShell.h"
+#include "platform/QtSoundPlayer.h"
+#include "platform/QtTray.h"
+#include "platform/Services.h"
+#include "platform/XdgAutostart.h"
+
+// The real desktop adapters, owned by main() for the life of the process.
+struct RealServices
+{
+    RealClock clock;
+    IniSettingsStore settings{IniSettingsStore::defaultPath()};
+    AppFolder appFolder;
+    QtSoundPlayer sound;
+    QtPrompter prompter;
+    QtShell shell;
+    LinuxConnectivity connectivity;
+    QtTray tray;
+    XdgAutostart autostart;
+    LockFileInstance instanceLock{LockFileInstance::defaultPath()};
+    Services services{clock, settings, appFolder, sound, prompter, shell,
+                      connectivity, tray, autostart, instanceLock};
+
+    RealServices(const QString &programFolder, const QString &programPath);
+};

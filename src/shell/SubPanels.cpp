@@ -1,0 +1,70 @@
+#include "shell/SubPanels.h"
+
+#include "common/Twips.h"
+#include "widgets/ReleaseRule.h"
+
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPushButton>
+
+const QList<SubPanelPlace> &subPanelPlaces()
+{
+    static const QList<SubPanelPlace> places{
+        {QStringLiteral("picTray"), 1245, 60, 2700, 1560},
+        {QStringLiteral("PicAddress1"), 525, 1050, 7200, 2760},
+        {QStringLiteral("picAddress2"), 525, 3840, 7200, 2760},
+        {QStringLiteral("picCalEvents"), 7230, 270, 3960, 4320},
+        {QStringLiteral("PicBMBills"), 6120, 420, 4800, 3720},
+        {QStringLiteral("PicBM"), 5520, 1830, 3720, 3120},
+        {QStringLiteral("PicCal"), 6030, 2955, 3720, 3120},
+        {QStringLiteral("picAlarmActive"), 1950, 1140, 3600, 1800},
+        {QStringLiteral("picAlarms"), 7065, 1005, 3960, 3240},
+        {QStringLiteral("picWarning"), 735, 705, 4320, 3600},
+    };
+    return places;
+}
+
+namespace {
+
+// Acts on the release only, and only strictly inside the button.
+class WarningCloseButton final : public QPushButton
+{
+public:
+    WarningCloseButton(QFrame *warning)
+        : QPushButton(QStringLiteral("Close"), warning)
+        , m_warning(warning)
+    {
+        setObjectName(QStringLiteral("cmdWarningClose"));
+        setAutoDefault(false);
+        connect(this, &QPushButton::clicked, this,
+                [this] { onCmdWarningCloseReleased(m_warning, kPressPoint.x(), kPressPoint.y()); });
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        const QPoint p = event->position().toPoint();
+        setDown(false);
+        if (event->button() == Qt::LeftButton)
+            onCmdWarningCloseReleased(m_warning, p.x(), p.y());
+        event->accept();
+    }
+
+private:
+    QFrame *m_warning;
+};
+
+} // namespace
+
+void buildWarningClose(QFrame *warning)
+{
+    auto *close = new WarningCloseButton(warning);
+    close->setGeometry(warning->width() - 89 - twips(180), warning->height() - 26 - twips(150),
+                       89, 26);
+}
+
+void onCmdWarningCloseReleased(QFrame *warning, int x, int y)
+{
+    if (releasedInside({x, y}, {89, 26}))
+        warning->hide();
+}

@@ -1,0 +1,105 @@
+#include "platform/QtPrompter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Shown
+{
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    Qt::TextFormat format = Qt::AutoText;
+    QWidget *parent = nullptr;
+    Prompter::Answer answer = Prompter::Answer::Ok;
+};
+
+// Asks, and answers the box from inside its modal loop; a box that cannot be found is still
+// closed so the test fails rather than hangs.
+Shown askAndAnswer(QtPrompter &prompter, const Prompter::Message &message,
+                   const std::function<void(QMessageBox &)> &answer)
+{
+    Shown shown;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            ADD_FAILURE() << "no message box was shown";
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+            return;
+        }
+        shown = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                 box->textFormat(), box->parentWidget()};
+        answer(*box);
+    });
+    const Prompter::Answer answered = prompter.ask(message);
+    shown.answer = answered;
+    return shown;
+}
+
+void pressEscape(QMessageBox &box)
+{
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&box, &escape);
+}
+
+} // namespace
+
+TEST(QtPrompter, ShowsTheTextTitleIconAndButtonsAsGiven)
+{
+    QWidget window;
+    QtPrompter prompter;
+    prompter.setParent(&window);
+    const QString text = QStringLiteral("Delete <b>Bills</b> & co?\nSure?");
+    const Shown shown = askAndAnswer(
+        prompter, {text, QStringLiteral("Bills"), Prompter::Icon::Warning,
+                   Prompter::Buttons::YesNoCancel},
+        [](QMessageBox &box) { box.button(QMessageBox::No)->click(); });
+
+    EXPECT_EQ(shown.text, text);
+    EXPECT_EQ(shown.format, Qt::PlainText);
+    EXPECT_EQ(shown.title, QStringLiteral("Bills"));
+    EXPECT_EQ(shown.icon, QMessageBox::Warning);
+    EXPECT_EQ(shown.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(shown.parent, &window);
+    EXPECT_EQ(shown.answer, Prompter::Answer::No);
+}
+
+TEST(QtPrompter, EscapeAndTheCloseBoxGiveCancelElseNoElseOk)
+{
+    struct Case
+    {
+        Prompter::Buttons buttons;
+        Prompter::Icon icon;
+        QMessageBox::Icon shownIcon;
+        Prompter::Answer expected;
+    };
+    const Case cases[] = {
+        {Prompter::Buttons::Ok, Prompter::Icon::None, QMessageBox::NoIcon, Prompter::Answer::Ok},
+        {Prompter::Buttons::OkCancel, Prompter::Icon::Critical, QMessageBox::Critical,
+         Prompter::Answer::Cancel},
+        {Prompter::Buttons::YesNo, Prompter::Icon::Question, QMessageBox::Question,
+         Prompter::Answer::No},
+        {Prompter::Buttons::YesNoCancel, Prompter::Icon::Information, QMessageBox::Information,
+         Prompter::Answer::Cancel},
+    };
+    QtPrompter prompter;
+    for (const Case &c : cases) {
+        const Prompter::Message message{QStringLiteral("?"), QString(), c.icon, c.buttons};
+        const Shown escaped = askAndAnswer(prompter, message, pressEscape);
+        EXPECT_EQ(escaped.title, QStringLiteral("Orvane"));
+        EXPECT_EQ(escaped.icon, c.shownIcon);
+        EXPECT_EQ(escaped.answer, c.expected) << "escape, buttons " << int(c.buttons);
+
+        const Shown closed = askAndAnswer(prompter, message, [](QMessageBox &box) { box.close(); });
+        EXPECT_EQ(closed.answer, c.expected) << "close box, buttons " << int(c.buttons);
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/AppFolder.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/Services.h"
+#include "shell/Dashboard.h"
+#include "support/Fakes.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+// A dashboard over a temporary copy of the staged application folder and a temporary
+// settings file, with every desktop seam replaced by its double.
+class DashboardFixture : public ::testing::Test
+{
+protected:
+    DashboardFixture();
+    ~DashboardFixture() override;
+
+    // Builds the dashboard (once) without loading it.
+    Dashboard &dashboard();
+    // Builds and runs the load sequence; fails the test unless it loaded.
+    Dashboard &loaded();
+
+    QString appPath(const QString &name) const { return m_dir.path() + "/app/" + name; }
+    QString settingsPath() const { return m_dir.path() + "/settings/settings.ini"; }
+    QString setting(const QString &section, const QString &key, const QString &def = {});
+    void setSetting(const QString &section, const QString &key, const QString &value);
+    void writeFile(const QString &path, const QByteArray &content);
+    QByteArray readFile(const QString &path) const;
+
+    template<typename T>
+    T *find(const QString &name)
+    {
+        return dashboard().findChild<T *>(name);
+    }
+
+    QTemporaryDir m_dir;
+    FakeClock clock;
+    std::unique_ptr<IniSettingsStore> settings;
+    std::unique_ptr<AppFolder> folder;
+    FakeSoundPlayer sound;
+    ScriptedPrompter prompter;
+    RecordingShell shell;
+    FakeConnectivity connectivity;
+    FakeTray tray;
+    FakeAutostart autostart;
+    FakeInstanceLock lock;
+    std::unique_ptr<Services> services;
+    std::unique_ptr<Dashboard> m_dashboard;
+    int endRequests = 0;
+};
+
+// Copies the staged application folder's data (not its programs) to a new folder.
+void copyAppFolderData(const QString &from, const QString &to);

@@ -1,0 +1,142 @@
+#pragma once
+
+// Test doubles for the desktop seams. Each records what the code under test asked of it.
+#include "platform/Autostart.h"
+#include "platform/Clock.h"
+#include "platform/Connectivity.h"
+#include "platform/InstanceLock.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+#include "platform/SoundPlayer.h"
+#include "platform/Tray.h"
+
+#include <QList>
+#include <QStringList>
+
+class FakeClock final : public Clock
+{
+public:
+    QDateTime current = QDateTime(QDate(2026, 12, 9), QTime(9, 30, 0));
+    qint64 monotonic = 1000;
+
+    QDateTime now() const override { return current; }
+    qint64 monotonicMs() const override { return monotonic; }
+    void advanceMs(qint64 ms)
+    {
+        current = current.addMSecs(ms);
+        monotonic += ms;
+    }
+};
+
+class FakeSoundPlayer final : public SoundPlayer
+{
+public:
+    bool device = true;
+    struct Play
+    {
+        QString path;
+        quint32 flags;
+    };
+    QList<Play> plays;
+    int beeps = 0;
+
+    bool hasWaveOutput() const override { return device; }
+    void playWave(const QString &path, quint32 flags) override { plays.append({path, flags}); }
+    void beep() override { ++beeps; }
+};
+
+// Answers message boxes from a queue; a box nobody scripted is answered with its first
+// button and recorded, so a test can assert on every box the code showed.
+class ScriptedPrompter final : public Prompter
+{
+public:
+    QList<Message> shown;
+    QList<Answer> answers;
+
+    Answer ask(const Message &message) override;
+    void setNextAnswer(Answer answer) { answers.append(answer); }
+};
+
+class RecordingShell final : public Shell
+{
+public:
+    QStringList opened;
+    QList<QStringList> started; // program first, then its arguments
+    bool startResult = true;
+
+    void openAddress(const QString &address) override { opened.append(address); }
+    bool startProgram(const QString &program, const QStringList &arguments) override
+    {
+        started.append(QStringList{program} + arguments);
+        return startResult;
+    }
+};
+
+class FakeConnectivity final : public Connectivity
+{
+public:
+    State state{true, Lan | Configured};
+    int checks = 0;
+
+    State check() override
+    {
+        ++checks;
+        return state;
+    }
+};
+
+class FakeTray final : public Tray
+{
+public:
+    int firstOption = 0, secondOption = 0, minimizeMode = 0, restores = 0;
+    bool shown = false;
+    QString toolTip;
+    QWidget *owner = nullptr;
+    QMenu *popup = nullptr;
+    bool iconSet = false;
+    QStringList calls;
+
+    void setFirstOption(int v) override { firstOption = v; }
+    void setSecondOption(int v) override { secondOption = v; }
+    void setMinimizeMode(int mode) override { minimizeMode = mode; }
+    void setIcon(const QIcon &) override { iconSet = true; }
+    void setInTray(bool on) override
+    {
+        shown = on;
+        calls.append(on ? QStringLiteral("inTray:on") : QStringLiteral("inTray:off"));
+    }
+    bool inTray() const override { return shown; }
+    void setOwner(QWidget *w) override { owner = w; }
+    void setPopupMenu(QMenu *m) override { popup = m; }
+    void setToolTip(const QString &t) override { toolTip = t; }
+    void restore() override
+    {
+        ++restores;
+        calls.append(QStringLiteral("restore"));
+    }
+};
+
+class FakeAutostart final : public Autostart
+{
+public:
+    State current = State::Absent;
+    void addToStartup() override { current = State::Active; }
+    void removeFromStartup() override
+    {
+        if (current != State::Absent)
+            current = State::Parked;
+    }
+    State state() const override { return current; }
+};
+
+class FakeInstanceLock final : public InstanceLock
+{
+public:
+    bool free = true;
+    int attempts = 0;
+    bool tryLock() override
+    {
+        ++attempts;
+        return free;
+    }
+};
