@@ -7,10 +7,10 @@ namespace DateText {
 namespace {
 
 // Fixed tables: the caption reads the same on every desktop, whatever its language.
-constexpr std::array<const char *, 7> WeekdayNames = {
-    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-constexpr std::array<const char *, 12> MonthAbbreviations = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<const char *, 7> WeekdayNames
+    = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+constexpr std::array<const char *, 12> MonthAbbreviations
+    = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 bool isAsciiDigit(QChar c)
 {

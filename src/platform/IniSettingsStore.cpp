@@ -28,11 +28,20 @@ QString encodeValue(const QString &value)
     out += u'"';
     for (QChar c : value) {
         switch (c.unicode()) {
-        case u'\\': out += QLatin1String("\\\\"); break;
-        case u'"': out += QLatin1String("\\\""); break;
-        case u'\n': out += QLatin1String("\\n"); break;
-        case u'\r': out += QLatin1String("\\r"); break;
-        default: out += c;
+        case u'\\':
+            out += QLatin1String("\\\\");
+            break;
+        case u'"':
+            out += QLatin1String("\\\"");
+            break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            out += c;
         }
     }
     out += u'"';
@@ -58,11 +67,20 @@ QString decodeValue(const QString &text)
         if (++i == text.size() - 1)
             return text;
         switch (text[i].unicode()) {
-        case u'\\': out += u'\\'; break;
-        case u'"': out += u'"'; break;
-        case u'n': out += u'\n'; break;
-        case u'r': out += u'\r'; break;
-        default: return text;
+        case u'\\':
+            out += u'\\';
+            break;
+        case u'"':
+            out += u'"';
+            break;
+        case u'n':
+            out += u'\n';
+            break;
+        case u'r':
+            out += u'\r';
+            break;
+        default:
+            return text;
         }
     }
     return out;
@@ -96,8 +114,7 @@ QString IniSettingsStore::getSetting(const QString &section, const QString &key,
     return decodeValue(m_doc.value(section, key));
 }
 
-void IniSettingsStore::saveSetting(const QString &section, const QString &key,
-                                   const QString &value)
+void IniSettingsStore::saveSetting(const QString &section, const QString &key, const QString &value)
 {
     refresh(); // so the keys another process saved meanwhile are written back too
     const QString encoded = encodeValue(value);
@@ -106,8 +123,8 @@ void IniSettingsStore::saveSetting(const QString &section, const QString &key,
         return; // the file already says so
 
     m_doc.setValue(section, key, encoded);
-    const bool written = !m_unreadable && QDir().mkpath(QFileInfo(m_path).absolutePath())
-        && m_doc.save(m_path);
+    const bool written
+        = !m_unreadable && QDir().mkpath(QFileInfo(m_path).absolutePath()) && m_doc.save(m_path);
     if (!written) {
         // Kept in memory, so the program goes on seeing what it saved.
         m_unsaved = true;
@@ -127,9 +144,11 @@ std::optional<IniSettingsStore::FileStamp> IniSettingsStore::stamp() const
     struct stat info = {};
     if (::stat(m_nativePath.constData(), &info) != 0)
         return std::nullopt;
-    const auto ns = [](const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
-    return FileStamp{qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
-                     ns(info.st_mtim), ns(info.st_ctim)};
+    const auto ns = [](const timespec &t) {
+        return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    };
+    return FileStamp {qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
+                      ns(info.st_mtim), ns(info.st_ctim)};
 }
 
 void IniSettingsStore::refresh()

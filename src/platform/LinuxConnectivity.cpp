@@ -12,6 +12,7 @@ constexpr quint32 kRouteUp = 0x0001;     // RTF_UP
 constexpr quint32 kRouteReject = 0x0200; // RTF_REJECT: an "unreachable" route leads nowhere
 // A route table is a few dozen lines; anything far larger is not one.
 constexpr int kMaxLines = 4096;
+constexpr qint64 kMaxBytes = 1 << 20;
 
 bool usable(const QByteArray &flagsHex, const QByteArray &device)
 {
@@ -22,14 +23,15 @@ bool usable(const QByteArray &flagsHex, const QByteArray &device)
 }
 
 // Calls match on the whitespace-separated fields of each line until it returns true.
+// Files under /proc report a size of 0, so read until the end rather than by size.
 bool anyLine(const QString &path, const std::function<bool(const QList<QByteArray> &)> &match)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    for (int n = 0; n < kMaxLines && !file.atEnd(); ++n) {
-        const QByteArray line = file.readLine(1024);
-        if (match(line.simplified().split(' ')))
+    const QList<QByteArray> lines = file.read(kMaxBytes).split('\n');
+    for (int n = 0; n < lines.size() && n < kMaxLines; ++n) {
+        if (match(lines[n].simplified().split(' ')))
             return true;
     }
     return false;

@@ -3,9 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
-
-QPixmap drawIcon(int size)
+QPixmap orvanePixmap(int size)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -30,12 +28,10 @@ QPixmap drawIcon(int size)
     return pixmap;
 }
 
-} // namespace
-
 QIcon orvaneIcon()
 {
     QIcon icon;
     for (int size : {16, 22, 32, 48, 64})
-        icon.addPixmap(drawIcon(size));
+        icon.addPixmap(orvanePixmap(size));
     return icon;
 }

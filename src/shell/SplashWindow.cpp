@@ -20,7 +20,7 @@ SplashWindow::SplashWindow(Clock &clock)
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(kApplicationTitle);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    resize(twips(6000), twips(3600));
+    resize(twips(7800), twips(3900));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -62,7 +62,7 @@ void SplashWindow::paintEvent(QPaintEvent *)
 
     const int iconSize = height() / 2;
     p.drawPixmap(picture.left() + 24, (height() - iconSize) / 2,
-                 orvaneIcon().pixmap(iconSize, iconSize));
+                 orvanePixmap(iconSize));
     const int textLeft = picture.left() + 48 + iconSize;
     QFont title = font();
     title.setPointSize(30);

@@ -40,6 +40,7 @@ int main(int argc, char **argv)
     QObject::connect(&termination, &TerminationSignal::received, &dashboard,
                      [&dashboard] { dashboard.close(); });
     dashboard.show();
+    splash.raise(); // the splash stays in front until it closes
     QApplication::processEvents();
     if (ended) // closed while starting (a signal during the first paint)
         return *ended;

@@ -21,9 +21,9 @@ TEST(DateText, WritesAndReadsTheFixedShape)
 
 TEST(DateText, RejectsEverythingElse)
 {
-    for (const char *text : {"6/5/2002", "", "13/40/2002", "02/29/2023", "00/10/2002",
-                             "06-05-2002", "06/05/02", " 06/05/2002", "06/05/2002 ", "0a/05/2002",
-                             "06/05/+002", "2002/06/05", "06/05/20021"})
+    for (const char *text :
+         {"6/5/2002", "", "13/40/2002", "02/29/2023", "00/10/2002", "06-05-2002", "06/05/02",
+          " 06/05/2002", "06/05/2002 ", "0a/05/2002", "06/05/+002", "2002/06/05", "06/05/20021"})
         EXPECT_FALSE(DateText::fromText(QString::fromLatin1(text)).isValid()) << text;
     // Digits of other scripts are digits to QChar, but not in our files.
     EXPECT_FALSE(DateText::fromText(QString::fromUtf8("٠٦/05/2002")).isValid());

@@ -55,7 +55,11 @@ class EnvironmentVariable
 {
 public:
     explicit EnvironmentVariable(const char *name)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) { }
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
+        , m_old(qgetenv(name))
+    {
+    }
     ~EnvironmentVariable() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
 
 private:
@@ -106,12 +110,24 @@ TEST_F(IniSettingsStoreTest, NamesIgnoreCaseAndTheLastWriteWins)
 
 TEST_F(IniSettingsStoreTest, ValuesRoundTripExactly)
 {
-    const QStringList values = {"  leading",     "trailing  ",   " ",
-                                "a=b;c",         "; not a comment", "# nor this",
-                                "\"quoted\"",    "\"",           "say \"hi\"",
-                                "line1\nline2",  "cr\r\nlf\r",   "\n",
-                                "C:\\Music\\a",  "\\n is not a line break", "[Section]",
-                                "tab\there\t",   QString::fromUtf8("Köln € 東京"), ""};
+    const QStringList values = {"  leading",
+                                "trailing  ",
+                                " ",
+                                "a=b;c",
+                                "; not a comment",
+                                "# nor this",
+                                "\"quoted\"",
+                                "\"",
+                                "say \"hi\"",
+                                "line1\nline2",
+                                "cr\r\nlf\r",
+                                "\n",
+                                "C:\\Music\\a",
+                                "\\n is not a line break",
+                                "[Section]",
+                                "tab\there\t",
+                                QString::fromUtf8("Köln € 東京"),
+                                ""};
     {
         IniSettingsStore store(path());
         for (int i = 0; i < values.size(); ++i)
@@ -227,7 +243,7 @@ TEST_F(IniSettingsStoreTest, SavesLeaveNoTemporaryFilesBehind)
     for (int i = 0; i < 20; ++i)
         store.saveSetting(QString("S%1").arg(i % 3), "Count", QString::number(i));
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"settings.ini"});
+              QStringList {"settings.ini"});
     EXPECT_EQ(store.getSetting("s1", "count"), "19");
 }
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,4 +108,22 @@ TEST(LinuxConnectivity, ReadsThisMachineWithoutFailing)
     // Whatever the network here, the real files are read and the flags agree with the answer.
     const Connectivity::State state = LinuxConnectivity().check();
     EXPECT_EQ(state.flags, state.connected ? 0x42u : 0x20u);
+}
+
+TEST(LinuxConnectivity, AgreesWithAPlainReadingOfTheKernelRouteTable)
+{
+    // Files under /proc report a size of 0: a reader that trusts the size sees no routes.
+    std::ifstream routes("/proc/net/route");
+    if (!routes)
+        GTEST_SKIP() << "no /proc/net/route here";
+    bool expected = false;
+    std::string iface, destination, gateway, flags, refcnt, use, metric, mask;
+    std::getline(routes, iface); // header
+    while (routes >> iface >> destination >> gateway >> flags >> refcnt >> use >> metric >> mask) {
+        routes.ignore(1 << 12, '\n');
+        if (iface != "lo" && destination == "00000000" && mask == "00000000"
+            && (std::stoul(flags, nullptr, 16) & 0x1))
+            expected = true;
+    }
+    EXPECT_EQ(LinuxConnectivity::hasIpv4DefaultRoute("/proc/net/route"), expected);
 }
