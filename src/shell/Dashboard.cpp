@@ -102,13 +102,13 @@ QFrame *Dashboard::subPanel(const QString &name) const
 
 void Dashboard::createTimers()
 {
-    struct TimerSpec
+    struct TimerDesign
     {
         const char *name;
         int interval;
         bool onAtStart;
     };
-    static const TimerSpec specs[] = {
+    static const TimerDesign designs[] = {
         {"TimerClock", 950, true},      {"TimerClock2", 1000, true},
         {"TimerAlarmCheck", 950, true}, {"TimerAlarm", 700, false},
         {"TimerAlarmCount", 60000, false}, {"TimerSnooze", 1000, false},
@@ -116,11 +116,11 @@ void Dashboard::createTimers()
         {"timMinutes", 60000, true},    {"TimerBM", 2000, true},
         {"TimerWeather", 500, true},    {"TimerWeather2", 60000, true},
     };
-    for (const TimerSpec &spec : specs) {
+    for (const TimerDesign &design : designs) {
         auto *timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(spec.name));
-        timer->setInterval(spec.interval);
-        if (spec.onAtStart)
+        timer->setObjectName(QString::fromLatin1(design.name));
+        timer->setInterval(design.interval);
+        if (design.onAtStart)
             m_timersOnAtStart.append(timer);
     }
     m_timMinutes = findChild<QTimer *>(QStringLiteral("timMinutes"));
