@@ -1,0 +1,9 @@
+#pragma once
+
+#include <Qt>
+
+// Key, mouse button and shift codes as the button events report them (the codes hosts
+// have always compared against: 1 left, 2 right, 4 middle; 1 shift, 2 ctrl, 4 alt).
+int vbKeyCode(int qtKey);
+int mouseButtonCode(Qt::MouseButtons buttons);
+int shiftCode(Qt::KeyboardModifiers modifiers);
