@@ -1,0 +1,273 @@
+#include "platform/AppFolder.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/Services.h"
+#include "support/Fakes.h"
+#include "widgets/LumoButton.h"
+#include "widgets/ReleaseRule.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class TestButton : public LumoButton
+{
+public:
+    using LumoButton::LumoButton;
+    bool pointerIsOver = true;
+
+protected:
+    bool pointerOver() const override { return pointerIsOver; }
+};
+
+class LumoButtonTest : public ::testing::Test
+{
+protected:
+    LumoButtonTest()
+        : folder(dir.path())
+        , settings(dir.path() + "/settings.ini")
+        , services{clock, settings, folder, sound, prompter, shell, connectivity, tray,
+                   autostart, lock}
+    {
+        QDir(dir.path()).mkpath("resources");
+        for (const char *name : {"resources/over.wav", "resources/click.wav"}) {
+            QFile f(dir.path() + "/" + name);
+            f.open(QIODevice::WriteOnly);
+        }
+        button = std::make_unique<TestButton>("&Set Alarm", nullptr, &services);
+        button->resize(89, 26);
+    }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton which = Qt::LeftButton)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : which;
+        QMouseEvent e(type, QPointF(at), button->mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : which, held, Qt::NoModifier);
+        QApplication::sendEvent(button.get(), &e);
+    }
+    void key(QEvent::Type type, int k, const QString &text = {})
+    {
+        QKeyEvent e(type, k, Qt::NoModifier, text);
+        QApplication::sendEvent(button.get(), &e);
+    }
+
+    QTemporaryDir dir;
+    AppFolder folder;
+    IniSettingsStore settings;
+    FakeClock clock;
+    FakeSoundPlayer sound;
+    ScriptedPrompter prompter;
+    RecordingShell shell;
+    FakeConnectivity connectivity;
+    FakeTray tray;
+    FakeAutostart autostart;
+    FakeInstanceLock lock;
+    Services services;
+    std::unique_ptr<TestButton> button;
+};
+
+TEST(ReleaseRule, OnlyStrictlyInside)
+{
+    const QSize area(89, 26);
+    EXPECT_TRUE(releasedInside({1, 1}, area));
+    EXPECT_TRUE(releasedInside({88, 25}, area));
+    EXPECT_TRUE(releasedInside(kPressPoint, area));
+    for (QPoint edge : {QPoint(0, 10), QPoint(10, 0), QPoint(89, 10), QPoint(10, 26),
+                        QPoint(-5, 10), QPoint(0, 0)})
+        EXPECT_FALSE(releasedInside(edge, area)) << edge.x() << "," << edge.y();
+}
+
+TEST_F(LumoButtonTest, ClickOnReleaseInsideWithSoundAndAddress)
+{
+    QSignalSpy clicks(button.get(), &LumoButton::Click);
+    QSignalSpy ups(button.get(), &LumoButton::MouseUp);
+    button->setUrl("mailto:me@example.org");
+    mouse(QEvent::MouseButtonPress, {10, 10});
+    EXPECT_TRUE(button->isPressed());
+    mouse(QEvent::MouseButtonRelease, {10, 10});
+    EXPECT_FALSE(button->isPressed());
+    EXPECT_EQ(clicks.count(), 1);
+    ASSERT_EQ(ups.count(), 1);
+    EXPECT_EQ(ups[0], QVariantList({1, 0, 10, 10}));
+    ASSERT_EQ(sound.plays.size(), 1);
+    EXPECT_TRUE(sound.plays[0].path.endsWith("resources/click.wav"));
+    EXPECT_EQ(shell.opened, QStringList{"mailto:me@example.org"});
+}
+
+TEST_F(LumoButtonTest, RightButtonNeitherPressesNorClicks)
+{
+    QSignalSpy clicks(button.get(), &LumoButton::Click);
+    QSignalSpy downs(button.get(), &LumoButton::MouseDown);
+    QSignalSpy ups(button.get(), &LumoButton::MouseUp);
+    mouse(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
+    EXPECT_FALSE(button->isPressed());
+    mouse(QEvent::MouseButtonRelease, {10, 10}, Qt::RightButton);
+    EXPECT_EQ(clicks.count(), 0);
+    ASSERT_EQ(downs.count(), 1);
+    EXPECT_EQ(downs[0][0].toInt(), 2);
+    ASSERT_EQ(ups.count(), 1);
+    EXPECT_EQ(ups[0][0].toInt(), 2);
+    EXPECT_TRUE(sound.plays.isEmpty());
+}
+
+TEST_F(LumoButtonTest, PressMoveOffReleaseOutsideGivesNoClick)
+{
+    QSignalSpy clicks(button.get(), &LumoButton::Click);
+    QSignalSpy ups(button.get(), &LumoButton::MouseUp);
+    QSignalSpy outs(button.get(), &LumoButton::MouseOut);
+    mouse(QEvent::MouseMove, {5, 5});
+    mouse(QEvent::MouseButtonPress, {5, 5});
+    button->pointerIsOver = false;
+    button->onHoverWatch();
+    EXPECT_EQ(outs.count(), 1);
+    EXPECT_TRUE(button->isPressed()); // still held, drawn released while away
+    EXPECT_FALSE(button->isHovering());
+    mouse(QEvent::MouseButtonRelease, {120, 40});
+    EXPECT_EQ(clicks.count(), 0);
+    ASSERT_EQ(ups.count(), 1);
+    EXPECT_EQ(ups[0][2].toInt(), 120);
+}
+
+TEST_F(LumoButtonTest, SpaceBarClicksAndReportsMouseUpAtTheOrigin)
+{
+    QSignalSpy clicks(button.get(), &LumoButton::Click);
+    QSignalSpy ups(button.get(), &LumoButton::MouseUp);
+    QSignalSpy keyDowns(button.get(), &LumoButton::KeyDown);
+    button->setUrl("https://example.org/");
+    key(QEvent::KeyPress, Qt::Key_Space, " ");
+    EXPECT_TRUE(button->isPressed());
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(button.get(), &repeat);
+    key(QEvent::KeyRelease, Qt::Key_Space, " ");
+    EXPECT_EQ(keyDowns.count(), 2);
+    EXPECT_EQ(clicks.count(), 1);
+    ASSERT_EQ(ups.count(), 1);
+    EXPECT_EQ(ups[0], QVariantList({1, 0, 0, 0}));
+    // A host that needs 0 < x does not act on it.
+    EXPECT_FALSE(releasedInside({ups[0][2].toInt(), ups[0][3].toInt()}, {89, 26}));
+    EXPECT_EQ(shell.opened.size(), 1); // the address is followed once
+}
+
+TEST_F(LumoButtonTest, AccessKeyClicksOnlyWhenEnabled)
+{
+    QSignalSpy clicks(button.get(), &LumoButton::Click);
+    QSignalSpy ups(button.get(), &LumoButton::MouseUp);
+    button->show();
+    button->activateWindow();
+    QShortcutEvent shortcut(button->shortcut(), 0);
+    EXPECT_EQ(button->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
+    QApplication::sendEvent(button.get(), &shortcut);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(ups.count(), 0);
+    button->setEnabled(false);
+    QApplication::sendEvent(button.get(), &shortcut);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(LumoButtonTest, HoverInAndOutWithPicturesAndSound)
+{
+    QPixmap normal(32, 32), lit(32, 32);
+    normal.fill(Qt::red);
+    lit.fill(Qt::green);
+    button->setPicture(normal);
+    button->setPictureHover(lit);
+    QSignalSpy ins(button.get(), &LumoButton::MouseIn);
+    QSignalSpy outs(button.get(), &LumoButton::MouseOut);
+    QSignalSpy moves(button.get(), &LumoButton::MouseMove);
+    mouse(QEvent::MouseMove, {3, 3});
+    mouse(QEvent::MouseMove, {4, 4});
+    EXPECT_EQ(ins.count(), 1);
+    EXPECT_EQ(moves.count(), 2);
+    EXPECT_TRUE(button->isHovering());
+    ASSERT_EQ(sound.plays.size(), 1);
+    EXPECT_TRUE(sound.plays[0].path.endsWith("resources/over.wav"));
+    button->onHoverWatch(); // still over: nothing happens
+    EXPECT_EQ(outs.count(), 0);
+    button->pointerIsOver = false;
+    button->onHoverWatch();
+    EXPECT_EQ(outs.count(), 1);
+    EXPECT_FALSE(button->isHovering());
+}
+
+TEST_F(LumoButtonTest, MissingSoundFilePlaysNothing)
+{
+    button->setSoundClick(".\\resources\\nothere.wav");
+    mouse(QEvent::MouseButtonPress, {10, 10});
+    mouse(QEvent::MouseButtonRelease, {10, 10});
+    EXPECT_TRUE(sound.plays.isEmpty());
+    EXPECT_EQ(sound.beeps, 0);
+}
+
+TEST_F(LumoButtonTest, PictureSizesAndDefaults)
+{
+    EXPECT_EQ(button->version(), "040102-155");
+    EXPECT_EQ(button->buttonStyle(), 2);
+    EXPECT_EQ(button->picturePosition(), 1);
+    button->setPictureSize(2); // no picture: a 32 x 32 area
+    EXPECT_EQ(button->pictureWidth(), 32);
+    EXPECT_EQ(button->layoutNow().picture.size(), QSize(32, 32));
+    QPixmap big(48, 40);
+    big.fill(Qt::blue);
+    button->setPicture(big);
+    EXPECT_EQ(button->originalPicSizeW(), 48);
+    EXPECT_EQ(button->pictureHeight(), 40);
+    button->setPictureSize(0);
+    EXPECT_EQ(button->pictureWidth(), 16);
+    button->show();
+    button->resize(4, 30); // too narrow to use: 150 twips
+    EXPECT_EQ(button->width(), 10);
+}
+
+TEST_F(LumoButtonTest, XpColoursFollowTheHighlight)
+{
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::Highlight, QColor(49, 106, 197));
+    button->setPalette(pal);
+    EXPECT_EQ(button->hoverColor(), QColor(220, 255, 255));
+    EXPECT_EQ(button->pressedColor(), QColor(205, 245, 255));
+    button->setXpDefaultColors(false);
+    button->setXpColorHover(Qt::yellow);
+    EXPECT_EQ(button->hoverColor(), QColor(Qt::yellow));
+}
+
+TEST_F(LumoButtonTest, AssistiveTechnologyPressRunsTheReleasePath)
+{
+    QSignalSpy ups(button.get(), &LumoButton::MouseUp);
+    QSignalSpy clicks(button.get(), &LumoButton::Click);
+    button->click(); // what the accessible press action ends in
+    EXPECT_EQ(clicks.count(), 1);
+    ASSERT_EQ(ups.count(), 1);
+    EXPECT_EQ(ups[0], QVariantList({1, 0, 10, 10}));
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(button.get());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    EXPECT_EQ(a->text(QAccessible::Name), "Set Alarm");
+}
+
+TEST(LumoLayout, PictureAndCaptionSideBySideOrStacked)
+{
+    const QSize button(120, 60), pic(32, 32), cap(40, 15);
+    const LumoLayout left = LumoLayout::compute(button, pic, true, cap, true, LumoLayout::Left);
+    EXPECT_EQ(left.inner, QRect(4, 4, 113, 53));
+    EXPECT_EQ(left.caption.left() - left.picture.right() - 1, 4);
+    EXPECT_LE(std::abs(left.picture.center().y() - left.inner.center().y()), 1);
+    const LumoLayout right = LumoLayout::compute(button, pic, true, cap, true, LumoLayout::Right);
+    EXPECT_GT(right.picture.left(), right.caption.left());
+    const LumoLayout above = LumoLayout::compute(button, pic, true, cap, true, LumoLayout::Above);
+    EXPECT_LT(above.picture.bottom(), above.caption.top());
+    const LumoLayout alone = LumoLayout::compute(button, pic, true, {}, false, LumoLayout::Left);
+    EXPECT_LE((alone.picture.center() - alone.inner.center()).manhattanLength(), 2);
+    EXPECT_EQ(alone.focus, QRect(3, 3, 114, 54));
+}
+
+} // namespace
