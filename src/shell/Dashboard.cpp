@@ -75,7 +75,7 @@ void Dashboard::buildSurface()
         frame->hide();
         m_subPanels.append(frame);
     }
-    buildWarningClose(subPanel(QStringLiteral("picWarning")));
+    buildWarningClose(subPanel(QStringLiteral("picWarning")), m_services);
 
     m_picCollectData = new QFrame(m_surface);
     m_picCollectData->setObjectName(QStringLiteral("picCollectData"));

@@ -1,11 +1,10 @@
 #include "shell/SubPanels.h"
 
 #include "common/Twips.h"
+#include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
 
 #include <QFrame>
-#include <QMouseEvent>
-#include <QPushButton>
 
 const QList<SubPanelPlace> &subPanelPlaces()
 {
@@ -24,41 +23,13 @@ const QList<SubPanelPlace> &subPanelPlaces()
     return places;
 }
 
-namespace {
-
-// Acts on the release only, and only strictly inside the button.
-class WarningCloseButton final : public QPushButton
+void buildWarningClose(QFrame *warning, Services &services)
 {
-public:
-    WarningCloseButton(QFrame *warning)
-        : QPushButton(QStringLiteral("Close"), warning)
-        , m_warning(warning)
-    {
-        setObjectName(QStringLiteral("cmdWarningClose"));
-        setAutoDefault(false);
-        connect(this, &QPushButton::clicked, this,
-                [this] { onCmdWarningCloseReleased(m_warning, kPressPoint.x(), kPressPoint.y()); });
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        const QPoint p = event->position().toPoint();
-        setDown(false);
-        if (event->button() == Qt::LeftButton)
-            onCmdWarningCloseReleased(m_warning, p.x(), p.y());
-        event->accept();
-    }
-
-private:
-    QFrame *m_warning;
-};
-
-} // namespace
-
-void buildWarningClose(QFrame *warning)
-{
-    auto *close = new WarningCloseButton(warning);
+    auto *close = new LumoButton(QStringLiteral("Close"), warning, &services);
+    close->setObjectName(QStringLiteral("cmdWarningClose"));
+    QObject::connect(close, &LumoButton::MouseUp, warning, [warning](int, int, int x, int y) {
+        onCmdWarningCloseReleased(warning, x, y);
+    });
     close->setGeometry(warning->width() - 89 - twips(180), warning->height() - 26 - twips(150),
                        89, 26);
 }

@@ -5,11 +5,12 @@
 #include "platform/SettingsStore.h"
 #include "platform/Tray.h"
 #include "shell/ShellTexts.h"
+#include "widgets/ReleaseRule.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
+#include "widgets/LumoButton.h"
 
 TrayOptions::TrayOptions(Services &services, QFrame *panel, QWidget *window, QMenu *popup)
     : QObject(panel)
@@ -19,7 +20,7 @@ TrayOptions::TrayOptions(Services &services, QFrame *panel, QWidget *window, QMe
     , m_popup(popup)
     , m_check1(new QCheckBox(QStringLiteral("Show In tray?"), panel))
     , m_check2(new QCheckBox(QStringLiteral("Minimize to tray"), panel))
-    , m_close(new QPushButton(QStringLiteral("Close"), panel))
+    , m_close(new LumoButton(QStringLiteral("Close"), panel, &services))
 {
     auto *title = new QLabel(QStringLiteral("Tray Options"), panel);
     title->setObjectName(QStringLiteral("lblTrayTitle"));
@@ -38,7 +39,9 @@ TrayOptions::TrayOptions(Services &services, QFrame *panel, QWidget *window, QMe
     // toggled, not clicked: a value set at load acts as the user's click.
     connect(m_check1, &QCheckBox::toggled, this, &TrayOptions::onCheck1Click);
     connect(m_check2, &QCheckBox::toggled, this, &TrayOptions::onCheck2Click);
-    connect(m_close, &QPushButton::clicked, this, &TrayOptions::onCommand1Click);
+    connect(m_close, &LumoButton::MouseUp, this, [this](int, int, int x, int y) {
+        onCommand1Released(x, y);
+    });
 }
 
 void TrayOptions::load()
@@ -86,9 +89,10 @@ void TrayOptions::onCheck2Click()
                                                           : QStringLiteral("0"));
 }
 
-void TrayOptions::onCommand1Click()
+void TrayOptions::onCommand1Released(int x, int y)
 {
-    m_panel->hide();
+    if (releasedInside({x, y}, m_close->size()))
+        m_panel->hide();
 }
 
 void TrayOptions::removeIconWhileShown()

@@ -7,7 +7,7 @@
 class QCheckBox;
 class QFrame;
 class QMenu;
-class QPushButton;
+class LumoButton;
 class QWidget;
 
 // The "Tray Options" panel and the tray icon it drives. A box changed from its stored value
@@ -24,7 +24,7 @@ public:
 
     void onCheck1Click(); // "Show In tray?"
     void onCheck2Click(); // "Minimize to tray"
-    void onCommand1Click(); // "Close"
+    void onCommand1Released(int x, int y); // "Close"
     // Every activation and every disc poll: no icon while the window is up.
     void removeIconWhileShown();
     // Unload: leave no icon behind.
@@ -37,5 +37,5 @@ private:
     QMenu *m_popup;
     QCheckBox *m_check1;
     QCheckBox *m_check2;
-    QPushButton *m_close;
+    LumoButton *m_close;
 };

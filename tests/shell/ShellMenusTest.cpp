@@ -5,6 +5,7 @@
 #include "shell/SubPanels.h"
 #include "shell/TipPanel.h"
 #include "support/DashboardFixture.h"
+#include "widgets/LumoButton.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 
 namespace {
 
@@ -92,7 +92,7 @@ TEST_F(ShellMenus, TrayBoxesDriveTheIconAndAreStored)
 
     d.menus().trayOptions->trigger();
     EXPECT_TRUE(find<QFrame>("picTray")->isVisibleTo(&d));
-    find<QPushButton>("Command1")->click();
+    find<LumoButton>("Command1")->click(); // released at (10, 10)
     EXPECT_FALSE(find<QFrame>("picTray")->isVisibleTo(&d));
 }
 
