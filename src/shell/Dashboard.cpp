@@ -37,7 +37,7 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_tips = new TipPanel(m_surface);
     m_trayOptions = new TrayOptions(services, subPanel(QStringLiteral("picTray")), this,
                                     m_menus.popUp);
-    m_clock = new ClockPanel(services, m_surface);
+    m_clock = new ClockPanel(services, m_surface, m_menus.show24Hour, m_menus.showSeconds);
     m_alarm = new AlarmPanel(services, m_surface);
     m_talkingClock = new TalkingClock(services, m_surface);
     m_reminders = new ReminderPanels(services, m_surface);
@@ -123,8 +123,13 @@ void Dashboard::createTimers()
         if (design.onAtStart)
             m_timersOnAtStart.append(timer);
     }
-    m_timMinutes = findChild<QTimer *>(QStringLiteral("timMinutes"));
+    m_timMinutes = timer("timMinutes");
     connect(m_timMinutes, &QTimer::timeout, this, &Dashboard::onTimMinutes);
+}
+
+QTimer *Dashboard::timer(const char *name) const
+{
+    return findChild<QTimer *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
 void Dashboard::startTimers()

@@ -52,12 +52,14 @@ public:
     void onPicCollectDataClick();
     void onFormDragDrop(QWidget *source, QPoint at);
     void checkConnectivity();
+    // A new day seen by the clock: captions, then the reminder checks.
+    void onDayChanged(const QDate &today);
 
     // State other panels read.
     bool connected() const { return m_connected; }
     const QString &connectivityStatus() const { return m_status; }
     quint32 connectivityFlags() const { return m_flags; }
-    QDate currentDay() const { return m_currentDay; }
+    QDate currentDay() const;
     const QString &dateCaption() const { return m_dateCaption; }
     const QStringList &loadTrace() const { return m_loadTrace; }
     bool activatedOnce() const { return m_activatedOnce; }
@@ -66,6 +68,8 @@ public:
     TipPanel &tips() const { return *m_tips; }
     MusicPanel &music() const { return *m_music; }
     QFrame *subPanel(const QString &name) const;
+    QTimer *timer(const char *name) const;
+    ClockPanel &clockPanel() const { return *m_clock; }
 
 Q_SIGNALS:
     // The unload step ends the process; main() connects this to the application's exit.
@@ -136,7 +140,6 @@ private:
     bool m_connected = false;
     quint32 m_flags = 0;
     QString m_status;
-    QDate m_currentDay;
     QString m_dateCaption;
     QStringList m_loadTrace;
     bool m_loaded = false;

@@ -3,6 +3,8 @@
 #include "shell/Dashboard.h"
 
 #include "clock/AlarmPanel.h"
+#include "clock/ClockPanel.h"
+#include "common/OrvaneError.h"
 #include "common/TextValues.h"
 #include "music/CdAudio.h"
 #include "music/MusicPanel.h"
@@ -14,6 +16,7 @@
 #include "platform/Shell.h"
 #include "platform/Tray.h"
 #include "reminders/ReminderPanels.h"
+#include "shell/ErrorReport.h"
 #include "shell/ShellTexts.h"
 #include "shell/TipPanel.h"
 #include "shell/TrayOptions.h"
@@ -49,6 +52,25 @@ void Dashboard::wireMenus()
     open(m_menus.link1, ShellTexts::kSecondCamDirectory);
     open(m_menus.link2, ShellTexts::kMakerSite);
     // "Show WebCams" and "View WebCams" open the webcam window, which its own issue adds.
+
+    connect(m_menus.show24Hour, &QAction::triggered, m_clock, &ClockPanel::onMnuShow24HourClick);
+    connect(m_menus.showSeconds, &QAction::triggered, m_clock,
+            &ClockPanel::onMnuShowSecondsClick);
+    connect(timer("TimerClock2"), &QTimer::timeout, m_clock, &ClockPanel::onTimerClock2);
+    connect(timer("TimerClock"), &QTimer::timeout, m_clock, &ClockPanel::onTimerClock);
+    connect(m_clock, &ClockPanel::dayChanged, this, &Dashboard::onDayChanged);
+}
+
+void Dashboard::onDayChanged(const QDate &)
+{
+    stepCaptions();
+    // A failure here must not end a program that has run all day: report it and go on.
+    try {
+        m_reminders->dateStartup();
+        m_reminders->checkMissedDays();
+    } catch (const OrvaneError &error) {
+        reportError(m_services.prompter, error.description(), error.number());
+    }
 }
 
 void Dashboard::onFormActivate()

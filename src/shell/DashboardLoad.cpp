@@ -97,7 +97,12 @@ void Dashboard::stepTrayBoxes()
 
 void Dashboard::stepCurrentDay()
 {
-    m_currentDay = m_services.clock.now().date();
+    m_clock->setCurrentDay(m_services.clock.now().date());
+}
+
+QDate Dashboard::currentDay() const
+{
+    return m_clock->currentDay();
 }
 
 void Dashboard::stepConnectivity()
@@ -139,7 +144,7 @@ void Dashboard::stepMailSettings()
 
 void Dashboard::stepCaptions()
 {
-    m_dateCaption = DateText::dateCaption(m_currentDay);
+    m_dateCaption = DateText::dateCaption(currentDay());
     setWindowTitle(ShellTexts::kCaptionPrefix + m_dateCaption);
 }
 
