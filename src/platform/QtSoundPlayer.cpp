@@ -1,33 +1,39 @@
 #include "platform/QtSoundPlayer.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace {
-// The clock asks every second; the device list is a round trip to the sound server.
-constexpr qint64 kDeviceCacheMs = 5000;
+// Qt 6.4 never emits audioOutputsChanged when sound-server outputs come and go, though its
+// list follows them; so the answer is also read again once it is this old.
+constexpr qint64 kOutputsMaxAgeMs = 5000;
 } // namespace
 
 QtSoundPlayer::QtSoundPlayer(QObject *parent)
     : QObject(parent)
     , m_devices(new QMediaDevices(this))
 {
-    connect(m_devices, &QMediaDevices::audioOutputsChanged, this,
-            [this] { m_sinceAsked.invalidate(); });
+    // The clock asks before every sound; the answer is kept, and renewed when the sound
+    // server says its outputs changed.
+    connect(m_devices, &QMediaDevices::audioOutputsChanged, this, &QtSoundPlayer::refreshOutputs);
+    refreshOutputs();
 }
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 bool QtSoundPlayer::hasWaveOutput() const
 {
-    if (!m_sinceAsked.isValid() || m_sinceAsked.elapsed() >= kDeviceCacheMs) {
-        m_hasOutput = !QMediaDevices::audioOutputs().isEmpty();
-        m_sinceAsked.start();
-    }
+    if (m_sinceRead.hasExpired(kOutputsMaxAgeMs))
+        refreshOutputs();
     return m_hasOutput;
+}
+
+void QtSoundPlayer::refreshOutputs() const
+{
+    m_hasOutput = !QMediaDevices::audioOutputs().isEmpty();
+    m_sinceRead.start();
 }
 
 void QtSoundPlayer::playWave(const QString &absolutePath, quint32 flags)
@@ -39,16 +45,25 @@ void QtSoundPlayer::playWave(const QString &absolutePath, quint32 flags)
     if (!m_effect)
         m_effect = new QSoundEffect(this);
 
-    // The device may have come or changed since the last play.
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (m_effect->audioDevice() != device)
-        m_effect->setAudioDevice(device);
     const QUrl source = QUrl::fromLocalFile(absolutePath);
-    if (m_effect->source() != source)
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    m_effect->stop(); // whatever still sounds gives way to the new sound
+    if (!canReplay(source, device)) {
+        // Loading afresh is the only way to leave a failed load behind or to reach an output
+        // that came after the last load: the effect ignores the same source set twice.
+        m_effect->setSource(QUrl());
+        m_effect->setAudioDevice(device);
         m_effect->setSource(source);
-    else
-        m_effect->stop();
-    m_effect->play();
+        m_loadedFor = device;
+    }
+    m_effect->play(); // while still loading, it starts once the sound is read
+}
+
+bool QtSoundPlayer::canReplay(const QUrl &source, const QAudioDevice &device) const
+{
+    const QSoundEffect::Status status = m_effect->status();
+    return m_effect->source() == source && m_loadedFor == device
+        && (status == QSoundEffect::Ready || status == QSoundEffect::Loading);
 }
 
 void QtSoundPlayer::beep()

@@ -2,6 +2,7 @@
 
 #include "platform/SoundPlayer.h"
 
+#include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QObject>
 
@@ -9,7 +10,8 @@ class QMediaDevices;
 class QSoundEffect;
 
 // Wave sounds through one reused QSoundEffect, started and left to play: with no sound server
-// it never reports that it stopped, so nothing here ever waits on it.
+// it never reports that it stopped, so nothing here ever waits on it. A new play replaces the
+// one still sounding.
 class QtSoundPlayer final : public QObject, public SoundPlayer
 {
     Q_OBJECT
@@ -23,8 +25,12 @@ public:
     void beep() override;
 
 private:
+    void refreshOutputs() const;
+    bool canReplay(const QUrl &source, const QAudioDevice &device) const;
+
     QMediaDevices *m_devices;
     QSoundEffect *m_effect = nullptr; // made on the first play
-    mutable QElapsedTimer m_sinceAsked;
+    QAudioDevice m_loadedFor; // the output the effect's current sound was loaded for
+    mutable QElapsedTimer m_sinceRead;
     mutable bool m_hasOutput = false;
 };
