@@ -18,12 +18,9 @@ void copyAppFolderData(const QString &from, const QString &to)
 }
 
 DashboardFixture::DashboardFixture()
+    : fakes(m_dir.path() + "/app", m_dir.path() + "/settings/settings.ini")
 {
     copyAppFolderData(QStringLiteral(ORVANE_STAGED_APP_DIR), m_dir.path() + "/app");
-    settings = std::make_unique<IniSettingsStore>(settingsPath());
-    folder = std::make_unique<AppFolder>(m_dir.path() + "/app");
-    services = std::make_unique<Services>(Services{clock, *settings, *folder, sound, prompter,
-                                                   shell, connectivity, tray, autostart, lock});
 }
 
 DashboardFixture::~DashboardFixture() = default;

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "platform/AppFolder.h"
-#include "platform/IniSettingsStore.h"
-#include "platform/Services.h"
 #include "shell/Dashboard.h"
-#include "support/Fakes.h"
+#include "support/FakeServices.h"
 
 #include <QTemporaryDir>
 
@@ -38,17 +35,18 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    FakeClock clock;
-    std::unique_ptr<IniSettingsStore> settings;
-    std::unique_ptr<AppFolder> folder;
-    FakeSoundPlayer sound;
-    ScriptedPrompter prompter;
-    RecordingShell shell;
-    FakeConnectivity connectivity;
-    FakeTray tray;
-    FakeAutostart autostart;
-    FakeInstanceLock lock;
-    std::unique_ptr<Services> services;
+    FakeServices fakes;
+    FakeClock &clock = fakes.clock;
+    IniSettingsStore *settings = &fakes.settings;
+    AppFolder *folder = &fakes.folder;
+    FakeSoundPlayer &sound = fakes.sound;
+    ScriptedPrompter &prompter = fakes.prompter;
+    RecordingShell &shell = fakes.shell;
+    FakeConnectivity &connectivity = fakes.connectivity;
+    FakeTray &tray = fakes.tray;
+    FakeAutostart &autostart = fakes.autostart;
+    FakeInstanceLock &lock = fakes.lock;
+    Services *services = &fakes.services;
     std::unique_ptr<Dashboard> m_dashboard;
     int endRequests = 0;
 };

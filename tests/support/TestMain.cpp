@@ -24,6 +24,8 @@ int main(int argc, char **argv)
     qputenv("XDG_DATA_HOME", root + "/data");
     qputenv("XDG_CACHE_HOME", root + "/cache");
     qputenv("ORVANE_SETTINGS_DIR", root + "/settings");
+    // Never reach the developer's own sound server, nor start one on demand.
+    qputenv("PULSE_SERVER", root + "/runtime/no-sound-server");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

@@ -1,7 +1,4 @@
-#include "platform/AppFolder.h"
-#include "platform/IniSettingsStore.h"
-#include "platform/Services.h"
-#include "support/Fakes.h"
+#include "support/FakeServices.h"
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
 
@@ -34,10 +31,7 @@ class LumoButtonTest : public ::testing::Test
 {
 protected:
     LumoButtonTest()
-        : folder(dir.path())
-        , settings(dir.path() + "/settings.ini")
-        , services{clock, settings, folder, sound, prompter, shell, connectivity, tray,
-                   autostart, lock}
+        : fakes(dir.path(), dir.path() + "/settings.ini")
     {
         QDir(dir.path()).mkpath("resources");
         for (const char *name : {"resources/over.wav", "resources/click.wav"}) {
@@ -62,17 +56,10 @@ protected:
     }
 
     QTemporaryDir dir;
-    AppFolder folder;
-    IniSettingsStore settings;
-    FakeClock clock;
-    FakeSoundPlayer sound;
-    ScriptedPrompter prompter;
-    RecordingShell shell;
-    FakeConnectivity connectivity;
-    FakeTray tray;
-    FakeAutostart autostart;
-    FakeInstanceLock lock;
-    Services services;
+    FakeServices fakes;
+    FakeSoundPlayer &sound = fakes.sound;
+    RecordingShell &shell = fakes.shell;
+    Services &services = fakes.services;
     std::unique_ptr<TestButton> button;
 };
 
