@@ -6,6 +6,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LockFileInstance.h"
+#include "platform/QtMediaPlayer.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
@@ -72,8 +73,9 @@ int once(int argc, char **argv)
     QtTray tray;
     XdgAutostart autostart(dir.path() + QStringLiteral("/autostart"), QString());
     LockFileInstance lock(dir.path() + QStringLiteral("/orvane.lock"));
-    Services services{clock, settings, folder, sound, prompter, shell,
-                      connectivity, tray, autostart, lock};
+    QtMediaPlayer music, voice;
+    Services services{clock,        settings, folder,    sound, prompter, shell,
+                      connectivity, tray,     autostart, lock,  music,    voice};
     const double copiedMs = msSinceProcessStart();
     Dashboard dashboard(services);
     const bool ok = dashboard.load() == Dashboard::LoadResult::Loaded;

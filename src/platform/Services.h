@@ -5,6 +5,7 @@ class Autostart;
 class Clock;
 class Connectivity;
 class InstanceLock;
+class MediaPlayer;
 class Prompter;
 class SettingsStore;
 class Shell;
@@ -25,4 +26,6 @@ struct Services
     Tray &tray;
     Autostart &autostart;
     InstanceLock &instanceLock;
+    MediaPlayer &music; // music and alarms
+    MediaPlayer &voice; // the talking clock, while music plays
 };

@@ -5,6 +5,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LockFileInstance.h"
+#include "platform/QtMediaPlayer.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
@@ -25,8 +26,10 @@ struct RealServices
     QtTray tray;
     XdgAutostart autostart;
     LockFileInstance instanceLock{LockFileInstance::defaultPath()};
-    Services services{clock, settings, appFolder, sound, prompter, shell,
-                      connectivity, tray, autostart, instanceLock};
+    QtMediaPlayer music;
+    QtMediaPlayer voice;
+    Services services{clock,        settings, appFolder, sound,        prompter, shell,
+                      connectivity, tray,     autostart, instanceLock, music,    voice};
 
     RealServices(const QString &programFolder, const QString &programPath);
 };

@@ -25,6 +25,8 @@ struct FakeServices
     FakeTray tray;
     FakeAutostart autostart;
     FakeInstanceLock lock;
-    Services services{clock, settings, folder, sound, prompter, shell,
-                      connectivity, tray, autostart, lock};
+    FakeMediaPlayer music;
+    FakeMediaPlayer voice;
+    Services services{clock,        settings, folder,    sound, prompter, shell,
+                      connectivity, tray,     autostart, lock,  music,    voice};
 };

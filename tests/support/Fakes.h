@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Connectivity.h"
 #include "platform/InstanceLock.h"
+#include "platform/MediaPlayer.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
@@ -138,5 +139,50 @@ public:
     {
         ++attempts;
         return free;
+    }
+};
+
+// A media player whose clip, position and state the test sets.
+class FakeMediaPlayer final : public MediaPlayer
+{
+public:
+    QStringList calls; // "open:<path>", "play", "pause", "stop"
+    QString opened;
+    double length = 0, position = 0;
+    int packets = 0;
+    int state = Closed;
+    std::optional<QString> title, author;
+
+    void open(const QString &path) override
+    {
+        calls.append(QStringLiteral("open:") + path);
+        opened = path;
+        state = Playing;
+    }
+    void play() override
+    {
+        calls.append(QStringLiteral("play"));
+        if (state != Closed)
+            state = Playing;
+    }
+    void pause() override
+    {
+        calls.append(QStringLiteral("pause"));
+        if (state == Playing)
+            state = Paused;
+    }
+    void stop() override
+    {
+        calls.append(QStringLiteral("stop"));
+        if (state != Closed)
+            state = Stopped;
+    }
+    double duration() const override { return length; }
+    double currentPosition() const override { return position; }
+    int receivedPackets() const override { return packets; }
+    int playState() const override { return state; }
+    std::optional<QString> mediaInfo(int kind) const override
+    {
+        return kind == Title ? title : kind == Author ? author : std::nullopt;
     }
 };

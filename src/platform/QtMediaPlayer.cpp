@@ -1,0 +1,100 @@
+#include "platform/QtMediaPlayer.h"
+
+#include <QAudioOutput>
+#include <QMediaMetaData>
+#include <QMediaPlayer>
+#include <QUrl>
+
+QtMediaPlayer::QtMediaPlayer(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QtMediaPlayer::~QtMediaPlayer() = default;
+
+void QtMediaPlayer::ensurePlayer()
+{
+    if (m_player)
+        return;
+    m_player = new QMediaPlayer(this);
+    m_output = new QAudioOutput(this);
+    m_player->setAudioOutput(m_output);
+}
+
+void QtMediaPlayer::open(const QString &path)
+{
+    ensurePlayer();
+    m_player->setSource(QUrl::fromLocalFile(path));
+    m_opened = true;
+    m_player->play();
+}
+
+void QtMediaPlayer::play()
+{
+    if (m_player)
+        m_player->play();
+}
+
+void QtMediaPlayer::pause()
+{
+    if (m_player)
+        m_player->pause();
+}
+
+void QtMediaPlayer::stop()
+{
+    if (m_player)
+        m_player->stop();
+}
+
+double QtMediaPlayer::duration() const
+{
+    return m_player ? m_player->duration() / 1000.0 : 0.0;
+}
+
+double QtMediaPlayer::currentPosition() const
+{
+    return m_player ? m_player->position() / 1000.0 : 0.0;
+}
+
+int QtMediaPlayer::receivedPackets() const
+{
+    // The back end has no packet count; its buffer fill is the nearest thing it reports.
+    return m_player ? int(m_player->bufferProgress() * 100) : 0;
+}
+
+int QtMediaPlayer::playState() const
+{
+    if (!m_player || !m_opened || m_player->source().isEmpty())
+        return Closed;
+    switch (m_player->playbackState()) {
+    case QMediaPlayer::PlayingState:
+        return m_player->mediaStatus() == QMediaPlayer::LoadingMedia ? Waiting : Playing;
+    case QMediaPlayer::PausedState:
+        return Paused;
+    case QMediaPlayer::StoppedState:
+        break;
+    }
+    return Stopped;
+}
+
+std::optional<QString> QtMediaPlayer::mediaInfo(int kind) const
+{
+    if (!m_player)
+        return std::nullopt;
+    const QMediaMetaData data = m_player->metaData();
+    QVariant value;
+    if (kind == Title)
+        value = data.value(QMediaMetaData::Title);
+    else if (kind == Author) {
+        value = data.value(QMediaMetaData::ContributingArtist);
+        if (value.toString().isEmpty())
+            value = data.value(QMediaMetaData::AlbumArtist);
+        if (value.toString().isEmpty())
+            value = data.value(QMediaMetaData::Author);
+    }
+    if (!value.isValid())
+        return std::nullopt;
+    const QString text = value.toStringList().join(QStringLiteral(", "));
+    return text.isEmpty() ? value.toString() : text;
+}
