@@ -1,0 +1,71 @@
+// Draws the picture sets of the picture buttons into appfolder/resources/pictures/<set>/,
+// and on request a contact sheet of them all (not installed, not run by the build).
+//   orvane_make_pictures FOLDER [--sheet FILE.png]
+#include "AlarmPictures.h"
+#include "ContactSheet.h"
+#include "MusicGlyphs.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+bool writeSet(const QString &folder, const QList<NamedPicture> &pictures)
+{
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(folder));
+        return false;
+    }
+    // Old pictures would shift the numbering of the new ones.
+    for (const QString &old : dir.entryList({QStringLiteral("*.png")}, QDir::Files))
+        dir.remove(old);
+    for (const NamedPicture &picture : pictures) {
+        // Straight alpha keeps the PNGs small and identical from run to run.
+        const QImage image = picture.image.convertToFormat(QImage::Format_ARGB32);
+        if (!image.save(dir.filePath(picture.name), "PNG", 0)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(dir.filePath(picture.name)));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Drawing needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QString sheetFile;
+    const qsizetype sheetAt = args.indexOf(QStringLiteral("--sheet"));
+    if (sheetAt >= 0 && sheetAt + 1 < args.size()) {
+        sheetFile = args.at(sheetAt + 1);
+        args.remove(sheetAt, 2);
+    }
+    if (args.size() != 1 || args.first().startsWith(u'-')) {
+        std::fprintf(stderr, "usage: orvane_make_pictures FOLDER [--sheet FILE.png]\n");
+        return 2;
+    }
+    const QDir out(args.first());
+    const QList<SheetSet> sets {
+        {QStringLiteral("music/ (29 x 18: lit, normal, pressed)"), musicPictures(), 9, 3},
+        {QStringLiteral("alarm/ (32 x 32)"), alarmPictures(), 2, 0},
+        {QStringLiteral("alarmactive/ (102 x 46)"), alarmActivePictures(), 2, 0}};
+    const QStringList folders {QStringLiteral("music"), QStringLiteral("alarm"),
+                               QStringLiteral("alarmactive")};
+    for (int i = 0; i < sets.size(); ++i) {
+        if (!writeSet(out.filePath(folders.at(i)), sets.at(i).pictures))
+            return 1;
+    }
+    if (!sheetFile.isEmpty() && !contactSheet(sets).save(sheetFile, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(sheetFile));
+        return 1;
+    }
+    return 0;
+}
