@@ -9,6 +9,11 @@ CREATE TABLE Events (
     Date       TEXT COLLATE NOCASE NOT NULL DEFAULT '',
     NotifyDate TEXT COLLATE NOCASE NOT NULL DEFAULT ''
 );
+-- One index per queried field, so each lookup stays quick on a large store.
+CREATE INDEX EventsNotifyDate ON Events (NotifyDate);
+CREATE INDEX EventsDate ON Events (Date);
+CREATE INDEX EventsType ON Events (Type);
+CREATE INDEX EventsTitle ON Events (Title);
 
 -- database: Bills
 CREATE TABLE Bills (
@@ -18,6 +23,9 @@ CREATE TABLE Bills (
     NDate   TEXT COLLATE NOCASE NOT NULL DEFAULT '',
     EM      INTEGER
 );
+CREATE INDEX BillsNDate ON Bills (NDate);
+CREATE INDEX BillsDueDate ON Bills (DueDate);
+CREATE INDEX BillsPayee ON Bills (Payee);
 
 -- database: Address
 CREATE TABLE AddressBook (
@@ -40,3 +48,5 @@ CREATE TABLE AddressBook (
     Anniversary      TEXT COLLATE NOCASE NOT NULL DEFAULT '',
     Comments         TEXT COLLATE NOCASE NOT NULL DEFAULT ''
 );
+-- Serves the exact last-name lookup and, through LIKE, the last-name prefix search.
+CREATE INDEX AddressBookLastname ON AddressBook (Lastname);
