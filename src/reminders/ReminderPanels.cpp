@@ -1,5 +1,7 @@
 #include "reminders/ReminderPanels.h"
 
+#include "platform/AppFolder.h"
+
 #include <QWidget>
 
 ReminderPanels::ReminderPanels(Services &services, QWidget *surface)
@@ -16,15 +18,18 @@ void ReminderPanels::checkMissedDays()
 
 void ReminderPanels::loadAddressBook()
 {
-    // Filled by the record store and address book issues.
+    m_stores.openAddressBook(m_services.appFolder.path(QStringLiteral("\\Address.mdb")));
+    // The address list fill and the locked boxes come with the address book.
 }
 
 void ReminderPanels::dateStartup()
 {
-    // Filled by the start-up date check issue.
+    m_stores.openBills(m_services.appFolder.path(QStringLiteral("\\Bills.mdb")));
+    m_stores.openEvents(m_services.appFolder.path(QStringLiteral("\\Events.mdb")));
+    // The announcements of the day come with the events and bills panels.
 }
 
 void ReminderPanels::closeStores()
 {
-    // Filled by the record store issue.
+    m_stores.closeAll();
 }

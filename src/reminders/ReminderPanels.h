@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "reminders/ReminderStores.h"
 
 #include <QObject>
 
@@ -17,13 +18,17 @@ public:
     // Load sequence step 13: the missed-days check.
     void checkMissedDays();
     // Load sequence step 14: open "Address.mdb", fill the address list, lock its boxes.
+    // Throws OrvaneError naming the file when the database cannot be opened.
     void loadAddressBook();
-    // Load sequence step 15: the start-up date check for events and bills.
+    // Load sequence step 15: the start-up date check for events and bills. Throws as above.
     void dateStartup();
     // "&Exit": close the events, bills and address databases.
     void closeStores();
 
+    ReminderStores &stores() { return m_stores; }
+
 private:
     Services &m_services;
     QWidget *m_surface;
+    ReminderStores m_stores;
 };

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "reminders/RecordStore.h"
+#include "reminders/Recordset.h"
+
+#include <QString>
+
+// A record database as the panels hold it: the open file and its current recordset, on
+// which every list fill, selection, add, change and delete acts.
+struct ReminderDatabase
+{
+    RecordStore store;
+    Recordset current;
+};
+
+// The three record databases of the reminders, opened at start-up and held for the life of
+// the program (events and bills are opened again at each change of date).
+class ReminderStores
+{
+public:
+    // Each opens its file and makes its whole table current. A file that is missing,
+    // unreadable, not a database, locked, or without its table throws OrvaneError naming the
+    // file; the database held before, if any, is then kept as it was.
+    void openAddressBook(const QString &path);
+    void openBills(const QString &path);
+    void openEvents(const QString &path);
+    // "&Exit": events, bills and address, in that order.
+    void closeAll();
+
+    ReminderDatabase &events() { return m_events; }
+    ReminderDatabase &bills() { return m_bills; }
+    ReminderDatabase &addressBook() { return m_address; }
+
+private:
+    ReminderDatabase m_events;
+    ReminderDatabase m_bills;
+    ReminderDatabase m_address;
+};
