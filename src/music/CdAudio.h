@@ -1,28 +1,70 @@
 #pragma once
 
+#include "platform/CdDrive.h"
 #include "platform/Services.h"
 
 #include <QObject>
 
+#include <functional>
+#include <memory>
+
+class MciDevice;
+class QTimer;
 class QWidget;
 
-// The audio CD as an alarm source: the command interpreter, the disc poll and the device
-// come with the music issue; the dashboard already calls its lifecycle hooks.
+// The audio CD as an alarm source: the command sender with its error reports, the opening
+// of the device, and the once-a-second disc poll (TimerCD) that keeps the current track.
 class CdAudio : public QObject
 {
     Q_OBJECT
 public:
-    CdAudio(Services &services, QWidget *surface);
+    // timerCD is the dashboard's TimerCD; the drive is the system's unless one is given.
+    CdAudio(Services &services, QWidget *surface, QTimer *timerCD,
+            std::unique_ptr<CdDrive> drive = nullptr);
+    ~CdAudio() override;
 
     // Load sequence step 11: "close all", errors not reported.
     void closeAllQuietly();
-    // Load sequence step 21: TimerCD off, no disc seen; open the device when the alarm
-    // source is "CD".
+    // Load sequence step 21: TimerCD off, no disc seen; for the source "CD" open the device
+    // and warn when no disc is in. A device that cannot be opened is reported and left
+    // closed; the program goes on and the alarm rings with its sound instead.
     void load(const QString &alarmSource);
     // Unload step 5, for the source "CD": "stop cd wait", then "close all".
     void stopAndClose();
 
+    // Sends one command and keeps its result code; with reportErrors, a failure is shown
+    // to the user. True when the command succeeded.
+    bool sendCommand(const QString &command, bool reportErrors);
+    // Opens the device unless it is open; starts the disc poll. False when it cannot be
+    // opened (the error has been shown).
+    bool openDevice();
+    // "status cd media present" answered "true".
+    bool mediaPresent();
+
+    void onTimerCD();
+    // One run of the disc poll, after the alarm has played, stopped or moved the disc.
+    void refreshDisc() { onTimerCD(); }
+    // Run after every poll; the dashboard applies its tray rule here.
+    void setAfterPoll(std::function<void()> afterPoll) { m_afterPoll = std::move(afterPoll); }
+
+    bool deviceOpen() const { return m_deviceOpen; }
+    bool discSeen() const { return m_discSeen; }
+    int currentTrack() const { return m_currentTrack; }
+    int lastResult() const { return m_lastResult; }
+
 private:
+    // Status queries read their answer directly: no error report, last result untouched.
+    QString query(const QString &command);
+    void pollDisc();
+    void reportError(const QString &text);
+
     Services &m_services;
-    QWidget *m_surface;
+    QTimer *m_timerCD;
+    std::unique_ptr<CdDrive> m_drive;
+    std::unique_ptr<MciDevice> m_device;
+    std::function<void()> m_afterPoll;
+    bool m_deviceOpen = false;
+    bool m_discSeen = false;
+    int m_currentTrack = 0;
+    int m_lastResult = 0;
 };
