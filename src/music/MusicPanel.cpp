@@ -2,11 +2,18 @@
 
 #include "common/OrvaneError.h"
 #include "common/Twips.h"
+#include "music/AddMusicWindow.h"
 #include "music/MusicListFile.h"
+#include "music/MusicPlayer.h"
 #include "platform/AppFolder.h"
+#include "platform/Prompter.h"
+#include "widgets/ImageButton.h"
+#include "widgets/LumoButton.h"
+#include "widgets/ReleaseRule.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace {
@@ -14,33 +21,66 @@ namespace {
 const QString kPlayListFile = QStringLiteral("\\List.txt");
 const QString kAlbumFile = QStringLiteral("\\Album.txt");
 
+QListWidget *makeList(QWidget *surface, const char *name, const char *accessible, int left)
+{
+    auto *list = new QListWidget(surface);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(QString::fromLatin1(accessible));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setGeometry(twips(left), twips(5580), twips(4200), twips(1500));
+    return list;
+}
+
 } // namespace
 
-MusicPanel::MusicPanel(Services &services, QWidget *surface)
+MusicPanel::MusicPanel(Services &services, QWidget *surface, QTimer *timer1)
     : QObject(surface)
     , m_services(services)
-    , m_album(new QListWidget(surface))
-    , m_playList(new QListWidget(surface))
+    , m_surface(surface)
+    , m_album(makeList(surface, "Album", "Album", 4560))
+    , m_playList(makeList(surface, "PlayList", "Playlist", 180))
     , m_albumCount(new QLabel(surface))
     , m_playListCount(new QLabel(surface))
+    , m_getMusic(new LumoButton(QStringLiteral("Get Music"), surface, &services))
+    , m_deleteSong(new LumoButton(QStringLiteral("Delete Song"), surface, &services))
+    , m_player(new MusicPlayer(services, surface, m_playList, timer1))
 {
-    m_album->setObjectName(QStringLiteral("Album"));
-    m_playList->setObjectName(QStringLiteral("PlayList"));
     m_albumCount->setObjectName(QStringLiteral("lblAlbumCount"));
     m_playListCount->setObjectName(QStringLiteral("lblPlayListCount"));
-    m_album->setAccessibleName(QStringLiteral("Album"));
-    m_playList->setAccessibleName(QStringLiteral("Playlist"));
-
-    m_playList->setGeometry(twips(180), twips(5160), twips(4200), twips(1230));
-    m_playListCount->setGeometry(twips(3600), twips(4920), twips(780), twips(240));
-    m_album->setGeometry(twips(4560), twips(5160), twips(4200), twips(1230));
-    m_albumCount->setGeometry(twips(4560), twips(4920), twips(2400), twips(240));
-    m_playListCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_albumCount->setGeometry(twips(4560), twips(5310), twips(2400), twips(255));
+    m_playListCount->setGeometry(twips(1560), twips(4500), twips(600), twips(255));
+    m_getMusic->setObjectName(QStringLiteral("cmdGetMusic"));
+    m_deleteSong->setObjectName(QStringLiteral("cmdDeleteSong"));
+    for (LumoButton *button : {m_getMusic, m_deleteSong}) {
+        // Small buttons under the album: raised, so they read as buttons at this size.
+        button->setButtonStyle(LumoButton::Raised);
+        QFont small = button->font();
+        small.setPointSizeF(7.5);
+        button->setFont(small);
+    }
+    m_getMusic->setGeometry(twips(4560), twips(7140), 76, 18);
+    m_deleteSong->setGeometry(twips(5820), twips(7140), 76, 18);
+    connect(m_getMusic, &LumoButton::MouseUp, this,
+            [this](int, int, int x, int y) { onCmdGetMusicReleased(x, y); });
+    connect(m_deleteSong, &LumoButton::MouseUp, this,
+            [this](int, int, int x, int y) { onCmdDeleteSongReleased(x, y); });
+    connect(m_album, &QListWidget::itemDoubleClicked, this, &MusicPanel::onAlbumDblClick);
+    connect(m_player->button(Transport::Delete), &ImageButton::MouseUp, this,
+            [this](int, int, int x, int y) { onImgDeleteReleased(x, y); });
+    connect(m_player->button(Transport::DeleteAll), &ImageButton::MouseUp, this,
+            [this](int, int, int x, int y) { onImgDeleteAllReleased(x, y); });
+    m_playList->viewport()->installEventFilter(this);
     updateCounts();
+}
+
+MusicPanel::~MusicPanel()
+{
+    delete m_findWindow; // a top-level window: not deleted with the surface
 }
 
 void MusicPanel::load()
 {
+    m_player->load();
     // The playlist is read before the album.
     const struct {
         const QString &name;
@@ -54,7 +94,7 @@ void MusicPanel::load()
         if (!entries)
             throw OrvaneError(QStringLiteral("Permission denied: %1").arg(path),
                               OrvaneError::PermissionDenied);
-        fill(f.list, *entries);
+        f.list->addItems(*entries);
         *f.read = true;
         updateCounts();
     }
@@ -62,17 +102,139 @@ void MusicPanel::load()
 
 void MusicPanel::unload()
 {
-    // Playback stops here once the player exists.
+    m_player->unload();
     if (m_playListRead)
         MusicListFile::write(m_services.appFolder.path(kPlayListFile), entries(m_playList));
     if (m_albumRead)
         MusicListFile::write(m_services.appFolder.path(kAlbumFile), entries(m_album));
 }
 
+void MusicPanel::closeWindows()
+{
+    if (m_findWindow)
+        m_findWindow->close();
+}
+
 void MusicPanel::updateCounts()
 {
     m_albumCount->setText(QStringLiteral("Songs in Album: %1").arg(m_album->count()));
     m_playListCount->setText(QString::number(m_playList->count()));
+}
+
+void MusicPanel::onAlbumDblClick()
+{
+    ImageButton *play = m_player->button(Transport::Play);
+    if (!play->isEnabled())
+        play->setEnabled(true);
+    const QListWidgetItem *item = m_album->currentItem();
+    if (!item)
+        return; // an empty album: nothing to copy
+    const QString entry = item->text();
+    // Exactly the same path only: another letter case is another file here.
+    if (!m_playList->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        m_services.prompter.tell(entry + QStringLiteral(" already in the playlist!"),
+                                 QStringLiteral("Tunelo Info"), Prompter::Icon::Information);
+    } else {
+        m_playList->addItem(entry);
+    }
+    updateCounts();
+}
+
+void MusicPanel::removeSelected(QListWidget *list)
+{
+    const int row = list->currentRow();
+    delete list->takeItem(row);
+    if (list->count() > 0)
+        list->setCurrentRow(std::min(row, list->count() - 1));
+    else
+        list->setCurrentRow(-1);
+}
+
+void MusicPanel::onCmdDeleteSongReleased(int x, int y)
+{
+    if (!releasedInside({x, y}, {76, 18}))
+        return;
+    if (m_album->currentRow() < 0) {
+        if (m_album->count() > 0)
+            m_services.prompter.tell(QStringLiteral("Choose a song to delete!"),
+                                     QStringLiteral("ORVANE Info"), Prompter::Icon::Critical);
+        else
+            m_services.prompter.tell(QStringLiteral("Album is empty!"),
+                                     QStringLiteral("ORVANE Critical"), Prompter::Icon::Critical);
+    } else {
+        removeSelected(m_album);
+    }
+    updateCounts();
+}
+
+void MusicPanel::onImgDeleteReleased(int x, int y)
+{
+    if (!releasedInside({x, y}, {435, 270}))
+        return;
+    m_player->resetToStopped(true);
+    if (m_playList->currentRow() < 0) {
+        if (m_playList->count() > 0)
+            m_services.prompter.tell(QStringLiteral("Choose a song to delete!"),
+                                     QStringLiteral("Tunelo Info"), Prompter::Icon::Critical);
+        else
+            m_services.prompter.tell(QStringLiteral("Playlist is empty!"),
+                                     QStringLiteral("Tunelo Critical"), Prompter::Icon::Critical);
+    } else {
+        removeSelected(m_playList);
+    }
+    updateCounts();
+}
+
+void MusicPanel::onImgDeleteAllReleased(int x, int y)
+{
+    if (!releasedInside({x, y}, {435, 270}))
+        return;
+    m_player->resetToStopped(false);
+    m_playListCount->setText(QStringLiteral("0"));
+    if (m_playList->count() > 0) {
+        const auto answer = m_services.prompter.ask({QStringLiteral("Delete All Items In Playlist?"),
+                                                     QStringLiteral("Tunelo Question"),
+                                                     Prompter::Icon::Question,
+                                                     Prompter::Buttons::YesNo});
+        if (answer == Prompter::Answer::Yes)
+            m_playList->clear();
+    } else {
+        m_services.prompter.tell(QStringLiteral("Playlist is empty!"),
+                                 QStringLiteral("Tunelo Critical"), Prompter::Icon::Critical);
+    }
+    updateCounts();
+}
+
+void MusicPanel::onCmdGetMusicReleased(int x, int y)
+{
+    if (!releasedInside({x, y}, {76, 18}))
+        return;
+    if (!m_findWindow) {
+        m_findWindow = new AddMusicWindow(m_services, m_album);
+        connect(m_findWindow, &AddMusicWindow::added, this, &MusicPanel::updateCounts);
+    }
+    if (!m_findWindow->isVisible()) // over the dashboard, as it has no title bar to drag
+        m_findWindow->move(m_surface->window()->geometry().center()
+                           - m_findWindow->rect().center());
+    m_findWindow->show();
+    m_findWindow->raise();
+    updateCounts();
+}
+
+void MusicPanel::onPlayListRightButton()
+{
+    // Red for the rest of the run.
+    QPalette pal = m_playList->palette();
+    pal.setColor(QPalette::Text, QColor(255, 0, 0));
+    m_playList->setPalette(pal);
+}
+
+bool MusicPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_playList->viewport() && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+        onPlayListRightButton();
+    return QObject::eventFilter(watched, event);
 }
 
 QStringList MusicPanel::entries(const QListWidget *list) const
@@ -84,9 +246,7 @@ QStringList MusicPanel::entries(const QListWidget *list) const
     return out;
 }
 
-void MusicPanel::fill(QListWidget *list, const QStringList &entries)
+AddMusicWindow *MusicPanel::addMusicWindow() const
 {
-    list->setUpdatesEnabled(false);
-    list->addItems(entries);
-    list->setUpdatesEnabled(true);
+    return m_findWindow;
 }

@@ -44,7 +44,7 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
-    m_music = new MusicPanel(services, m_surface);
+    m_music = new MusicPanel(services, m_surface, timer("Timer1"));
     m_cd = new CdAudio(services, m_surface, timer("TimerCD"));
     m_cd->setAfterPoll([this] { m_trayOptions->removeIconWhileShown(); });
     wireMenus();

@@ -159,6 +159,7 @@ void Dashboard::unload()
         timer->stop();
     m_music->unload();
     m_trayOptions->unload();
+    m_music->closeWindows();
     for (const QPointer<QWidget> &window : std::as_const(m_secondaryWindows))
         if (window)
             window->close();

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "music/Transport.h"
+#include "platform/Services.h"
+
+#include <QObject>
+#include <array>
+
+class ImageButton;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QTimer;
+class QWidget;
+
+// Playing the playlist: the transport buttons, the repeat box, the progress display and
+// the music-playing flag the talking clock reads. Plays through the services' music player.
+class MusicPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    MusicPlayer(Services &services, QWidget *surface, QListWidget *playList, QTimer *timer1);
+
+    // Load sequence step 17 (before the lists are read): pictures, buttons, repeat ticked.
+    void load();
+    // Unload step 1: stop unless nothing is open; Timer1 off.
+    void unload();
+
+    // The actions, also run by other panels as a release at (10, 10).
+    void playAction();
+    void pauseAction();
+    void stopAction();
+    void nextAction();
+    void previousAction();
+    void rewindAction();
+    void endAction();
+    // The alarm's Snooze and Stop: Play normal, Stop lit.
+    void resetPlayStopPictures();
+    // The playlist's delete buttons: stopped look and state (Next off for delete-all).
+    void resetToStopped(bool nextEnabled);
+
+    void onTimer1();
+    // Release handlers of the transport buttons, positions in twips.
+    void onImgReleased(Transport::Button button, int x, int y);
+
+    bool musicPlaying() const { return m_musicPlaying; }
+    bool paused() const { return m_paused; }
+    ImageButton *button(Transport::Button b) const { return m_buttons[b]; }
+    QCheckBox *repeat() const { return m_repeat; }
+
+private:
+    void applyState(Transport::State state);
+    void stepThrough(Transport::Button which, int direction);
+
+    Services &m_services;
+    QListWidget *m_playList;
+    QTimer *m_timer1;
+    std::array<ImageButton *, Transport::ButtonCount> m_buttons{};
+    QCheckBox *m_repeat;
+    QLabel *m_songNo, *m_title, *m_author, *m_totalFull, *m_totalRemain, *m_packets;
+    bool m_paused = false;
+    bool m_newSong = false;
+    bool m_musicPlaying = false;
+};
