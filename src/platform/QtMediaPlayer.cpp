@@ -14,36 +14,56 @@ QtMediaPlayer::~QtMediaPlayer() = default;
 
 void QtMediaPlayer::ensurePlayer()
 {
-    if (m_player)
+    if (m_player && !m_failed)
         return;
+    // A player whose file failed takes a second to stop and can still report that failure
+    // after the next file is opened: start again with a new one.
+    if (m_player) {
+        m_player->disconnect(this);
+        m_player->deleteLater();
+        m_output->deleteLater();
+    }
+    m_failed = false;
     m_player = new QMediaPlayer(this);
     m_output = new QAudioOutput(this);
     m_player->setAudioOutput(m_output);
+    // A missing or undecodable file leaves the back end "playing" for ever at position 0.
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](auto status) {
+        if (status == QMediaPlayer::InvalidMedia)
+            m_failed = true;
+    });
 }
 
 void QtMediaPlayer::open(const QString &path)
 {
     ensurePlayer();
-    m_player->setSource(QUrl::fromLocalFile(path));
+    const QUrl url = QUrl::fromLocalFile(path);
+    // The back end ignores the source it already has; a file opened again is loaded afresh, so
+    // it starts from the beginning.
+    if (m_player->source() == url)
+        m_player->setSource(QUrl());
+    m_player->setSource(url);
     m_opened = true;
-    m_player->play();
+    if (!m_failed)
+        m_player->play();
 }
 
+// Once the file has failed there is nothing to play, pause or stop.
 void QtMediaPlayer::play()
 {
-    if (m_player)
+    if (m_player && !m_failed)
         m_player->play();
 }
 
 void QtMediaPlayer::pause()
 {
-    if (m_player)
+    if (m_player && !m_failed)
         m_player->pause();
 }
 
 void QtMediaPlayer::stop()
 {
-    if (m_player)
+    if (m_player && !m_failed)
         m_player->stop();
 }
 
@@ -67,6 +87,8 @@ int QtMediaPlayer::playState() const
 {
     if (!m_player || !m_opened || m_player->source().isEmpty())
         return Closed;
+    if (m_failed)
+        return Stopped;
     switch (m_player->playbackState()) {
     case QMediaPlayer::PlayingState:
         return m_player->mediaStatus() == QMediaPlayer::LoadingMedia ? Waiting : Playing;

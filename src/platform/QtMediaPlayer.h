@@ -32,4 +32,5 @@ private:
     QMediaPlayer *m_player = nullptr; // made on first use: nothing to pay for at start-up
     QAudioOutput *m_output = nullptr;
     bool m_opened = false;
+    bool m_failed = false; // the open file could not be played
 };
