@@ -97,6 +97,10 @@ int QtMediaPlayer::playState() const
     case QMediaPlayer::StoppedState:
         break;
     }
+    // A clip still loading has not ended: the progress poll must not skip past it.
+    const auto status = m_player->mediaStatus();
+    if (status == QMediaPlayer::LoadingMedia || status == QMediaPlayer::BufferingMedia)
+        return Waiting;
     return Stopped;
 }
 
