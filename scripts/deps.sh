@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, testing and running Orvane need, when any
-# is missing. Uses sudo when not root.
+# is missing. Uses sudo when not root. With arguments, installs just those packages (the
+# data-generating scripts in tools/ use this for their own tools).
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good

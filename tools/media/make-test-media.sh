@@ -24,16 +24,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out="$root/tests/data/media"
 
-need=()
-command -v sox >/dev/null || need+=(sox)
-command -v lame >/dev/null || need+=(lame)
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+"$root/scripts/deps.sh" sox lame
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

@@ -23,16 +23,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 app="$root/appfolder"
 
-need=()
-command -v sox >/dev/null || need+=(sox)
-command -v espeak-ng >/dev/null || need+=(espeak-ng)
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+"$root/scripts/deps.sh" sox espeak-ng
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
