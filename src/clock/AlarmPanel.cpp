@@ -4,10 +4,11 @@
 
 #include <QWidget>
 
-AlarmPanel::AlarmPanel(Services &services, QWidget *surface)
+AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips)
     : QObject(surface)
     , m_services(services)
     , m_surface(surface)
+    , m_tips(tips)
 {
 }
 

@@ -2,10 +2,11 @@
 
 #include <QWidget>
 
-TalkingClock::TalkingClock(Services &services, QWidget *surface)
+TalkingClock::TalkingClock(Services &services, QWidget *surface, const AlarmPanel &alarm)
     : QObject(surface)
     , m_services(services)
     , m_surface(surface)
+    , m_alarm(alarm)
 {
 }
 

@@ -1,32 +1,47 @@
 #include "reminders/ReminderPanels.h"
 
-#include "platform/AppFolder.h"
+#include "reminders/AddressBookPanel.h"
+#include "reminders/BillsPanel.h"
+#include "reminders/EventsPanel.h"
+#include "reminders/MissedDays.h"
 
 #include <QWidget>
 
-ReminderPanels::ReminderPanels(Services &services, QWidget *surface)
+ReminderPanels::ReminderPanels(Services &services, QWidget *surface, TipPanel &tips)
     : QObject(surface)
     , m_services(services)
     , m_surface(surface)
+    , m_events(new EventsPanel(services, surface, tips, m_stores))
+    , m_bills(new BillsPanel(services, surface, tips, m_stores))
+    , m_addressBook(new AddressBookPanel(services, surface, tips, m_stores))
+    , m_missedDays(new MissedDays(services, surface, m_stores, *m_events, *m_bills))
 {
 }
 
 void ReminderPanels::checkMissedDays()
 {
-    // Filled by the missed-days issue.
+    m_missedDays->check();
 }
 
 void ReminderPanels::loadAddressBook()
 {
-    m_stores.openAddressBook(m_services.appFolder.path(QStringLiteral("\\Address.mdb")));
-    // The address list fill and the locked boxes come with the address book.
+    m_addressBook->load();
 }
 
 void ReminderPanels::dateStartup()
 {
-    m_stores.openBills(m_services.appFolder.path(QStringLiteral("\\Bills.mdb")));
-    m_stores.openEvents(m_services.appFolder.path(QStringLiteral("\\Events.mdb")));
-    // The announcements of the day come with the events and bills panels.
+    m_bills->dateStartup();
+    m_events->dateStartup();
+}
+
+void ReminderPanels::dayChanged()
+{
+    m_bills->setStartupDone(false);
+    m_events->setStartupDone(false);
+    dateStartup();
+    m_bills->setStartupDone(true);
+    m_events->setStartupDone(true);
+    checkMissedDays();
 }
 
 void ReminderPanels::closeStores()

@@ -5,30 +5,45 @@
 
 #include <QObject>
 
+class AddressBookPanel;
+class BillsPanel;
+class EventsPanel;
+class MissedDays;
+class TipPanel;
 class QWidget;
 
-// The reminders' hooks in the dashboard's lifecycle. The record stores, the events and bills
-// panels, the missed days and the address book fill them in their own issues.
+// The reminders in the dashboard's lifecycle: the record stores and the panels over them.
 class ReminderPanels : public QObject
 {
     Q_OBJECT
 public:
-    ReminderPanels(Services &services, QWidget *surface);
+    ReminderPanels(Services &services, QWidget *surface, TipPanel &tips);
 
     // Load sequence step 13: the missed-days check.
     void checkMissedDays();
     // Load sequence step 14: open "Address.mdb", fill the address list, lock its boxes.
     // Throws OrvaneError naming the file when the database cannot be opened.
     void loadAddressBook();
-    // Load sequence step 15: the start-up date check for events and bills. Throws as above.
+    // Load sequence step 15: the start-up date check for bills, then events. Throws as above.
     void dateStartup();
+    // The clock saw a new date: the start-up date check with both start-up done flags
+    // cleared, then the missed-days check.
+    void dayChanged();
     // "&Exit": close the events, bills and address databases.
     void closeStores();
 
     ReminderStores &stores() { return m_stores; }
+    EventsPanel &events() const { return *m_events; }
+    BillsPanel &bills() const { return *m_bills; }
+    AddressBookPanel &addressBook() const { return *m_addressBook; }
+    MissedDays &missedDays() const { return *m_missedDays; }
 
 private:
     Services &m_services;
     QWidget *m_surface;
     ReminderStores m_stores;
+    EventsPanel *m_events;
+    BillsPanel *m_bills;
+    AddressBookPanel *m_addressBook;
+    MissedDays *m_missedDays;
 };

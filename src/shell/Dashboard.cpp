@@ -11,7 +11,7 @@
 #include "reminders/ReminderPanels.h"
 #include "shell/AppIcon.h"
 #include "shell/SubPanels.h"
-#include "shell/TipPanel.h"
+#include "widgets/TipPanel.h"
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
 
@@ -38,9 +38,9 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_trayOptions = new TrayOptions(services, subPanel(QStringLiteral("picTray")), this,
                                     m_menus.popUp);
     m_clock = new ClockPanel(services, m_surface, m_menus.show24Hour, m_menus.showSeconds);
-    m_alarm = new AlarmPanel(services, m_surface);
-    m_talkingClock = new TalkingClock(services, m_surface);
-    m_reminders = new ReminderPanels(services, m_surface);
+    m_alarm = new AlarmPanel(services, m_surface, *m_tips);
+    m_talkingClock = new TalkingClock(services, m_surface, *m_alarm);
+    m_reminders = new ReminderPanels(services, m_surface, *m_tips);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);

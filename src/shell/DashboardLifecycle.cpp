@@ -18,7 +18,7 @@
 #include "reminders/ReminderPanels.h"
 #include "shell/ErrorReport.h"
 #include "shell/ShellTexts.h"
-#include "shell/TipPanel.h"
+#include "widgets/TipPanel.h"
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
 
@@ -66,8 +66,7 @@ void Dashboard::onDayChanged(const QDate &)
     stepCaptions();
     // A failure here must not end a program that has run all day: report it and go on.
     try {
-        m_reminders->dateStartup();
-        m_reminders->checkMissedDays();
+        m_reminders->dayChanged();
     } catch (const OrvaneError &error) {
         reportError(m_services.prompter, error.description(), error.number());
     }

@@ -22,7 +22,7 @@
 #include "shell/ErrorReport.h"
 #include "shell/ShellTexts.h"
 #include "shell/SubPanels.h"
-#include "shell/TipPanel.h"
+#include "widgets/TipPanel.h"
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
 

@@ -1,6 +1,7 @@
 // The databases at start-up and at "&Exit": a database that cannot be opened fails the load
 // with a report naming it and is never created or written; the hooks open and close all three.
 #include "reminders/ReminderPanels.h"
+#include "widgets/TipPanel.h"
 #include "support/DashboardFixture.h"
 
 #include <QFile>
@@ -61,7 +62,8 @@ TEST_F(ReminderStartup, HooksOpenEachTableAsCurrentAndExitClosesThemAll)
     // The application folder finds its files whatever their case.
     ASSERT_TRUE(QFile::rename(appPath("Address.mdb"), appPath("ADDRESS.MDB")));
     QWidget surface;
-    ReminderPanels panels(*services, &surface);
+    TipPanel tips(&surface);
+    ReminderPanels panels(*services, &surface, tips);
     panels.loadAddressBook();
     panels.dateStartup();
 

@@ -3,7 +3,7 @@
 #include "shell/ErrorReport.h"
 #include "shell/SplashTiming.h"
 #include "shell/SubPanels.h"
-#include "shell/TipPanel.h"
+#include "widgets/TipPanel.h"
 #include "support/DashboardFixture.h"
 #include "widgets/LumoButton.h"
 

@@ -1,4 +1,4 @@
-#include "shell/TipPanel.h"
+#include "widgets/TipPanel.h"
 
 #include "common/Twips.h"
 
