@@ -7,6 +7,8 @@
 class BillsPanel;
 class EventsPanel;
 class ReminderStores;
+class QFrame;
+class QListWidget;
 class QWidget;
 
 // The days the program did not run: listed in the missed-days panel, each showing the
@@ -18,12 +20,20 @@ public:
     MissedDays(Services &services, QWidget *surface, ReminderStores &stores, EventsPanel &events,
                BillsPanel &bills);
 
-    // Compares today with "system"/"LastUsed", lists the days in between, stores today.
+    // Compares today with "system"/"LastUsed", adds the days in between to the end of the
+    // list (showing the panel when there are any) and stores today.
     void check();
+
+    // A date of the list clicked: the bills notified, monthly and due on it, then the events
+    // notified and dated on it, each shown when it has rows.
+    void onList1Click();
+
+    QListWidget *list() const { return m_list; }
 
 private:
     Services &m_services;
-    QWidget *m_surface;
+    QFrame *m_panel;
+    QListWidget *m_list;
     ReminderStores &m_stores;
     EventsPanel &m_events;
     BillsPanel &m_bills;

@@ -66,6 +66,7 @@ public:
     bool unloaded() const { return m_unloaded; }
     const DashboardMenus &menus() const { return m_menus; }
     TipPanel &tips() const { return *m_tips; }
+    ReminderPanels &reminders() const { return *m_reminders; }
     MusicPanel &music() const { return *m_music; }
     QFrame *subPanel(const QString &name) const;
     QTimer *timer(const char *name) const;
