@@ -1,11 +1,29 @@
 #include "reminders/EventsPanel.h"
 
+#include "common/DateText.h"
 #include "platform/AppFolder.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "platform/SoundPlayer.h"
+#include "reminders/EventRecord.h"
+#include "reminders/EventTexts.h"
+#include "reminders/EventsGuide.h"
+#include "reminders/ListWidgetFill.h"
+#include "reminders/ReminderQueries.h"
 #include "reminders/ReminderStores.h"
+#include "widgets/LumoButton.h"
 #include "widgets/TipPanel.h"
 
-#include <QDate>
-#include <QWidget>
+#include <QCalendarWidget>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+const QString kTitleField = QStringLiteral("Title");
+const QPoint kListTipPlace(4425, 1125);
+const QPoint kMissedTipPlace(3750, 6495);
+} // namespace
 
 EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
                          ReminderStores &stores)
@@ -14,16 +32,218 @@ EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
     , m_surface(surface)
     , m_tips(tips)
     , m_stores(stores)
+    , m_c(EventControls::build(surface, services))
 {
+    const QDate today = services.clock.now().date();
+    m_selectedDate = today;
+    m_lastClicked = today.addDays(-1);
+    m_c.monthView1->setSelectedDate(today);
+    m_guide = std::make_unique<EventsGuide>(services, m_c, tips);
+
+    connect(m_c.monthView1, &QCalendarWidget::clicked, this, &EventsPanel::onMonthView1DateClick);
+    connect(m_c.monthView1, &QCalendarWidget::activated, this,
+            &EventsPanel::onMonthView1DateClick);
+    connect(m_c.calSearch, &QComboBox::activated, this, &EventsPanel::onCboCALSearchClick);
+    connect(m_c.list, &QListWidget::itemClicked, this, &EventsPanel::onLstDataClick);
+    connect(m_c.list, &QListWidget::itemActivated, this, &EventsPanel::onLstDataClick);
+    const std::pair<LumoButton *, void (EventsPanel::*)(int, int)> handlers[] = {
+        {m_c.add, &EventsPanel::onCmdAddEventReleased},
+        {m_c.edit, &EventsPanel::onCmdEditEventReleased},
+        {m_c.save, &EventsPanel::onCmdSaveEventReleased},
+        {m_c.remove, &EventsPanel::onCmdDeleteEventReleased},
+        {m_c.cancel, &EventsPanel::onCmdCancelEventReleased},
+        {m_c.close, &EventsPanel::onCmdCloseEventsReleased},
+        {m_c.viewAll, &EventsPanel::onCmdViewAllEventsReleased},
+    };
+    for (const auto &[button, handler] : handlers)
+        connect(button, &LumoButton::MouseUp, this,
+                [this, handler](int, int, int x, int y) { (this->*handler)(x, y); });
+
+    // Viewing, with nothing shown: only "Add Event" and "Close" are offered.
+    Set_Inputs();
+    for (LumoButton *b : {m_c.edit, m_c.save, m_c.remove, m_c.cancel})
+        b->setEnabled(false);
 }
+
+EventsPanel::~EventsPanel() = default;
 
 void EventsPanel::dateStartup()
 {
-    m_stores.openEvents(m_services.appFolder.path(QStringLiteral("\\Events.mdb")));
+    m_announce = true;
+    const QDate today = m_services.clock.now().date();
+    m_c.monthView1->setSelectedDate(today);
+    m_selectedDate = today;
+    m_lastClicked = today.addDays(-1);
+    try {
+        m_stores.openEvents(m_services.appFolder.path(QStringLiteral("\\Events.mdb")));
+    } catch (...) {
+        m_announce = false;
+        throw;
+    }
+    List_Start_Events();
+    onMonthView1DateClick(today);
+    m_startupDone = true;
+    m_announce = false;
 }
 
-void EventsPanel::setStartupDone(bool) {}
+void EventsPanel::setStartupDone(bool done)
+{
+    m_startupDone = done;
+}
 
-void EventsPanel::Missed_Events() {}
+void EventsPanel::setSelectedDate(const QDate &date)
+{
+    m_selectedDate = date;
+}
 
-void EventsPanel::setSelectedDate(const QDate &) {}
+void EventsPanel::onMonthView1DateClick(const QDate &date)
+{
+    if (m_startupDone && date == m_lastClicked)
+        return;
+    m_selectedDate = date;
+    ReminderDatabase &events = m_stores.events();
+    const QString text = DateText::toText(date).trimmed();
+    events.current = m_announce ? ReminderQueries::eventsByNotifyDate(events.store, text)
+                                : ReminderQueries::eventsByDate(events.store, text);
+    List_Day_Events();
+    m_lastClicked = m_c.monthView1->selectedDate();
+}
+
+void EventsPanel::onCboCALSearchClick()
+{
+    ReminderDatabase &events = m_stores.events();
+    events.current = ReminderQueries::eventsByType(events.store, m_c.calSearch->currentText());
+    List_Events();
+}
+
+void EventsPanel::onLstDataClick()
+{
+    const QListWidgetItem *item = m_c.list->currentItem();
+    if (!item)
+        return;
+    ReminderDatabase &events = m_stores.events();
+    // Values are bound as typed, so the title needs no doubling of its apostrophes.
+    events.current = ReminderQueries::eventByTitle(events.store, item->text().trimmed());
+    if (events.current.recordCount() == 0 && item->text() != item->text().trimmed())
+        events.current = ReminderQueries::eventByTitle(events.store, item->text());
+    events.current.moveFirst();
+    EventRecord row;
+    if (!row.readCurrent(events.current))
+        return;
+    m_c.title->setText(row.title);
+    m_c.type->setEditText(row.type);
+    m_c.msg->setText(row.msg);
+    m_c.date->setText(row.date);
+    m_c.notify->setText(row.notifyDate);
+    m_c.edit->setEnabled(true);
+    m_c.remove->setEnabled(true);
+    m_c.add->setEnabled(true);
+    m_guide->setTip(EventTexts::kSelectedTip);
+}
+
+void EventsPanel::List_Day_Events()
+{
+    if (current().recordCount() > 0) {
+        playNotify();
+        fillList();
+        showPanel();
+        return;
+    }
+    showEmptyDay();
+    m_c.panel->hide();
+    m_c.list->clear();
+    Set_Inputs();
+    if (!m_startupDone)
+        return;
+    m_c.edit->setEnabled(false);
+    m_c.remove->setEnabled(false);
+    const auto answer = m_services.prompter.ask({EventTexts::kEmptyDayQuestion,
+                                                 EventTexts::kEmptyDayTitle, Prompter::Icon::None,
+                                                 Prompter::Buttons::YesNo});
+    if (answer != Prompter::Answer::Yes)
+        return;
+    showPanel();
+    m_tips.show(EventTexts::kListHint, kListTipPlace);
+}
+
+void EventsPanel::List_Events()
+{
+    if (current().recordCount() > 0) {
+        fillList();
+        playNotify();
+        showPanel();
+        return;
+    }
+    showEmptyDay();
+    m_c.list->clear();
+    Set_Inputs();
+}
+
+void EventsPanel::List_Start_Events()
+{
+    if (current().recordCount() > 0)
+        fillList();
+    else
+        showEmptyDay();
+}
+
+void EventsPanel::Show_All()
+{
+    if (current().recordCount() == 0) {
+        m_services.prompter.tell(EventTexts::kNoRecords, EventTexts::kErrorTitle,
+                                 Prompter::Icon::None);
+        return;
+    }
+    fillListWidget(*m_c.list, current(), kTitleField, ListFill::Mode::Replace);
+    setRowButtonsEnabled(false);
+}
+
+void EventsPanel::Missed_Events()
+{
+    if (current().recordCount() == 0)
+        return;
+    m_tips.show(EventTexts::kMissedTip, kMissedTipPlace);
+    playSound(m_services.sound, m_services.appFolder.path(QStringLiteral("\\Sounds\\notify1.wav")),
+              0);
+    fillList();
+    showPanel();
+    m_c.list->setCurrentRow(0);
+    onLstDataClick();
+}
+
+Recordset &EventsPanel::current()
+{
+    return m_stores.events().current;
+}
+
+void EventsPanel::makeTableCurrent()
+{
+    ReminderDatabase &events = m_stores.events();
+    events.current = events.store.openTable(QStringLiteral("events"));
+}
+
+void EventsPanel::playNotify()
+{
+    playSound(m_services.sound, m_services.appFolder.path(QStringLiteral("\\Sounds\\notify2.wav")),
+              0);
+}
+
+void EventsPanel::showPanel()
+{
+    m_c.panel->show();
+    m_c.panel->raise();
+}
+
+int EventsPanel::fillList()
+{
+    const int rows = fillListWidget(*m_c.list, current(), kTitleField, ListFill::Mode::Replace);
+    // The count box is not repainted during the fill, so setting it once shows the same.
+    m_c.noEvents->setText(EventTexts::countText(rows));
+    setRowButtonsEnabled(false);
+    return rows;
+}
+
+void EventsPanel::showEmptyDay()
+{
+    m_c.noEvents->setText(EventTexts::emptyDayText(DateText::toText(m_selectedDate)));
+}

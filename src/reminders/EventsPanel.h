@@ -1,10 +1,18 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "reminders/EventControls.h"
 
+#include <QDate>
 #include <QObject>
 
-class QDate;
+#include <functional>
+#include <memory>
+
+class EventsGuide;
+struct EventRecord;
+class QString;
+class Recordset;
 class ReminderStores;
 class TipPanel;
 class QWidget;
@@ -15,6 +23,7 @@ class EventsPanel : public QObject
     Q_OBJECT
 public:
     EventsPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores);
+    ~EventsPanel() override;
 
     // The events half of the start-up date check, after the bills half: events announce
     // mode on, calendar set to today, "\Events.mdb" opened, every event listed, then today's
@@ -27,10 +36,67 @@ public:
     // when it has no row).
     void Missed_Events();
     void setSelectedDate(const QDate &date);
+    // Run by "Close" before the panel hides (the bills panel leaves its entry mode).
+    void setOnClose(std::function<void()> onClose) { m_onClose = std::move(onClose); }
+
+    // Handlers, named after the control and its event; tests call them directly.
+    void onMonthView1DateClick(const QDate &date);
+    void onCboCALSearchClick();
+    void onLstDataClick();
+    void onCmdAddEventReleased(int x, int y);
+    void onCmdEditEventReleased(int x, int y);
+    void onCmdSaveEventReleased(int x, int y);
+    void onCmdDeleteEventReleased(int x, int y);
+    void onCmdCancelEventReleased(int x, int y);
+    void onCmdCloseEventsReleased(int x, int y);
+    void onCmdViewAllEventsReleased(int x, int y);
+
+    // The four ways of listing the current recordset.
+    void List_Events();
+    void List_Day_Events();
+    void List_Start_Events();
+    void Show_All();
+    // Empties and locks the five entry boxes.
+    void Set_Inputs();
+
+    const EventControls &controls() const { return m_c; }
+    EventsGuide &guide() const { return *m_guide; }
+    QDate selectedDate() const { return m_selectedDate; }
+    QDate lastClickedDate() const { return m_lastClicked; }
+    bool announceMode() const { return m_announce; }
+    bool isAdding() const { return m_adding; }
+    bool isEditing() const { return m_editing; }
 
 private:
+    Recordset &current();
+    void makeTableCurrent();
+    void playNotify();
+    void showPanel();
+    int fillList();
+    void showEmptyDay();
+    void setEntryLocked(bool locked);
+    // "Edit Event" and "Delete Event" act on the current row, so they are offered only
+    // while there is one.
+    void setRowButtonsEnabled(bool wanted);
+    bool hasCurrentRow();
+    bool askForSelection();
+    void tellStoreError();
+    bool add();
+    bool edit();
+    EventRecord entryFields() const;
+
     Services &m_services;
     QWidget *m_surface;
     TipPanel &m_tips;
     ReminderStores &m_stores;
+    EventControls m_c;
+    std::unique_ptr<EventsGuide> m_guide;
+    std::function<void()> m_onClose;
+
+    QDate m_selectedDate;
+    QDate m_lastClicked;
+    bool m_announce = false;
+    bool m_startupDone = false;
+    bool m_adding = false;
+    bool m_editing = false;
 };
