@@ -53,6 +53,18 @@ QFrame *frame(QWidget *surface, const QString &name, int widthTw, int heightTw)
     return made;
 }
 
+LumoButton *button(const QString &caption, QWidget *parent, Services &services, const char *name)
+{
+    auto *b = new LumoButton(caption, parent, &services);
+    b->setObjectName(QString::fromLatin1(name));
+    // Raised, so they read as buttons at this size, and small enough for "Delete Event".
+    b->setButtonStyle(LumoButton::Raised);
+    QFont small = b->font();
+    small.setPointSizeF(8);
+    b->setFont(small);
+    return b;
+}
+
 template<typename W>
 W *named(W *widget, const char *name, const QString &toolTip = {})
 {
@@ -100,8 +112,7 @@ void placeDashboardControls(EventControls &c, QWidget *surface, Services &servic
     c.calSearch->setAccessibleName(QStringLiteral("Search"));
     c.calSearch->setGeometry(twips(7590), twips(2790), twips(1560), 22);
 
-    c.viewAll = named(new LumoButton(QStringLiteral("View All Events"), surface, &services),
-                      "cmdViewAllEvents");
+    c.viewAll = button(QStringLiteral("View All Events"), surface, services, "cmdViewAllEvents");
     c.viewAll->setGeometry(twips(11190) - 128, twips(2790), 128, 21);
 
     c.noEvents = named(new QLineEdit(surface), "txtNoEvents",
@@ -117,13 +128,13 @@ void placePanelControls(EventControls &c, Services &services)
     c.list = named(new QListWidget(p), "lstData", QStringLiteral("Click here to display the event"));
     c.list->setGeometry(6, 6, p->width() - 12, 96);
 
-    const int field = 62;
+    const int field = 66;
     const int wide = p->width() - field - 6;
     c.date = box(p, "txtEventDate", 10,
                  QStringLiteral("Date is Automatically Entered, but you can change it"));
-    c.date->setGeometry(field, 108, 76, 22);
+    c.date->setGeometry(40, 108, 86, 22);
     c.notify = box(p, "txtNotifyDate", 10, QStringLiteral("Select a DATE you want to be notified on"));
-    c.notify->setGeometry(p->width() - 6 - 76, 108, 76, 22);
+    c.notify->setGeometry(p->width() - 6 - 86, 108, 86, 22);
     c.type = named(new LockableComboBox(p), "cboEventType", QStringLiteral("Select a TYPE"));
     c.type->setEditable(true);
     c.type->setInsertPolicy(QComboBox::NoInsert);
@@ -135,11 +146,11 @@ void placePanelControls(EventControls &c, Services &services)
     c.msg = box(p, "txtEventMsg", 100, QStringLiteral("Enter a message up to 100 characters long"));
     c.msg->setGeometry(field, 186, wide, 22);
 
-    label(p, QStringLiteral("&Date:"), c.date, 6, 108, field - 8);
-    label(p, QStringLiteral("&Notify:"), c.notify, c.notify->x() - 50, 108, 46);
-    label(p, QStringLiteral("T&ype:"), c.type, 6, 134, field - 8);
-    label(p, QStringLiteral("&Title:"), c.title, 6, 160, field - 8);
-    label(p, QStringLiteral("&Message:"), c.msg, 6, 186, field - 8);
+    label(p, QStringLiteral("&Date:"), c.date, 6, 108, 34);
+    label(p, QStringLiteral("&Notify:"), c.notify, c.notify->x() - 44, 108, 44);
+    label(p, QStringLiteral("T&ype:"), c.type, 6, 134, field - 6);
+    label(p, QStringLiteral("&Title:"), c.title, 6, 160, field - 6);
+    label(p, QStringLiteral("&Message:"), c.msg, 6, 186, field - 6);
 
     LumoButton **buttons[] = {&c.add, &c.edit, &c.save, &c.remove, &c.cancel, &c.close};
     const char *captions[] = {"Add Event", "Edit Event", "Save Event", "Delete Event", "Cancel",
@@ -148,8 +159,7 @@ void placePanelControls(EventControls &c, Services &services)
                            "cmdDeleteEvent", "cmdCancelEvent", "cmdCloseEvents"};
     const int gap = (p->width() - 3 * 81) / 4;
     for (int i = 0; i < 6; ++i) {
-        *buttons[i] = named(new LumoButton(QString::fromLatin1(captions[i]), p, &services),
-                            names[i]);
+        *buttons[i] = button(QString::fromLatin1(captions[i]), p, services, names[i]);
         (*buttons[i])->setGeometry(gap + (i % 3) * (81 + gap), 216 + (i / 3) * 30, 81, 25);
     }
 }
@@ -159,7 +169,7 @@ void placeNotifyCalendar(EventControls &c, Services &services)
     QFrame *p = c.picCal;
     c.monthView2 = calendar(p, "MonthView2");
     c.monthView2->setGeometry(4, 4, p->width() - 8, p->height() - 8 - 25 - 4);
-    c.setDate = named(new LumoButton(QStringLiteral("Set Date"), p, &services), "cmdSetEventDate");
+    c.setDate = button(QStringLiteral("Set Date"), p, services, "cmdSetEventDate");
     c.setDate->setGeometry((p->width() - 81) / 2, p->height() - 4 - 25, 81, 25);
 }
 

@@ -11,7 +11,6 @@
 
 #include <QCalendarWidget>
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -91,5 +90,5 @@ void EventsGuide::onTxtEventMsgGotFocus()
 void EventsGuide::setTip(const QString &text)
 {
     if (m_tips.tipsOn())
-        m_tips.label()->setText(text);
+        m_tips.setText(text);
 }

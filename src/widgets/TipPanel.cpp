@@ -7,6 +7,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace {
+// The tips sit just left of the panels they explain (4425 + 2790 reaches the events panel at
+// 7230), so the panel is this wide and as tall as its text.
+constexpr int kWidthTw = 2790;
+} // namespace
+
 TipPanel::TipPanel(QWidget *surface)
     : QObject(surface)
     , m_panel(new QFrame(surface))
@@ -24,7 +30,7 @@ TipPanel::TipPanel(QWidget *surface)
     auto *layout = new QVBoxLayout(m_panel);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->addWidget(m_label);
-    m_panel->setGeometry(twips(3750), twips(4200), twips(4200), twips(1500));
+    m_panel->setGeometry(twips(3750), twips(4200), twips(kWidthTw), twips(1500));
     m_panel->setAccessibleName(QStringLiteral("Tip"));
     m_panel->hide();
     m_panel->installEventFilter(this);
@@ -37,9 +43,21 @@ void TipPanel::show(const QString &text, std::optional<QPoint> twipsPosition)
         return;
     if (twipsPosition)
         m_panel->move(twips(twipsPosition->x()), twips(twipsPosition->y()));
-    m_label->setText(text);
+    setText(text);
     m_panel->show();
     m_panel->raise();
+}
+
+void TipPanel::setText(const QString &text)
+{
+    m_label->setText(text);
+    fitToText();
+}
+
+void TipPanel::fitToText()
+{
+    const int width = twips(kWidthTw);
+    m_panel->resize(width, m_panel->layout()->totalHeightForWidth(width));
 }
 
 void TipPanel::hide()

@@ -18,6 +18,8 @@ public:
 
     void show(const QString &text, std::optional<QPoint> twipsPosition = std::nullopt);
     void hide();
+    // A later step's text in the panel as it stands (shown or not, where it is).
+    void setText(const QString &text);
     bool tipsOn() const { return m_tipsOn; }
     void setTipsOn(bool on) { m_tipsOn = on; }
     QFrame *panel() const { return m_panel; }
@@ -30,6 +32,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void fitToText();
+
     QFrame *m_panel;
     QLabel *m_label;
     bool m_tipsOn = false;
