@@ -97,11 +97,14 @@ void label(QWidget *parent, const QString &text, QWidget *buddy, int x, int y, i
     l->setGeometry(x, y, w, 22);
 }
 
+// The right-hand column of the surface, clear of the bills calendar in the middle band; the
+// events panel covers it while shown, until "Close" moves the panel to the left.
 void placeDashboardControls(EventControls &c, QWidget *surface, Services &services)
 {
+    const int left = twips(7830), right = twips(11310);
     c.monthView1 = calendar(surface, "MonthView1");
     c.monthView1->setToolTip(QStringLiteral("Select a date to see the events or to add a new event"));
-    c.monthView1->setGeometry(twips(7590), twips(300), twips(3600), twips(2400));
+    c.monthView1->setGeometry(left, twips(300), right - left, twips(2400));
 
     c.calSearch = named(new QComboBox(surface), "cboCALSearch",
                         QStringLiteral("Search for an Event TYPE"));
@@ -110,16 +113,16 @@ void placeDashboardControls(EventControls &c, QWidget *surface, Services &servic
     c.calSearch->setPlaceholderText(QStringLiteral("Search"));
     c.calSearch->setCurrentIndex(-1);
     c.calSearch->setAccessibleName(QStringLiteral("Search"));
-    c.calSearch->setGeometry(twips(7590), twips(2790), twips(1560), 22);
+    c.calSearch->setGeometry(left, twips(2790), right - left - 128 - 6, 22);
 
     c.viewAll = button(QStringLiteral("View All Events"), surface, services, "cmdViewAllEvents");
-    c.viewAll->setGeometry(twips(11190) - 128, twips(2790), 128, 21);
+    c.viewAll->setGeometry(right - 128, twips(2790), 128, 21);
 
     c.noEvents = named(new QLineEdit(surface), "txtNoEvents",
                        QStringLiteral("Displays the number of events for a specified day"));
     c.noEvents->setReadOnly(true);
     c.noEvents->setAccessibleName(QStringLiteral("Events"));
-    c.noEvents->setGeometry(twips(7590), twips(3180), twips(3600), 22);
+    c.noEvents->setGeometry(left, twips(3180), right - left, 22);
 }
 
 void placePanelControls(EventControls &c, Services &services)

@@ -203,8 +203,7 @@ void EventsPanel::Missed_Events()
     if (current().recordCount() == 0)
         return;
     m_tips.show(EventTexts::kMissedTip, kMissedTipPlace);
-    playSound(m_services.sound, m_services.appFolder.path(QStringLiteral("\\Sounds\\notify1.wav")),
-              0);
+    play(QStringLiteral("\\Sounds\\notify1.wav"));
     fillList();
     showPanel();
     m_c.list->setCurrentRow(0);
@@ -224,8 +223,13 @@ void EventsPanel::makeTableCurrent()
 
 void EventsPanel::playNotify()
 {
-    playSound(m_services.sound, m_services.appFolder.path(QStringLiteral("\\Sounds\\notify2.wav")),
-              0);
+    play(QStringLiteral("\\Sounds\\notify2.wav"));
+}
+
+void EventsPanel::play(const QString &sound)
+{
+    playSound(m_services.sound, m_services.appFolder.path(sound),
+              m_soundFlags ? m_soundFlags() : 0);
 }
 
 void EventsPanel::showPanel()

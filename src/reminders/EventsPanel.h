@@ -38,6 +38,8 @@ public:
     void setSelectedDate(const QDate &date);
     // Run by "Close" before the panel hides (the bills panel leaves its entry mode).
     void setOnClose(std::function<void()> onClose) { m_onClose = std::move(onClose); }
+    // The connectivity check's flags word, handed on with every sound played.
+    void setSoundFlags(std::function<quint32()> flags) { m_soundFlags = std::move(flags); }
 
     // Handlers, named after the control and its event; tests call them directly.
     void onMonthView1DateClick(const QDate &date);
@@ -71,6 +73,7 @@ private:
     Recordset &current();
     void makeTableCurrent();
     void playNotify();
+    void play(const QString &sound);
     void showPanel();
     int fillList();
     void showEmptyDay();
@@ -92,6 +95,7 @@ private:
     EventControls m_c;
     std::unique_ptr<EventsGuide> m_guide;
     std::function<void()> m_onClose;
+    std::function<quint32()> m_soundFlags;
 
     QDate m_selectedDate;
     QDate m_lastClicked;
