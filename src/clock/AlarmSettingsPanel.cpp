@@ -76,6 +76,8 @@ AlarmSettingsPanel::AlarmSettingsPanel(Services &services, QFrame *panel, AlarmS
     m_set->setGeometry(36, 172, kButtonArea.width(), kButtonArea.height());
     m_cancel->setGeometry(144, 172, kButtonArea.width(), kButtonArea.height());
     m_set->setDefault(true);
+    m_set->setButtonStyle(LumoButton::Raised);
+    m_cancel->setButtonStyle(LumoButton::Raised);
 
     connect(m_hour, &QScrollBar::valueChanged, this, &AlarmSettingsPanel::onHsbHourChange);
     connect(m_minute, &QScrollBar::valueChanged, this, &AlarmSettingsPanel::onHsbMinChange);

@@ -49,6 +49,7 @@ SnoozeDialog::SnoozeDialog(Services &services, QWidget *parent)
     m_combo->setGeometry(20, 66, 100, 24);
     m_set->setObjectName(QStringLiteral("cmdSetSnooze"));
     m_set->setGeometry(150, 106, kButtonArea.width(), kButtonArea.height());
+    m_set->setButtonStyle(LumoButton::Raised);
     m_set->setEnabled(false);
 
     connect(m_combo, &QComboBox::activated, this, [this](int) { onCboSnoozeClick(); });
