@@ -39,6 +39,7 @@ AlarmSlots::AlarmSlots(Services &services, QWidget *surface)
         button->setObjectName(QStringLiteral("cmdAlarm"));
         button->setProperty("index", index);
         button->setButtonStyle(LumoButton::Flat);
+        button->setShowFocusRect(false);
         button->setPicture(m_off);
         button->setToolTip(QStringLiteral("Alarm %1").arg(slot));
         button->setAccessibleName(QStringLiteral("Alarm %1").arg(slot));
