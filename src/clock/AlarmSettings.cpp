@@ -1,6 +1,7 @@
 #include "clock/AlarmSettings.h"
 
 #include "clock/TimeFormats.h"
+#include "platform/SettingsStore.h"
 
 #include <array>
 
@@ -125,8 +126,6 @@ QString shownTitle(const QString &stored)
 }
 
 } // namespace AlarmSettings
-
-#include "platform/SettingsStore.h"
 
 QString AlarmSettings::alarmSource(SettingsStore &settings)
 {

@@ -44,13 +44,11 @@ QString snoozeCaption(int minutes); // "Snooze: 5 Minutes"
 std::optional<QTime> parseTime(const QString &text);
 QString timeText(const QTime &time);
 
-// A title line as shown: nothing for a slot never set.
-QString shownTitle(const QString &stored);
-
-} // namespace AlarmSettings
-
-namespace AlarmSettings {
 // The alarm source as stored: "MP3" or "CD", and "Alarm" for anything else, so a profile
 // that never chose a source rings with the built-in sound rather than silently.
 QString alarmSource(SettingsStore &settings);
+
+// A title line as shown: nothing for a slot never set.
+QString shownTitle(const QString &stored);
+
 } // namespace AlarmSettings
