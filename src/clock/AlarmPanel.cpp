@@ -1,38 +1,99 @@
 #include "clock/AlarmPanel.h"
 
+#include "clock/AlarmMenu.h"
+#include "clock/AlarmRinging.h"
+#include "clock/AlarmSettings.h"
+#include "clock/AlarmSettingsPanel.h"
+#include "clock/AlarmSlots.h"
+#include "platform/Clock.h"
 #include "platform/SettingsStore.h"
+#include "widgets/TipPanel.h"
 
+#include <QAction>
+#include <QCursor>
+#include <QFrame>
+#include <QMenu>
+#include <QTimer>
 #include <QWidget>
 
-AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips)
+AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
+                       const AlarmControls &controls)
     : QObject(surface)
     , m_services(services)
-    , m_surface(surface)
     , m_tips(tips)
+    , m_controls(controls)
+    , m_slots(new AlarmSlots(services, surface))
+    , m_settingsPanel(new AlarmSettingsPanel(services,
+                                             surface->findChild<QFrame *>(QStringLiteral("picAlarms")),
+                                             *m_slots, tips, controls.show24Hour))
+    , m_ringing(new AlarmRinging(services,
+                                 surface->findChild<QFrame *>(QStringLiteral("picAlarmActive")),
+                                 controls))
+    , m_menu(new AlarmMenu(services, surface->window(), controls, *m_ringing))
 {
+    connect(m_slots, &AlarmSlots::clicked, this, &AlarmPanel::onCmdAlarmClick);
+    connect(m_slots, &AlarmSlots::rightReleased, this, &AlarmPanel::onCmdAlarmRightReleased);
+    connect(controls.on, &QAction::triggered, this, &AlarmPanel::onMnuAlarmOnClick);
+    connect(controls.off, &QAction::triggered, this, &AlarmPanel::onMnuAlarmOffClick);
+    // After the chosen item has been handled.
+    connect(controls.popUp, &QMenu::aboutToHide, this, [this] { m_tips.hide(); },
+            Qt::QueuedConnection);
+    connect(controls.timerAlarmCheck, &QTimer::timeout, this, &AlarmPanel::onTimerAlarmCheck);
 }
 
 void AlarmPanel::resetAtLoad()
 {
-    // Filled by the alarm issue: TimerSnooze off, snoozed flag false, sound silent.
+    m_ringing->resetAtLoad();
 }
 
 void AlarmPanel::load()
 {
-    // Filled by the alarm issue.
+    m_slots->readStates();
+    m_slots->readTitles();
+    m_menu->load();
+    m_window.start(m_services.clock.now());
 }
 
 void AlarmPanel::silenceOnExit()
 {
-    // Filled by the alarm issue.
+    m_ringing->silenceOnExit();
 }
 
 QString AlarmPanel::alarmSource()
 {
-    const QString stored = m_services.settings.getSetting(QStringLiteral("Clock"),
-                                                          QStringLiteral("AlarmType"),
-                                                          QStringLiteral("1"));
-    if (stored == QLatin1String("MP3") || stored == QLatin1String("CD"))
-        return stored;
-    return QStringLiteral("Alarm");
+    return AlarmSettings::alarmSource(m_services.settings);
+}
+
+bool AlarmPanel::snoozed() const
+{
+    return m_ringing->snoozed();
+}
+
+void AlarmPanel::onTimerAlarmCheck()
+{
+    const QList<DueSlot> due
+        = dueSlots(m_services.settings, m_slots->states(), m_window, m_services.clock.now());
+    for (const DueSlot &slot : due)
+        m_ringing->ring(slot.slot, slot.at, m_slots->title(slot.slot));
+}
+
+void AlarmPanel::onCmdAlarmClick(int slot)
+{
+    m_settingsPanel->open(slot);
+}
+
+void AlarmPanel::onCmdAlarmRightReleased(int slot)
+{
+    m_popupSlot = slot;
+    m_controls.popUp->popup(QCursor::pos());
+}
+
+void AlarmPanel::onMnuAlarmOnClick()
+{
+    m_slots->switchSlot(m_popupSlot, true);
+}
+
+void AlarmPanel::onMnuAlarmOffClick()
+{
+    m_slots->switchSlot(m_popupSlot, false);
 }

@@ -1,19 +1,26 @@
 #pragma once
 
+#include "clock/AlarmControls.h"
+#include "clock/AlarmSchedule.h"
 #include "platform/Services.h"
 
 #include <QObject>
 
+class AlarmMenu;
+class AlarmRinging;
+class AlarmSettingsPanel;
+class AlarmSlots;
 class QWidget;
 class TipPanel;
 
-// The eight alarms, ringing and snooze. The alarm issue fills the slots, the ringing panel
-// and the timers; the dashboard already calls every hook it owns in the lifecycle.
+// The eight alarms: the slot buttons and their popup, the check that finds a slot's time
+// reached, and the settings panel, ringing panel and menus that serve them.
 class AlarmPanel : public QObject
 {
     Q_OBJECT
 public:
-    AlarmPanel(Services &services, QWidget *surface, TipPanel &tips);
+    AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
+               const AlarmControls &controls);
 
     // Load sequence step 11: snooze off, not snoozed, alarm sound silent.
     void resetAtLoad();
@@ -25,11 +32,29 @@ public:
     // The alarm source as stored: "Alarm", "MP3" or "CD" (anything else reads as "Alarm").
     QString alarmSource();
     // True while an alarm is snoozed (the talking clock keeps quiet then).
-    bool snoozed() const { return m_snoozed; }
+    bool snoozed() const;
+
+    void onTimerAlarmCheck();
+    void onCmdAlarmClick(int slot);
+    // Right button released over a slot button: the popup opens for that slot.
+    void onCmdAlarmRightReleased(int slot);
+    void onMnuAlarmOnClick();
+    void onMnuAlarmOffClick();
+
+    int popupSlot() const { return m_popupSlot; }
+    AlarmSlots &alarmSlots() const { return *m_slots; }
+    AlarmSettingsPanel &settingsPanel() const { return *m_settingsPanel; }
+    AlarmRinging &ringing() const { return *m_ringing; }
+    AlarmMenu &menu() const { return *m_menu; }
 
 private:
     Services &m_services;
-    QWidget *m_surface;
     TipPanel &m_tips;
-    bool m_snoozed = false;
+    AlarmControls m_controls;
+    AlarmSlots *m_slots;
+    AlarmSettingsPanel *m_settingsPanel;
+    AlarmRinging *m_ringing;
+    AlarmMenu *m_menu;
+    DueWindow m_window;
+    int m_popupSlot = 1;
 };

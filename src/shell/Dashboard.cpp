@@ -38,19 +38,43 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_trayOptions = new TrayOptions(services, subPanel(QStringLiteral("picTray")), this,
                                     m_menus.popUp);
     m_clock = new ClockPanel(services, m_surface, m_menus.show24Hour, m_menus.showSeconds);
-    m_alarm = new AlarmPanel(services, m_surface, *m_tips);
+    // The alarm rings through the music player and the CD, so those come first.
+    m_music = new MusicPanel(services, m_surface, timer("Timer1"));
+    m_cd = new CdAudio(services, m_surface, timer("TimerCD"));
+    m_cd->setAfterPoll([this] { m_trayOptions->removeIconWhileShown(); });
+    m_alarm = new AlarmPanel(services, m_surface, *m_tips, alarmControls());
     m_talkingClock = new TalkingClock(services, m_surface, *m_alarm);
     m_reminders = new ReminderPanels(services, m_surface, *m_tips);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
-    m_music = new MusicPanel(services, m_surface, timer("Timer1"));
-    m_cd = new CdAudio(services, m_surface, timer("TimerCD"));
-    m_cd->setAfterPoll([this] { m_trayOptions->removeIconWhileShown(); });
     wireMenus();
 }
 
 Dashboard::~Dashboard() = default;
+
+AlarmControls Dashboard::alarmControls()
+{
+    AlarmControls c;
+    c.popUp = m_menus.alarmPopUp;
+    c.on = m_menus.alarmOn;
+    c.off = m_menus.alarmOff;
+    c.mp3 = m_menus.mp3;
+    c.cd = m_menus.cd;
+    c.snoozeTime = m_menus.snoozeTime;
+    c.sounds = m_menus.alarmSounds;
+    c.tests = m_menus.testAlarms;
+    c.show24Hour = m_menus.show24Hour;
+    c.timerAlarmCheck = timer("TimerAlarmCheck");
+    c.timerAlarm = timer("TimerAlarm");
+    c.timerSnooze = timer("TimerSnooze");
+    c.timerAlarmCount = timer("TimerAlarmCount");
+    c.timer1 = timer("Timer1");
+    c.music = m_music;
+    c.cdAudio = m_cd;
+    c.soundFlags = [this] { return unsigned{m_flags}; };
+    return c;
+}
 
 void Dashboard::buildSurface()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/AlarmControls.h"
 #include "platform/Services.h"
 #include "shell/DashboardMenus.h"
 #include "shell/MinuteSchedule.h"
@@ -71,6 +72,7 @@ public:
     QFrame *subPanel(const QString &name) const;
     QTimer *timer(const char *name) const;
     ClockPanel &clockPanel() const { return *m_clock; }
+    AlarmPanel &alarmPanel() const { return *m_alarm; }
 
 Q_SIGNALS:
     // The unload step ends the process; main() connects this to the application's exit.
@@ -91,6 +93,7 @@ private:
 
     void buildSurface();
     void createTimers();
+    AlarmControls alarmControls();
     void startTimers();
     void wireMenus();
     void unload();

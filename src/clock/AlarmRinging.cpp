@@ -1,0 +1,257 @@
+#include "clock/AlarmRinging.h"
+
+#include "clock/AlarmSettings.h"
+#include "music/CdAudio.h"
+#include "music/MusicPanel.h"
+#include "music/MusicPlayer.h"
+#include "platform/AppFolder.h"
+#include "platform/Clock.h"
+#include "platform/MediaPlayer.h"
+#include "platform/SettingsStore.h"
+#include "platform/SoundPlayer.h"
+#include "platform/Tray.h"
+#include "widgets/ImageButton.h"
+#include "widgets/PictureList.h"
+#include "widgets/ReleaseRule.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QTimer>
+
+namespace {
+
+const QSize kPictureArea{1530, 690}; // twips
+
+QLabel *label(QFrame *panel, const char *name, const QRect &place)
+{
+    auto *l = new QLabel(panel);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(place);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+ImageButton *picture(QFrame *panel, const char *name, const PictureList &pictures, int normal,
+                     int x)
+{
+    auto *button = new ImageButton(panel);
+    button->setObjectName(QLatin1String(name));
+    button->setPictures(pictures.at(normal), pictures.at(normal + 1), pictures.at(normal));
+    button->setGeometry(x, 70, 102, 46);
+    return button;
+}
+
+} // namespace
+
+AlarmRinging::AlarmRinging(Services &services, QFrame *panel, const AlarmControls &controls)
+    : QObject(panel)
+    , m_services(services)
+    , m_controls(controls)
+    , m_panel(panel)
+    , m_desc(label(panel, "lblAlarmDesc", {6, 4, 228, 18}))
+    , m_desc2(label(panel, "lblAlarmDesc2", {6, 22, 228, 16}))
+    , m_snoozeNotice(label(panel, "lblSnooze", {6, 38, 228, 14}))
+    , m_snoozeTime(label(panel, "lblSnooze2", {6, 52, 228, 14}))
+{
+    QFont bold = m_desc->font();
+    bold.setBold(true);
+    m_desc->setFont(bold);
+    m_snoozeNotice->setText(QStringLiteral("Snooze is activated"));
+    m_snoozeNotice->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_snoozeNotice->hide();
+    m_snoozeTime->hide();
+
+    const PictureList pictures = PictureList::load(
+        services.appFolder.path(QStringLiteral("\\resources\\pictures\\alarmactive")));
+    m_snooze = picture(panel, "ImGAlarmSnooze", pictures, 1, 12);
+    m_stop = picture(panel, "ImgAlarmStop", pictures, 3, 126);
+    connect(m_snooze, &ImageButton::MouseUp, this,
+            [this](int, int, int x, int y) { onImgAlarmSnoozeReleased(x, y); });
+    connect(m_stop, &ImageButton::MouseUp, this,
+            [this](int, int, int x, int y) { onImgAlarmStopReleased(x, y); });
+
+    connect(m_controls.timerAlarm, &QTimer::timeout, this, &AlarmRinging::onTimerAlarm);
+    connect(m_controls.timerSnooze, &QTimer::timeout, this, &AlarmRinging::onTimerSnooze);
+    connect(m_controls.timerAlarmCount, &QTimer::timeout, this,
+            &AlarmRinging::onTimerAlarmCount);
+}
+
+void AlarmRinging::resetAtLoad()
+{
+    m_controls.timerSnooze->stop();
+    m_snoozed = false;
+    m_silenced = true;
+}
+
+void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel)
+{
+    m_controls.timerAlarm->start();
+    m_ringTime = at;
+    m_silenced = false;
+    m_sourcePending = true;
+    if (AlarmSettings::alarmSource(m_services.settings) == QLatin1String("Alarm"))
+        m_services.music.stop();
+    m_panel->show();
+    m_panel->raise();
+    if (m_panel->window()->isMinimized())
+        m_services.tray.restore();
+    m_desc->setText(QStringLiteral("Alarm %1 has been activated").arg(slot));
+    m_desc2->setText(slotLabel);
+}
+
+void AlarmRinging::onTimerAlarm()
+{
+    if (!m_controls.timerAlarmCount->isActive())
+        m_controls.timerAlarmCount->start();
+    const QString source = AlarmSettings::alarmSource(m_services.settings);
+    if (source == QLatin1String("Alarm")) {
+        if (!m_silenced) {
+            stopMusic();
+            playAlarmSound();
+        }
+    } else if (source == QLatin1String("MP3") && m_sourcePending) {
+        QListWidget *playList = m_controls.music->playList();
+        if (playList->count() > 0) {
+            if (playList->currentRow() < 0)
+                playList->setCurrentRow(0);
+            const QString path = playList->currentItem()->text();
+            if (QFileInfo(path).isFile()) {
+                m_services.music.open(path);
+                m_controls.timer1->start();
+                m_sourcePending = false;
+                return;
+            }
+            m_controls.music->player().stopAction();
+        }
+        // The song is tried again on the next tick; meanwhile the sound rings.
+        if (!m_silenced)
+            playAlarmSound();
+    } else if (source == QLatin1String("CD") && m_sourcePending) {
+        m_services.music.stop();
+        CdAudio &cd = *m_controls.cdAudio;
+        if (cd.mediaPresent()) {
+            cd.sendCommand(QStringLiteral("play cd"), true);
+            cd.refreshDisc();
+            m_sourcePending = false;
+        } else if (!m_silenced) {
+            playAlarmSound();
+        }
+    }
+}
+
+void AlarmRinging::onImgAlarmSnoozeReleased(int x, int y)
+{
+    m_snooze->setLook(ImageButton::Look::Normal);
+    if (!releasedInside({x, y}, kPictureArea))
+        return;
+    m_controls.music->player().resetPlayStopPictures();
+    const int minutes = AlarmSettings::snoozeMinutes(
+        m_services.settings.getSetting(AlarmSettings::section(), QStringLiteral("Snooze")));
+    m_controls.timerSnooze->start();
+    m_snoozeWindow.start(m_services.clock.now());
+    m_ringTime = m_ringTime.addSecs(minutes * 60);
+    m_snoozed = true;
+    m_sourcePending = false;
+    m_snoozeNotice->show();
+    m_snoozeTime->show();
+    m_snoozeTime->setText(QStringLiteral("New Time: ")
+                          + AlarmSettings::timeText(m_ringTime.time()));
+
+    const QString source = AlarmSettings::alarmSource(m_services.settings);
+    if (source == QLatin1String("Alarm"))
+        m_silenced = true;
+    else if (source == QLatin1String("MP3"))
+        stopMusic();
+    else if (source == QLatin1String("CD"))
+        rewindDisc();
+}
+
+void AlarmRinging::onTimerSnooze()
+{
+    if (!m_snoozed)
+        return;
+    const QDateTime now = m_services.clock.now();
+    if (m_snoozeWindow.reached(m_ringTime, now)) {
+        if (AlarmSettings::alarmSource(m_services.settings) == QLatin1String("Alarm"))
+            m_silenced = false;
+        else
+            m_sourcePending = true;
+    }
+    m_snoozeWindow.advance(now);
+}
+
+void AlarmRinging::onImgAlarmStopReleased(int x, int y)
+{
+    if (!releasedInside({x, y}, kPictureArea)) {
+        m_stop->setLook(ImageButton::Look::Normal);
+        return;
+    }
+    m_controls.timerAlarmCount->stop();
+    m_autoStopCount = 0;
+    m_controls.music->player().resetPlayStopPictures();
+    m_controls.timerAlarm->stop();
+    m_stop->setLook(ImageButton::Look::Normal);
+    m_controls.timerSnooze->stop();
+    m_silenced = true;
+
+    const QString source = AlarmSettings::alarmSource(m_services.settings);
+    if (source == QLatin1String("CD"))
+        rewindDisc();
+    else if (source == QLatin1String("MP3"))
+        stopMusic();
+
+    m_snoozeNotice->hide();
+    m_snoozeTime->hide();
+    m_snoozeTime->clear();
+    m_panel->hide();
+    m_snoozed = false;
+}
+
+void AlarmRinging::onTimerAlarmCount()
+{
+    const int before = m_autoStopCount++;
+    if (before == 4) {
+        onImgAlarmStopReleased(kPressPoint.x(), kPressPoint.y());
+        m_controls.timerAlarmCount->stop();
+    }
+}
+
+void AlarmRinging::silenceOnExit()
+{
+    const bool ringing = m_controls.timerAlarm->isActive() || m_panel->isVisible();
+    if (ringing) {
+        const QString source = AlarmSettings::alarmSource(m_services.settings);
+        if (source == QLatin1String("Alarm"))
+            m_silenced = true;
+        else if (source == QLatin1String("CD"))
+            rewindDisc();
+    }
+    m_controls.timerAlarm->stop();
+    m_panel->hide();
+    m_snoozed = false;
+}
+
+void AlarmRinging::playAlarmSound()
+{
+    playSound(m_services.sound, m_services.appFolder.path(m_soundFile),
+              m_controls.soundFlags ? m_controls.soundFlags() : 0);
+}
+
+void AlarmRinging::stopMusic()
+{
+    m_services.music.stop();
+    m_controls.timer1->stop();
+}
+
+void AlarmRinging::rewindDisc()
+{
+    CdAudio &cd = *m_controls.cdAudio;
+    // A device that never opened has no disc to stop; asking would only show errors.
+    if (!cd.deviceOpen())
+        return;
+    cd.sendCommand(QStringLiteral("stop cd wait"), true);
+    cd.sendCommand(QStringLiteral("seek cd to %1").arg(cd.currentTrack()), true);
+    cd.refreshDisc();
+}

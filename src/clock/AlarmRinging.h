@@ -1,0 +1,61 @@
+#pragma once
+
+#include "clock/AlarmControls.h"
+#include "clock/AlarmSchedule.h"
+#include "platform/Services.h"
+
+#include <QDateTime>
+#include <QObject>
+
+class ImageButton;
+class QFrame;
+class QLabel;
+
+// The ringing alarm: the panel picAlarmActive with its Snooze and Stop pictures, the ringing
+// tick that sounds the source, the snooze and its end, Stop and the auto-stop.
+class AlarmRinging : public QObject
+{
+    Q_OBJECT
+public:
+    AlarmRinging(Services &services, QFrame *panel, const AlarmControls &controls);
+
+    // Load: no snooze, not snoozed, the sound silent.
+    void resetAtLoad();
+    // A slot's time was reached: sound again from the next ringing tick.
+    void ring(int slot, const QDateTime &at, const QString &slotLabel);
+    void setSoundFile(const QString &file) { m_soundFile = file; }
+    // "&Exit": silence a ringing or snoozed alarm by its source and hide the panel.
+    void silenceOnExit();
+
+    void onTimerAlarm();
+    void onTimerSnooze();
+    void onTimerAlarmCount();
+    // Release handlers of the two pictures, positions in twips.
+    void onImgAlarmSnoozeReleased(int x, int y);
+    void onImgAlarmStopReleased(int x, int y);
+
+    bool snoozed() const { return m_snoozed; }
+    bool silenced() const { return m_silenced; }
+    bool sourcePending() const { return m_sourcePending; }
+    int autoStopCount() const { return m_autoStopCount; }
+    const QDateTime &ringTime() const { return m_ringTime; }
+    const QString &soundFile() const { return m_soundFile; }
+
+private:
+    void playAlarmSound();
+    void stopMusic();
+    void rewindDisc(); // stop the disc and seek back to the start of its track
+
+    Services &m_services;
+    AlarmControls m_controls;
+    QFrame *m_panel;
+    QLabel *m_desc, *m_desc2, *m_snoozeNotice, *m_snoozeTime;
+    ImageButton *m_snooze, *m_stop;
+    QString m_soundFile;
+    QDateTime m_ringTime;
+    DueWindow m_snoozeWindow;
+    bool m_silenced = true;
+    bool m_sourcePending = false;
+    bool m_snoozed = false;
+    int m_autoStopCount = 0;
+};

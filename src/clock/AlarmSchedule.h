@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+
+class SettingsStore;
+
+// When a moment counts as reached by a tick. A tick covers the time since the tick before
+// it, so a late tick (a busy machine, a blocking sound) still catches a moment it stepped
+// over, and no moment is caught by two ticks. A moment more than a minute old when its tick
+// finally comes (a machine woken from sleep) is let go rather than acted on late.
+class DueWindow
+{
+public:
+    // The first tick after this covers the second before `now` onwards.
+    void start(const QDateTime &now);
+    // Whether `at` lies in the current tick's span: after the previous tick, at or before
+    // now, and at most a minute ago.
+    bool reached(const QDateTime &at, const QDateTime &now) const;
+    // Ends the tick: the next one covers the time after now.
+    void advance(const QDateTime &now);
+    const QDateTime &last() const { return m_last; }
+
+    // The latest moment at or before now whose time of day is `time`.
+    static QDateTime latest(const QTime &time, const QDateTime &now);
+
+private:
+    QDateTime m_last;
+};
+
+struct DueSlot
+{
+    int slot; // 1 to 8
+    QDateTime at; // the moment its time was reached
+};
+
+// One alarm-check tick over the stored slot times: the slots (ascending) whose time was
+// reached and whose in-memory state is "on". Reads every time from the store, so a time
+// just set takes effect on the next tick. Advances the window.
+QList<DueSlot> dueSlots(SettingsStore &settings, const QStringList &states, DueWindow &window,
+                    const QDateTime &now);

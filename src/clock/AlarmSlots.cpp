@@ -1,0 +1,105 @@
+#include "clock/AlarmSlots.h"
+
+#include "clock/AlarmSettings.h"
+#include "common/Twips.h"
+#include "platform/AppFolder.h"
+#include "platform/SettingsStore.h"
+#include "widgets/LumoButton.h"
+#include "widgets/PictureList.h"
+#include "widgets/ReleaseRule.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+
+// Two columns of four under the clock face: button, then its title.
+QPoint slotPlace(int index)
+{
+    return {twips(300 + (index / 4) * 3600), twips(1800 + (index % 4) * 540)};
+}
+
+constexpr int kButtonSize = 34;
+
+} // namespace
+
+AlarmSlots::AlarmSlots(Services &services, QWidget *surface)
+    : QObject(surface)
+    , m_services(services)
+    , m_showsOn(AlarmSettings::kSlots, false)
+    , m_states(AlarmSettings::kSlots)
+{
+    const PictureList pictures = PictureList::load(
+        services.appFolder.path(QStringLiteral("\\resources\\pictures\\alarm")));
+    m_off = pictures.at(1);
+    m_on = pictures.at(2);
+    for (int index = 0; index < AlarmSettings::kSlots; ++index) {
+        const int slot = index + 1;
+        auto *button = new LumoButton(QString(), surface, &services);
+        button->setObjectName(QStringLiteral("cmdAlarm"));
+        button->setProperty("index", index);
+        button->setButtonStyle(LumoButton::Flat);
+        button->setShowFocusRect(false);
+        button->setPicture(m_off);
+        button->setToolTip(QStringLiteral("Alarm %1").arg(slot));
+        button->setAccessibleName(QStringLiteral("Alarm %1").arg(slot));
+        const QPoint at = slotPlace(index);
+        button->setGeometry(at.x(), at.y(), kButtonSize, kButtonSize);
+        connect(button, &LumoButton::Click, this, [this, slot] { Q_EMIT clicked(slot); });
+        connect(button, &LumoButton::MouseUp, this, [this, slot](int which, int, int x, int y) {
+            if (which == LumoButton::RightButton
+                && releasedInside({x, y}, {kButtonSize, kButtonSize}))
+                Q_EMIT rightReleased(slot);
+        });
+        m_buttons.append(button);
+
+        auto *title = new QLabel(surface);
+        title->setObjectName(QStringLiteral("lblATitle"));
+        title->setProperty("index", index);
+        title->setGeometry(at.x() + kButtonSize + 6, at.y() + 8, twips(3600) - kButtonSize - 12,
+                           18);
+        m_titles.append(title);
+    }
+}
+
+void AlarmSlots::readStates()
+{
+    for (int slot = 1; slot <= AlarmSettings::kSlots; ++slot) {
+        m_states[slot - 1] = m_services.settings.getSetting(
+            AlarmSettings::section(), AlarmSettings::stateKey(slot), QStringLiteral("1"));
+        if (m_states[slot - 1] == QLatin1String("on"))
+            showPicture(slot, true);
+    }
+}
+
+void AlarmSlots::readTitles()
+{
+    for (int slot = 1; slot <= AlarmSettings::kSlots; ++slot)
+        setTitle(slot, AlarmSettings::shownTitle(m_services.settings.getSetting(
+                           AlarmSettings::section(), AlarmSettings::titleKey(slot),
+                           QStringLiteral("1"))));
+}
+
+void AlarmSlots::switchSlot(int slot, bool on)
+{
+    showPicture(slot, on);
+    m_services.settings.saveSetting(AlarmSettings::section(), AlarmSettings::stateKey(slot),
+                                    on ? QStringLiteral("on") : QStringLiteral("off"));
+    readStates();
+}
+
+QString AlarmSlots::title(int slot) const
+{
+    return m_titles.at(slot - 1)->text();
+}
+
+void AlarmSlots::setTitle(int slot, const QString &text)
+{
+    m_titles.at(slot - 1)->setText(text);
+}
+
+void AlarmSlots::showPicture(int slot, bool on)
+{
+    m_showsOn[slot - 1] = on;
+    m_buttons.at(slot - 1)->setPicture(on ? m_on : m_off);
+}
