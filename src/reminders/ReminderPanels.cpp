@@ -18,6 +18,11 @@ ReminderPanels::ReminderPanels(Services &services, QWidget *surface, TipPanel &t
 {
 }
 
+void ReminderPanels::setEventSoundFlags(std::function<quint32()> flags)
+{
+    m_events->setSoundFlags(std::move(flags));
+}
+
 void ReminderPanels::checkMissedDays()
 {
     m_missedDays->check();

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class AddressBookPanel;
 class BillsPanel;
 class EventsPanel;
@@ -31,6 +33,9 @@ public:
     void dayChanged();
     // "&Exit": close the events, bills and address databases.
     void closeStores();
+
+    // The connectivity flags word the event sounds carry.
+    void setEventSoundFlags(std::function<quint32()> flags);
 
     ReminderStores &stores() { return m_stores; }
     EventsPanel &events() const { return *m_events; }

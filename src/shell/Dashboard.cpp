@@ -48,6 +48,7 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
+    m_reminders->setEventSoundFlags([this] { return m_flags; });
     wireMenus();
 }
 

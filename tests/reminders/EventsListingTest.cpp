@@ -17,6 +17,7 @@ TEST_F(EventsListing, StartupAnnouncesTodaysNotificationsWithTheNotifySound)
     EXPECT_EQ(c().noEvents->text(), "1 Events Scheduled");
     EXPECT_TRUE(panelShown());
     EXPECT_EQ(notifyPlays(), 1);
+    EXPECT_EQ(sound.plays.last().flags, quint32(Connectivity::Lan | Connectivity::Configured));
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_FALSE(panel().announceMode());
     EXPECT_EQ(enabledButtons(), "AX"); // nothing selected yet
@@ -72,6 +73,8 @@ TEST_F(EventsListing, YesToTheEmptyDayShowsTheEmptyPanelWithTheListHint)
                      "button.");
     EXPECT_EQ(dashboard().tips().panel()->pos(), QPoint(twips(4425), twips(1125)));
     EXPECT_TRUE(dashboard().tips().panel()->isVisibleTo(&dashboard()));
+    // The hint stands beside the panel, not over its boxes.
+    EXPECT_LE(dashboard().tips().panel()->geometry().right(), c().panel->x());
 }
 
 TEST_F(EventsListing, TypeSearchListsOnlyThatTypeWithTheSound)
