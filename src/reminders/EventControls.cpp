@@ -87,6 +87,10 @@ QCalendarWidget *calendar(QWidget *parent, const char *name)
     auto *cal = named(new QCalendarWidget(parent), name);
     cal->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     cal->setGridVisible(true);
+    // Small enough that "Wed" fits a column of a calendar the width of the column.
+    QFont small = cal->font();
+    small.setPointSizeF(8);
+    cal->setFont(small);
     return cal;
 }
 
@@ -182,7 +186,9 @@ EventControls EventControls::build(QWidget *surface, Services &services)
 {
     EventControls c;
     placeDashboardControls(c, surface, services);
-    c.panel = frame(surface, QStringLiteral("picCalEvents"), 3960, 4320);
+    c.panel = frame(surface, QStringLiteral("picCalEvents"), 4080, 4320);
+    // Wide enough to cover the calendar column while it stands at its first place.
+    c.panel->resize(twips(4080), twips(4320));
     placePanelControls(c, services);
     c.picCal = frame(surface, QStringLiteral("PicCal"), 3720, 3120);
     placeNotifyCalendar(c, services);
