@@ -65,8 +65,7 @@ LumoButton *button(const QString &caption, QWidget *parent, Services &services, 
     return b;
 }
 
-template<typename W>
-W *named(W *widget, const char *name, const QString &toolTip = {})
+template<typename W> W *named(W *widget, const char *name, const QString &toolTip = {})
 {
     widget->setObjectName(QString::fromLatin1(name));
     if (!toolTip.isEmpty())
@@ -107,11 +106,12 @@ void placeDashboardControls(EventControls &c, QWidget *surface, Services &servic
 {
     const int left = twips(7830), right = twips(11310);
     c.monthView1 = calendar(surface, "MonthView1");
-    c.monthView1->setToolTip(QStringLiteral("Select a date to see the events or to add a new event"));
+    c.monthView1->setToolTip(
+        QStringLiteral("Select a date to see the events or to add a new event"));
     c.monthView1->setGeometry(left, twips(300), right - left, twips(2400));
 
-    c.calSearch = named(new QComboBox(surface), "cboCALSearch",
-                        QStringLiteral("Search for an Event TYPE"));
+    c.calSearch
+        = named(new QComboBox(surface), "cboCALSearch", QStringLiteral("Search for an Event TYPE"));
     for (const QString &type : EventTexts::kTypes)
         c.calSearch->addItem(type);
     c.calSearch->setPlaceholderText(QStringLiteral("Search"));
@@ -132,7 +132,8 @@ void placeDashboardControls(EventControls &c, QWidget *surface, Services &servic
 void placePanelControls(EventControls &c, Services &services)
 {
     QFrame *p = c.panel;
-    c.list = named(new QListWidget(p), "lstData", QStringLiteral("Click here to display the event"));
+    c.list
+        = named(new QListWidget(p), "lstData", QStringLiteral("Click here to display the event"));
     c.list->setGeometry(6, 6, p->width() - 12, 96);
 
     const int field = 66;
@@ -140,7 +141,8 @@ void placePanelControls(EventControls &c, Services &services)
     c.date = box(p, "txtEventDate", 10,
                  QStringLiteral("Date is Automatically Entered, but you can change it"));
     c.date->setGeometry(40, 108, 86, 22);
-    c.notify = box(p, "txtNotifyDate", 10, QStringLiteral("Select a DATE you want to be notified on"));
+    c.notify
+        = box(p, "txtNotifyDate", 10, QStringLiteral("Select a DATE you want to be notified on"));
     c.notify->setGeometry(p->width() - 6 - 86, 108, 86, 22);
     c.type = named(new LockableComboBox(p), "cboEventType", QStringLiteral("Select a TYPE"));
     c.type->setEditable(true);
@@ -160,8 +162,8 @@ void placePanelControls(EventControls &c, Services &services)
     label(p, QStringLiteral("&Message:"), c.msg, 6, 186, field - 6);
 
     LumoButton **buttons[] = {&c.add, &c.edit, &c.save, &c.remove, &c.cancel, &c.close};
-    const char *captions[] = {"Add Event", "Edit Event", "Save Event", "Delete Event", "Cancel",
-                              "Close"};
+    const char *captions[]
+        = {"Add Event", "Edit Event", "Save Event", "Delete Event", "Cancel", "Close"};
     const char *names[] = {"cmdAddEvent",    "cmdEditEvent",   "cmdSaveEvent",
                            "cmdDeleteEvent", "cmdCancelEvent", "cmdCloseEvents"};
     const int gap = (p->width() - 3 * 81) / 4;

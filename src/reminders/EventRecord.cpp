@@ -13,7 +13,7 @@ const QString kNotifyDate = QStringLiteral("NotifyDate");
 bool EventRecord::complete() const
 {
     return !type.isEmpty() && !title.isEmpty() && !msg.isEmpty() && !date.isEmpty()
-           && !notifyDate.isEmpty();
+        && !notifyDate.isEmpty();
 }
 
 bool EventRecord::readCurrent(Recordset &rows)
@@ -45,8 +45,8 @@ bool EventRecord::storeInto(Recordset &rows) const
 bool EventRecord::setFields(Recordset &rows) const
 {
     const bool set = rows.setField(kType, type) && rows.setField(kTitle, title)
-                     && rows.setField(kMsg, msg) && rows.setField(kDate, date)
-                     && rows.setField(kNotifyDate, notifyDate);
+        && rows.setField(kMsg, msg) && rows.setField(kDate, date)
+        && rows.setField(kNotifyDate, notifyDate);
     if (set && rows.update())
         return true;
     rows.cancelUpdate();

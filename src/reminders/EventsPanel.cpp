@@ -41,8 +41,7 @@ EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
     m_guide = std::make_unique<EventsGuide>(services, m_c, tips);
 
     connect(m_c.monthView1, &QCalendarWidget::clicked, this, &EventsPanel::onMonthView1DateClick);
-    connect(m_c.monthView1, &QCalendarWidget::activated, this,
-            &EventsPanel::onMonthView1DateClick);
+    connect(m_c.monthView1, &QCalendarWidget::activated, this, &EventsPanel::onMonthView1DateClick);
     connect(m_c.calSearch, &QComboBox::activated, this, &EventsPanel::onCboCALSearchClick);
     connect(m_c.list, &QListWidget::itemClicked, this, &EventsPanel::onLstDataClick);
     connect(m_c.list, &QListWidget::itemActivated, this, &EventsPanel::onLstDataClick);
@@ -157,9 +156,9 @@ void EventsPanel::List_Day_Events()
         return;
     m_c.edit->setEnabled(false);
     m_c.remove->setEnabled(false);
-    const auto answer = m_services.prompter.ask({EventTexts::kEmptyDayQuestion,
-                                                 EventTexts::kEmptyDayTitle, Prompter::Icon::None,
-                                                 Prompter::Buttons::YesNo});
+    const auto answer
+        = m_services.prompter.ask({EventTexts::kEmptyDayQuestion, EventTexts::kEmptyDayTitle,
+                                   Prompter::Icon::None, Prompter::Buttons::YesNo});
     if (answer != Prompter::Answer::Yes)
         return;
     showPanel();

@@ -5,7 +5,6 @@
 
 #include <QDate>
 #include <QObject>
-
 #include <functional>
 #include <memory>
 

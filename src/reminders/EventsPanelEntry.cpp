@@ -1,12 +1,11 @@
 // The entry side of the events panel: the six buttons, storing an event, locking the boxes.
-#include "reminders/EventsPanel.h"
-
 #include "common/DateText.h"
 #include "common/Twips.h"
 #include "platform/Prompter.h"
 #include "reminders/EventRecord.h"
 #include "reminders/EventTexts.h"
 #include "reminders/EventsGuide.h"
+#include "reminders/EventsPanel.h"
 #include "reminders/ReminderStores.h"
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
@@ -173,9 +172,9 @@ void EventsPanel::onCmdDeleteEventReleased(int x, int y)
 {
     if (!releasedInside({x, y}, kButtonArea) || !askForSelection())
         return;
-    const auto answer = m_services.prompter.ask({EventTexts::kDeleteQuestion,
-                                                 EventTexts::kDeleteTitle, Prompter::Icon::None,
-                                                 Prompter::Buttons::YesNo});
+    const auto answer
+        = m_services.prompter.ask({EventTexts::kDeleteQuestion, EventTexts::kDeleteTitle,
+                                   Prompter::Icon::None, Prompter::Buttons::YesNo});
     if (answer != Prompter::Answer::Yes)
         return;
     if (!current().deleteCurrent())

@@ -34,16 +34,17 @@ TEST_F(EventsEntry, AddEventPresetsTheLastClickedDateAndGuidesEachStep)
     EXPECT_FALSE(c().type->isLocked());
     EXPECT_EQ(enabledButtons(), "SC");
     EXPECT_TRUE(panel().isAdding());
-    EXPECT_EQ(tip(), "The date is automatically entered.  You can change this if you wish. Now "
-                     "click the Notify Date box and a calendar will pop up");
+    EXPECT_EQ(tip(),
+              "The date is automatically entered.  You can change this if you wish. Now "
+              "click the Notify Date box and a calendar will pop up");
 
     const QString suffix = "\r\n\r\nClick CANCEL to stop";
     clock.current = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
     panel().guide().onTxtNotifyDateClick();
     EXPECT_TRUE(c().picCal->isVisibleTo(&dashboard()));
     EXPECT_EQ(c().monthView2->selectedDate(), QDate(2026, 12, 10));
-    EXPECT_EQ(tip(), "Click a calendar date to be notified on then click the SET DATE button"
-                         + suffix);
+    EXPECT_EQ(tip(),
+              "Click a calendar date to be notified on then click the SET DATE button" + suffix);
     c().monthView2->setSelectedDate(QDate(2026, 12, 14));
     panel().guide().onMonthView2DateClick(QDate(2026, 12, 14));
     EXPECT_EQ(c().notify->text(), "12/14/2026");
@@ -79,8 +80,7 @@ TEST_F(EventsEntry, RefusedSaveKeepsTheEntryOpenAndStoresNothing)
 
     c().msg->setText("Call him");
     press(&EventsPanel::onCmdSaveEventReleased);
-    EXPECT_EQ(stored(),
-              QStringList({"Dad's Birthday|Birthday|Call him|12/09/2026|12/14/2026"}));
+    EXPECT_EQ(stored(), QStringList({"Dad's Birthday|Birthday|Call him|12/09/2026|12/14/2026"}));
     EXPECT_TRUE(tip().startsWith("Event is saved!\r\nTo add a new event click the ADD EVENT"));
     EXPECT_TRUE(c().title->isReadOnly());
     EXPECT_TRUE(c().title->text().isEmpty());
@@ -121,7 +121,8 @@ TEST_F(EventsEntry, ApostropheTitleIsSelectedEditedAndDeleted)
 
     prompter.setNextAnswer(Prompter::Answer::Yes);
     press(&EventsPanel::onCmdDeleteEventReleased);
-    EXPECT_EQ(stored(), QStringList({"Mum's Day|Occasion|message of Mum's Day|12/12/2026|12/10/2026"}));
+    EXPECT_EQ(stored(),
+              QStringList({"Mum's Day|Occasion|message of Mum's Day|12/12/2026|12/10/2026"}));
     EXPECT_EQ(listed(), QStringList({"Mum's Day"}));
     EXPECT_EQ(enabledButtons(), "AX");
 }

@@ -72,8 +72,7 @@ protected:
         c().list->setCurrentItem(items.first());
         panel().onLstDataClick();
     }
-    void fill(const QString &type, const QString &title, const QString &msg,
-              const QString &notify)
+    void fill(const QString &type, const QString &title, const QString &msg, const QString &notify)
     {
         c().type->setEditText(type);
         c().title->setText(title);
@@ -84,8 +83,8 @@ protected:
     QString enabledButtons()
     {
         QString on;
-        const LumoButton *buttons[] = {c().add, c().edit, c().save, c().remove, c().cancel,
-                                       c().close};
+        const LumoButton *buttons[]
+            = {c().add, c().edit, c().save, c().remove, c().cancel, c().close};
         for (int i = 0; i < 6; ++i)
             if (buttons[i]->isEnabled())
                 on += QStringLiteral("AESDCX")[i];
@@ -101,5 +100,5 @@ protected:
     }
     QString tip() { return dashboard().tips().label()->text(); }
 
-    const QDate today{2026, 12, 9};
+    const QDate today {2026, 12, 9};
 };

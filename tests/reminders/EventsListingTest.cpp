@@ -1,6 +1,6 @@
 // The events calendar, the announcement at start-up, the type search and the missed events.
-#include "reminders/ReminderQueries.h"
 #include "reminders/EventsFixture.h"
+#include "reminders/ReminderQueries.h"
 
 namespace {
 
@@ -68,9 +68,10 @@ TEST_F(EventsListing, YesToTheEmptyDayShowsTheEmptyPanelWithTheListHint)
     click(QDate(2026, 12, 24));
     EXPECT_TRUE(panelShown());
     EXPECT_TRUE(listed().isEmpty());
-    EXPECT_EQ(tip(), "To add a new event, click the ADD EVENT button\r\n\r\nTo delete or edit an "
-                     "event hightlight the event then click the DELETE EVENT or EDIT EVENT "
-                     "button.");
+    EXPECT_EQ(tip(),
+              "To add a new event, click the ADD EVENT button\r\n\r\nTo delete or edit an "
+              "event hightlight the event then click the DELETE EVENT or EDIT EVENT "
+              "button.");
     EXPECT_EQ(dashboard().tips().panel()->pos(), QPoint(twips(4425), twips(1125)));
     EXPECT_TRUE(dashboard().tips().panel()->isVisibleTo(&dashboard()));
     // The hint stands beside the panel, not over its boxes.
