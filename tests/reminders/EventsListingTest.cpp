@@ -1,5 +1,6 @@
 // The events calendar, the announcement at start-up, the type search and the missed events.
 #include "reminders/EventsFixture.h"
+#include "clock/ClockPanel.h"
 #include "reminders/ReminderQueries.h"
 
 namespace {
@@ -32,6 +33,21 @@ TEST_F(EventsListing, StartupWithNothingToAnnounceSaysSoWithoutPromptOrSound)
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_EQ(notifyPlays(), 0);
     EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(EventsListing, ANewDayAnnouncesItsEventsWithoutAPrompt)
+{
+    seed("Party", "Occasion", "12/12/2026", "12/10/2026");
+    clock.current = QDateTime(today, QTime(23, 59, 59));
+    loaded();
+    clock.advanceMs(2000);
+    dashboard().clockPanel().onTimerClock();
+    EXPECT_EQ(listed(), QStringList({"Party"}));
+    EXPECT_EQ(c().monthView1->selectedDate(), QDate(2026, 12, 10));
+    EXPECT_EQ(notifyPlays(), 1);
+    click(QDate(2026, 12, 10)); // the new day is the last clicked date
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(notifyPlays(), 1);
 }
 
 TEST_F(EventsListing, SameDateIsIgnoredAfterStartupUntilAnotherDateWasClicked)
