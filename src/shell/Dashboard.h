@@ -70,6 +70,7 @@ public:
     QFrame *subPanel(const QString &name) const;
     QTimer *timer(const char *name) const;
     ClockPanel &clockPanel() const { return *m_clock; }
+    TalkingClock &talkingClock() const { return *m_talkingClock; }
 
 Q_SIGNALS:
     // The unload step ends the process; main() connects this to the application's exit.
