@@ -6,6 +6,7 @@
 #include "common/Twips.h"
 #include "music/CdAudio.h"
 #include "music/MusicPanel.h"
+#include "music/MusicPlayer.h"
 #include "netutil/MailPanel.h"
 #include "netutil/TimeSyncPanel.h"
 #include "reminders/ReminderPanels.h"
@@ -43,7 +44,10 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_cd = new CdAudio(services, m_surface, timer("TimerCD"));
     m_cd->setAfterPoll([this] { m_trayOptions->removeIconWhileShown(); });
     m_alarm = new AlarmPanel(services, m_surface, *m_tips, alarmControls());
-    m_talkingClock = new TalkingClock(services, m_surface, *m_alarm);
+    m_talkingClock = new TalkingClock(services, m_surface, *m_alarm,
+                                      {m_menus.every15, m_menus.every30, m_menus.everyHour});
+    m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
+    m_talkingClock->setSoundFlags([this] { return m_flags; });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
