@@ -8,6 +8,7 @@
 #include "music/MusicPanel.h"
 #include "netutil/MailPanel.h"
 #include "netutil/TimeSyncPanel.h"
+#include "reminders/BillsPanel.h"
 #include "reminders/ReminderPanels.h"
 #include "shell/AppIcon.h"
 #include "shell/SubPanels.h"
@@ -41,6 +42,8 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_alarm = new AlarmPanel(services, m_surface, *m_tips);
     m_talkingClock = new TalkingClock(services, m_surface, *m_alarm);
     m_reminders = new ReminderPanels(services, m_surface, *m_tips);
+    m_reminders->bills().setSoundFlags([this] { return m_flags; });
+    connect(timer("TimerBM"), &QTimer::timeout, &m_reminders->bills(), &BillsPanel::onTimerBM);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
