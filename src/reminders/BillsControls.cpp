@@ -63,6 +63,9 @@ LumoButton *button(QWidget *parent, Services &services, const char *name, const 
     auto *b = new LumoButton(caption, parent, &services);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(at.x(), at.y(), kButtonWidth, kButtonHeight);
+    QFont small = b->font(); // captions such as "Add New Bill" on one line
+    small.setPointSizeF(8);
+    b->setFont(small);
     return b;
 }
 
@@ -73,24 +76,20 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     BillsControls c;
     // On the surface, in the middle band between the clock and the music player.
     c.MonthViewBM = calendar(surface, "MonthViewBM",
-                             QRect(twips(3900), twips(1740), twips(3480), twips(2640)));
+                             QRect(twips(4320), twips(1740), twips(3480), twips(2640)));
     c.MonthViewBM->setToolTip(QStringLiteral("Select a date to see the bills due that day"));
     c.lblNoBills = label(surface, QStringLiteral("No Bills Due"),
-                         QRect(twips(3900), twips(4440), twips(1860), twips(285)));
+                         QRect(twips(4320), twips(4440), twips(1860), twips(285)));
     c.lblNoBills->setObjectName(QStringLiteral("lblNoBills"));
     c.cmdViewAllBills = new LumoButton(QStringLiteral("View All Bills"), surface, &services);
     c.cmdViewAllBills->setObjectName(QStringLiteral("cmdViewAllBills"));
-    c.cmdViewAllBills->setGeometry(twips(5880), twips(4425), 128, 21);
+    c.cmdViewAllBills->setGeometry(twips(6300), twips(4425), 128, 21);
 
-    // The bills panel: list on the left, the boxes on the right; the notify box comes first
-    // so it stays in sight while the notify calendar is up over the panel's lower left.
+    // The bills panel: the boxes on the left, the notify box first so it stays in sight while
+    // the notify calendar is up over the panel's lower left; the list on the right, clear of
+    // the list hint.
     QFrame *bills = c.PicBMBills = frame(surface, "PicBMBills");
-    c.lstBillMinder = new QListWidget(bills);
-    c.lstBillMinder->setObjectName(QStringLiteral("lstBillMinder"));
-    c.lstBillMinder->setAccessibleName(QStringLiteral("Bills"));
-    c.lstBillMinder->setToolTip(QStringLiteral("Click here to display the bill"));
-    c.lstBillMinder->setGeometry(8, 8, 128, 118);
-    const int col = 144, colWidth = 168;
+    const int col = 8, colWidth = 168;
     label(bills, QStringLiteral("Notify Date:"), QRect(col, 4, colWidth, 16));
     c.txtBMNDate = box(bills, "txtBMNDate", QStringLiteral("Notify Date"),
                        QRect(col, 20, colWidth, 20));
@@ -106,34 +105,37 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     label(bills, QStringLiteral("Amount:"), QRect(col, 124, colWidth, 16));
     c.txtBMAmount = box(bills, "txtBMAmount", QStringLiteral("Amount"),
                         QRect(col, 140, colWidth, 20));
+    c.lstBillMinder = new QListWidget(bills);
+    c.lstBillMinder->setObjectName(QStringLiteral("lstBillMinder"));
+    c.lstBillMinder->setAccessibleName(QStringLiteral("Bills"));
+    c.lstBillMinder->setToolTip(QStringLiteral("Click here to display the bill"));
+    c.lstBillMinder->setGeometry(184, 8, 128, 152);
 
-    auto *question = label(bills, QStringLiteral("Notify on this day every month?"),
-                           QRect(8, 128, 128, 32));
-    question->setWordWrap(true);
+    label(bills, QStringLiteral("Notify on this day every month?"), QRect(col, 166, 196, 18));
     // The two choices in a box of their own, so they exclude only each other.
     auto *choices = new QWidget(bills);
-    choices->setGeometry(8, 162, 128, 22);
+    choices->setGeometry(206, 164, 106, 22);
     const QString captions[2] = {QStringLiteral("YES"), QStringLiteral("NO")};
     for (int index = 0; index < 2; ++index) {
         auto *option = new QRadioButton(captions[index], choices);
         option->setObjectName(QStringLiteral("optEveryMonth"));
         option->setProperty("index", index);
         option->setAccessibleName(captions[index] + QStringLiteral(", notify every month"));
-        option->setGeometry(index * 64, 0, 60, 22);
+        option->setGeometry(index * 54, 0, 52, 22);
         option->setEnabled(false);
         c.optEveryMonth[index] = option;
     }
 
     c.cmdAddNewBill = button(bills, services, "cmdAddNewBill", QStringLiteral("Add New Bill"),
-                             {8, 188});
+                             {8, 190});
     c.cmdEditBill = button(bills, services, "cmdEditBill", QStringLiteral("Edit Bill"),
-                           {120, 188});
+                           {120, 190});
     c.cmdSaveBill = button(bills, services, "cmdSaveBill", QStringLiteral("Save Bill"),
-                           {232, 188});
+                           {232, 190});
     c.cmdDeleteBill = button(bills, services, "cmdDeleteBill", QStringLiteral("Delete Bill"),
-                             {8, 216});
-    c.cmdBMCancel = button(bills, services, "cmdBMCancel", QStringLiteral("Cancel"), {120, 216});
-    c.cmdBMClose = button(bills, services, "cmdBMClose", QStringLiteral("Close"), {232, 216});
+                             {8, 218});
+    c.cmdBMCancel = button(bills, services, "cmdBMCancel", QStringLiteral("Cancel"), {120, 218});
+    c.cmdBMClose = button(bills, services, "cmdBMClose", QStringLiteral("Close"), {232, 218});
 
     // The notify calendar pop-up.
     QFrame *pop = c.PicBM = frame(surface, "PicBM");

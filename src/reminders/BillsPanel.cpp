@@ -157,9 +157,10 @@ void BillsPanel::playWave(const QString &relativePath)
               m_soundFlags ? m_soundFlags() : 0);
 }
 
+// The entry's tips sit left of the calendar, clear of the bills panel and its notify calendar.
 void BillsPanel::showTip(const QString &text)
 {
-    m_tips.show(text);
+    m_tips.show(text, QPoint(120, 1770));
 }
 
 void BillsPanel::showListHint()
