@@ -75,7 +75,7 @@ bool BillsPanel::askToSelectFirst()
 {
     if (m_stores.bills().current.hasCurrentRow())
         return false;
-    m_services.prompter.tell(QStringLiteral("Please select a bill in the list first."), {},
+    tell(QStringLiteral("Please select a bill in the list first."), {},
                              Prompter::Icon::Information);
     return true;
 }
@@ -84,7 +84,7 @@ bool BillsPanel::refuseIncomplete()
 {
     if (BillRules::complete(entry()))
         return false;
-    m_services.prompter.tell(QStringLiteral("All Fields Must Contain Data"),
+    tell(QStringLiteral("All Fields Must Contain Data"),
                              QStringLiteral("Error"), Prompter::Icon::Critical);
     return true;
 }
@@ -95,7 +95,7 @@ bool BillsPanel::add2()
         return false;
     Recordset &rows = m_stores.bills().current;
     if (!BillRules::store(rows, entry(), true)) {
-        m_services.prompter.tell(rows.lastError().description, QStringLiteral("Error"),
+        tell(rows.lastError().description, QStringLiteral("Error"),
                                  Prompter::Icon::Critical);
         return false;
     }
@@ -112,7 +112,7 @@ bool BillsPanel::edit2()
         return false;
     ReminderDatabase &bills = m_stores.bills();
     if (!BillRules::store(bills.current, entry(), false)) {
-        m_services.prompter.tell(bills.current.lastError().description, QStringLiteral("Error"),
+        tell(bills.current.lastError().description, QStringLiteral("Error"),
                                  Prompter::Icon::Critical);
         return false;
     }
@@ -169,7 +169,7 @@ void BillsPanel::onCmdSaveBillReleased(int x, int y)
     const BillRules::Entry typed = entry();
     if (!typed.choice) {
         // Without the choice a bill could not be told monthly or once; ask for it.
-        m_services.prompter.tell(BillRules::complete(typed)
+        tell(BillRules::complete(typed)
                                      ? QStringLiteral("Please select YES or NO: Notify on this "
                                                       "day every month?")
                                      : QStringLiteral("All fields must contain data"),
@@ -193,14 +193,14 @@ void BillsPanel::onCmdDeleteBillReleased(int x, int y)
     if (!releasedInside({x, y}, kPanelButton) || askToSelectFirst())
         return;
     m_billMode = QStringLiteral("None");
-    const auto answer = m_services.prompter.ask(
+    const auto answer = ask(
         {QStringLiteral("Are You Sure You Want To Delete This Record"),
          QStringLiteral("Delete Record"), Prompter::Icon::None, Prompter::Buttons::YesNo});
     if (answer != Prompter::Answer::Yes)
         return;
     ReminderDatabase &bills = m_stores.bills();
     if (!bills.current.deleteCurrent()) {
-        m_services.prompter.tell(bills.current.lastError().description, QStringLiteral("Error"),
+        tell(bills.current.lastError().description, QStringLiteral("Error"),
                                  Prompter::Icon::Critical);
         return;
     }

@@ -55,7 +55,7 @@ void BillsPanel::List_Due_Bills()
     if (!m_startupDone)
         return;
     m_ui.cmdEditBill->setEnabled(false);
-    const auto answer = m_services.prompter.ask(
+    const auto answer = ask(
         {QStringLiteral("No scheduled Bills.\r\nWould you like to add a Bill?"),
          QStringLiteral("No Bills Scheduled"), Prompter::Icon::None, Prompter::Buttons::YesNo});
     if (answer == Prompter::Answer::Yes) {
@@ -94,7 +94,7 @@ void BillsPanel::List_Bills()
 void BillsPanel::Show_All2()
 {
     if (fillList(false, {}) == 0)
-        m_services.prompter.tell(QStringLiteral("No Records Found"), QStringLiteral("Error"),
+        tell(QStringLiteral("No Records Found"), QStringLiteral("Error"),
                                  Prompter::Icon::None);
 }
 

@@ -139,6 +139,8 @@ void BillsPanel::onMonthViewBMDateClick(const QDate &date)
 
 void BillsPanel::onTimerBM()
 {
+    if (m_asking > 0) // the next tick announces, once the box is answered
+        return;
     const QDate today = m_services.clock.now().date();
     if (today == m_billsToday)
         return;
@@ -194,4 +196,17 @@ void BillsPanel::setButtons(std::initializer_list<LumoButton *> enable,
 void BillsPanel::focusDashboard()
 {
     m_surface->setFocus();
+}
+
+Prompter::Answer BillsPanel::ask(const Prompter::Message &message)
+{
+    ++m_asking;
+    const Prompter::Answer answer = m_services.prompter.ask(message);
+    --m_asking;
+    return answer;
+}
+
+void BillsPanel::tell(const QString &text, const QString &title, Prompter::Icon icon)
+{
+    ask({text, title, icon, Prompter::Buttons::Ok});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Prompter.h"
 #include "platform/Services.h"
 #include "reminders/BillRules.h"
 #include "reminders/BillsControls.h"
@@ -101,6 +102,9 @@ private:
     bool askToSelectFirst();
     bool refuseIncomplete();
     void focusDashboard();
+    // Message boxes; while one is open its event loop runs, but TimerBM waits for it.
+    Prompter::Answer ask(const Prompter::Message &message);
+    void tell(const QString &text, const QString &title, Prompter::Icon icon);
     // The list fill, always leaving no current row: "Edit Bill" and "Delete Bill" go off
     // with it, so they never act on a row that is no longer current.
     int fillList(bool append, const std::function<void(int)> &rowAdded);
@@ -122,5 +126,6 @@ private:
     bool m_oneTimeFound = false;
     bool m_adding = false;
     bool m_editing = false;
+    int m_asking = 0;
     bool m_selectionRan = false; // a press already ran the selection the click would repeat
 };
