@@ -113,7 +113,6 @@ void BillsPanel::Missed_Bills()
     });
     showPanel();
     m_ui.lstBillMinder->setCurrentRow(0); // runs the selection
-    m_selectionRan = false;
 }
 
 void BillsPanel::onLstBillMinderClick()

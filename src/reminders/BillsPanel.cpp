@@ -11,6 +11,7 @@
 
 #include <QCalendarWidget>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
@@ -56,19 +57,14 @@ void BillsPanel::wire()
     connect(m_ui.MonthViewBM2, &QCalendarWidget::clicked, this,
             &BillsPanel::onMonthViewBM2DateClick);
 
-    // A new current row (mouse press or arrow keys) selects that bill; a click on the row
-    // that is already current selects it again, as a click always did.
+    // A click selects its bill, even the one already current; a new current row from the
+    // keys or from the program (the first missed bill) selects as well.
     connect(m_ui.lstBillMinder, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row < 0)
-            return;
-        onLstBillMinderClick();
-        m_selectionRan = true;
-    });
-    connect(m_ui.lstBillMinder, &QListWidget::itemClicked, this, [this] {
-        if (!m_selectionRan)
+        if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton)
             onLstBillMinderClick();
-        m_selectionRan = false;
     });
+    connect(m_ui.lstBillMinder, &QListWidget::itemClicked, this,
+            &BillsPanel::onLstBillMinderClick);
 
     connect(m_ui.txtBMPayee, &QLineEdit::textEdited, this, &BillsPanel::onTxtBMPayeeKeyPress);
     for (int index = 0; index < 2; ++index)
@@ -177,6 +173,8 @@ void BillsPanel::showPanel()
 {
     m_ui.PicBMBills->show();
     m_ui.PicBMBills->raise();
+    if (!m_tips.panel()->isHidden()) // a tip stays readable over the panel
+        m_tips.panel()->raise();
 }
 
 void BillsPanel::hidePanel()

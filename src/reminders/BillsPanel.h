@@ -127,5 +127,4 @@ private:
     bool m_adding = false;
     bool m_editing = false;
     int m_asking = 0;
-    bool m_selectionRan = false; // a press already ran the selection the click would repeat
 };
