@@ -9,6 +9,7 @@
 #include "music/MusicPlayer.h"
 #include "netutil/MailPanel.h"
 #include "netutil/TimeSyncPanel.h"
+#include "reminders/BillsPanel.h"
 #include "reminders/ReminderPanels.h"
 #include "shell/AppIcon.h"
 #include "shell/SubPanels.h"
@@ -49,6 +50,8 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
     m_talkingClock->setSoundFlags([this] { return m_flags; });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips);
+    m_reminders->bills().setSoundFlags([this] { return m_flags; });
+    connect(timer("TimerBM"), &QTimer::timeout, &m_reminders->bills(), &BillsPanel::onTimerBM);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
