@@ -55,6 +55,11 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
+    // The panels put their permanent controls on the surface; the sub-panels open over
+    // them, and the tip over everything.
+    for (QFrame *frame : std::as_const(m_subPanels))
+        frame->raise();
+    m_tips->panel()->raise();
     wireMenus();
 }
 
