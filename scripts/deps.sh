@@ -11,6 +11,7 @@ packages=("$@")
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libsqlite3-dev libcdio-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation2
     xvfb xauth x11-utils imagemagick pulseaudio sox
 )
 

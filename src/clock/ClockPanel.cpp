@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
 
@@ -25,6 +26,10 @@ ClockPanel::ClockPanel(Services &services, QWidget *surface, QAction *show24Hour
     QFont face(QStringLiteral("Arial"), 54, QFont::Bold);
     face.setStyleHint(QFont::SansSerif);
     const QRect black(twips(300), twips(300), twips(7200), twips(1350));
+    // A stand-in for Arial may run wider; the longest time must still fit the face.
+    while (face.pointSize() > 20
+           && QFontMetrics(face).horizontalAdvance(QStringLiteral("00:00:00 AM")) > black.width())
+        face.setPointSize(face.pointSize() - 2);
     // Index 0, black, underneath; index 1, yellow, 45 twips left of and 75 above it.
     for (int index = 0; index < 2; ++index) {
         auto *label = new QLabel(surface);

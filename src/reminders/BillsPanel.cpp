@@ -1,29 +1,210 @@
 #include "reminders/BillsPanel.h"
 
+#include "common/DateText.h"
 #include "platform/AppFolder.h"
+#include "platform/Clock.h"
+#include "platform/SoundPlayer.h"
+#include "reminders/ReminderQueries.h"
 #include "reminders/ReminderStores.h"
+#include "widgets/LumoButton.h"
 #include "widgets/TipPanel.h"
 
-#include <QDate>
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QWidget>
 
 BillsPanel::BillsPanel(Services &services, QWidget *surface, TipPanel &tips,
-                         ReminderStores &stores)
+                       ReminderStores &stores)
     : QObject(surface)
     , m_services(services)
     , m_surface(surface)
     , m_tips(tips)
     , m_stores(stores)
+    , m_ui(BillsControls::build(surface, services))
 {
+    const QDate today = m_services.clock.now().date();
+    m_selectedDate = today;
+    m_billsToday = today;
+    m_lastClicked = today.addDays(-1);
+    // The program starts viewing: boxes empty and locked, only "Add New Bill" and "Close".
+    setButtons({m_ui.cmdAddNewBill, m_ui.cmdBMClose},
+               {m_ui.cmdEditBill, m_ui.cmdSaveBill, m_ui.cmdDeleteBill, m_ui.cmdBMCancel});
+    wire();
+}
+
+void BillsPanel::wire()
+{
+    const auto released = [this](LumoButton *button, void (BillsPanel::*handler)(int, int)) {
+        connect(button, &LumoButton::MouseUp, this,
+                [this, handler](int, int, int x, int y) { (this->*handler)(x, y); });
+    };
+    released(m_ui.cmdViewAllBills, &BillsPanel::onCmdViewAllBillsReleased);
+    released(m_ui.cmdAddNewBill, &BillsPanel::onCmdAddNewBillReleased);
+    released(m_ui.cmdEditBill, &BillsPanel::onCmdEditBillReleased);
+    released(m_ui.cmdSaveBill, &BillsPanel::onCmdSaveBillReleased);
+    released(m_ui.cmdDeleteBill, &BillsPanel::onCmdDeleteBillReleased);
+    released(m_ui.cmdBMCancel, &BillsPanel::onCmdCancelReleased);
+    released(m_ui.cmdBMClose, &BillsPanel::onCmdCloseReleased);
+    released(m_ui.cmdBMSetDate, &BillsPanel::onCmdSetDateReleased);
+
+    connect(m_ui.MonthViewBM, &QCalendarWidget::clicked, this,
+            &BillsPanel::onMonthViewBMDateClick);
+    connect(m_ui.MonthViewBM2, &QCalendarWidget::clicked, this,
+            &BillsPanel::onMonthViewBM2DateClick);
+
+    // A click selects its bill, even the one already current; a new current row from the
+    // keys or from the program (the first missed bill) selects as well.
+    connect(m_ui.lstBillMinder, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton)
+            onLstBillMinderClick();
+    });
+    connect(m_ui.lstBillMinder, &QListWidget::itemClicked, this,
+            &BillsPanel::onLstBillMinderClick);
+
+    connect(m_ui.txtBMPayee, &QLineEdit::textEdited, this, &BillsPanel::onTxtBMPayeeKeyPress);
+    for (int index = 0; index < 2; ++index)
+        connect(m_ui.optEveryMonth[index], &QRadioButton::clicked, this,
+                [this, index] { onOptEveryMonthMouseDown(index); });
+    m_ui.txtBMNDate->installEventFilter(this);
+    m_ui.txtBMAmount->installEventFilter(this);
+}
+
+bool BillsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui.txtBMNDate && event->type() == QEvent::MouseButtonRelease)
+        onTxtBMNDateClick();
+    else if (watched == m_ui.txtBMAmount && event->type() == QEvent::MouseButtonRelease)
+        onTxtBMAmountClick();
+    else if (watched == m_ui.txtBMAmount && event->type() == QEvent::FocusIn)
+        onTxtBMAmountGotFocus();
+    return QObject::eventFilter(watched, event);
 }
 
 void BillsPanel::dateStartup()
 {
+    m_announce = true;
+    const QDate today = m_services.clock.now().date();
+    m_billsToday = today;
+    m_ui.MonthViewBM->setSelectedDate(today);
+    m_selectedDate = today;
+    m_lastClicked = today.addDays(-1);
     m_stores.openBills(m_services.appFolder.path(QStringLiteral("\\Bills.mdb")));
+    onMonthViewBMDateClick(today);
+    m_startupDone = true;
+    m_announce = false;
 }
 
-void BillsPanel::setStartupDone(bool) {}
+void BillsPanel::setStartupDone(bool done)
+{
+    m_startupDone = done;
+}
 
-void BillsPanel::Missed_Bills() {}
+void BillsPanel::setSelectedDate(const QDate &date)
+{
+    m_selectedDate = date;
+}
 
-void BillsPanel::setSelectedDate(const QDate &) {}
+void BillsPanel::onMonthViewBMDateClick(const QDate &date)
+{
+    if (m_startupDone && date == m_lastClicked)
+        return;
+    const QString dateText = DateText::toText(date).trimmed();
+    m_selectedDate = date;
+    const QString day = DateText::dayText(dateText);
+    ReminderDatabase &bills = m_stores.bills();
+    if (m_announce) {
+        // One-time bills notified on this date, then the monthly ones of this day.
+        bills.current = ReminderQueries::billsByNotifyDate(bills.store, dateText);
+        List_Due_Bills();
+        bills.current = ReminderQueries::billsByNotifyDate(bills.store, day);
+        List_Monthly_Bills();
+        if (m_startupDone)
+            List_Due_Bills();
+    } else {
+        bills.current = ReminderQueries::billsByDueDate(bills.store, dateText);
+        if (m_startupDone)
+            List_Due_Bills();
+    }
+    m_lastClicked = m_ui.MonthViewBM->selectedDate();
+}
+
+void BillsPanel::onTimerBM()
+{
+    if (m_asking > 0) // the next tick announces, once the box is answered
+        return;
+    const QDate today = m_services.clock.now().date();
+    if (today == m_billsToday)
+        return;
+    m_billsToday = today;
+    m_announce = true;
+    onMonthViewBMDateClick(today);
+    m_announce = false;
+}
+
+// Reminder sounds play only where there is a wave output: no beep in their place.
+void BillsPanel::playWave(const QString &relativePath)
+{
+    if (!m_services.sound.hasWaveOutput())
+        return;
+    playSound(m_services.sound, m_services.appFolder.path(relativePath),
+              m_soundFlags ? m_soundFlags() : 0);
+}
+
+// The entry's tips sit left of the calendar, clear of the bills panel and its notify calendar.
+void BillsPanel::showTip(const QString &text)
+{
+    m_tips.show(text, QPoint(120, 1770));
+}
+
+void BillsPanel::showListHint()
+{
+    m_tips.show(QStringLiteral("To add a new bill, click the ADD NEW BILL button\r\n\r\n"
+                               "To delete or edit a bill hightlight the bill then click the "
+                               "DELETE BILL or EDIT BILL button."),
+                QPoint(3375, 1215));
+}
+
+void BillsPanel::showPanel()
+{
+    m_ui.PicBMBills->show();
+    m_ui.PicBMBills->raise();
+    if (!m_tips.panel()->isHidden()) // a tip stays readable over the panel
+        m_tips.panel()->raise();
+}
+
+void BillsPanel::hidePanel()
+{
+    m_ui.PicBMBills->hide();
+}
+
+void BillsPanel::setButtons(std::initializer_list<LumoButton *> enable,
+                            std::initializer_list<LumoButton *> disable)
+{
+    for (LumoButton *button : enable)
+        button->setEnabled(true);
+    for (LumoButton *button : disable)
+        button->setEnabled(false);
+}
+
+void BillsPanel::focusDashboard()
+{
+    m_surface->setFocus();
+}
+
+Prompter::Answer BillsPanel::ask(const Prompter::Message &message)
+{
+    ++m_asking;
+    const Prompter::Answer answer = m_services.prompter.ask(message);
+    --m_asking;
+    return answer;
+}
+
+void BillsPanel::tell(const QString &text, const QString &title, Prompter::Icon icon)
+{
+    ask({text, title, icon, Prompter::Buttons::Ok});
+}

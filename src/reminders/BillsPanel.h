@@ -1,15 +1,24 @@
 #pragma once
 
+#include "platform/Prompter.h"
 #include "platform/Services.h"
+#include "reminders/BillRules.h"
+#include "reminders/BillsControls.h"
 
+#include <QDate>
 #include <QObject>
 
-class QDate;
+#include <functional>
+
 class ReminderStores;
 class TipPanel;
 class QWidget;
 
 // The bills reminder: the bills calendar, the bill list and the entry panel.
+//
+// Handlers are named after the control and its event; tests call them directly. The work is
+// spread over BillsPanel.cpp (entry points, calendar, timer), BillsLists.cpp (list fills and
+// selection), BillsEntry.cpp (the panel buttons) and BillsGuide.cpp (the guided entry).
 class BillsPanel : public QObject
 {
     Q_OBJECT
@@ -27,10 +36,95 @@ public:
     // when it has no row).
     void Missed_Bills();
     void setSelectedDate(const QDate &date);
+    // The events panel's "Close" ends any bill entry mode too.
+    void setBillModeNone() { m_billMode = QStringLiteral("None"); }
+    // The dashboard's connectivity flags word, handed on with every sound.
+    void setSoundFlags(std::function<quint32()> flags) { m_soundFlags = std::move(flags); }
+
+    // Calendar and timer.
+    void onMonthViewBMDateClick(const QDate &date);
+    void onTimerBM();
+
+    // List fills of the bills' current recordset.
+    void List_Due_Bills();
+    void List_Monthly_Bills();
+    void List_Bills();
+    void Show_All2();
+    void onLstBillMinderClick();
+
+    // Panel buttons (release position in the button).
+    void onCmdAddNewBillReleased(int x, int y);
+    void onCmdEditBillReleased(int x, int y);
+    void onCmdSaveBillReleased(int x, int y);
+    void onCmdDeleteBillReleased(int x, int y);
+    void onCmdCancelReleased(int x, int y);
+    void onCmdCloseReleased(int x, int y);
+    void onCmdViewAllBillsReleased(int x, int y);
+    void Set_Inputs2();
+    // False when the entry was refused (a box empty, or no row to change).
+    bool add2();
+    bool edit2();
+
+    // Guided entry.
+    void onTxtBMNDateClick();
+    void onMonthViewBM2DateClick(const QDate &date);
+    void onCmdSetDateReleased(int x, int y);
+    void onTxtBMPayeeKeyPress();
+    void onTxtBMAmountGotFocus();
+    void onTxtBMAmountClick();
+    void onOptEveryMonthMouseDown(int index);
+
+    // State the tests and the other reminder panels read.
+    const BillsControls &controls() const { return m_ui; }
+    const QString &billMode() const { return m_billMode; }
+    bool announceMode() const { return m_announce; }
+    bool oneTimeBillsFound() const { return m_oneTimeFound; }
+    QDate billsToday() const { return m_billsToday; }
+    QDate selectedDate() const { return m_selectedDate; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void wire();
+    void playWave(const QString &relativePath);
+    void showTip(const QString &text);
+    void showListHint();
+    void showPanel();
+    void hidePanel();
+    void setButtons(std::initializer_list<LumoButton *> enable,
+                    std::initializer_list<LumoButton *> disable);
+    void lockBoxes(bool locked);
+    void enableChoices(bool enabled);
+    void clearChoices();
+    std::optional<BillRules::Choice> selectedChoice() const;
+    BillRules::Entry entry() const;
+    bool askToSelectFirst();
+    bool refuseIncomplete();
+    void focusDashboard();
+    // Message boxes; while one is open its event loop runs, but TimerBM waits for it.
+    Prompter::Answer ask(const Prompter::Message &message);
+    void tell(const QString &text, const QString &title, Prompter::Icon icon);
+    // The list fill, always leaving no current row: "Edit Bill" and "Delete Bill" go off
+    // with it, so they never act on a row that is no longer current.
+    int fillList(bool append, const std::function<void(int)> &rowAdded);
+
     Services &m_services;
     QWidget *m_surface;
     TipPanel &m_tips;
     ReminderStores &m_stores;
+    BillsControls m_ui;
+    std::function<quint32()> m_soundFlags;
+
+    QDate m_selectedDate;
+    QDate m_lastClicked;
+    QDate m_billsToday;
+    bool m_announce = false;
+    bool m_startupDone = false;
+    QString m_billMode = QStringLiteral("None");
+    QString m_keptNotify;
+    bool m_oneTimeFound = false;
+    bool m_adding = false;
+    bool m_editing = false;
+    int m_asking = 0;
 };

@@ -16,6 +16,8 @@ ReminderPanels::ReminderPanels(Services &services, QWidget *surface, TipPanel &t
     , m_addressBook(new AddressBookPanel(services, surface, tips, m_stores))
     , m_missedDays(new MissedDays(services, surface, m_stores, *m_events, *m_bills))
 {
+    // Closing the events panel also ends a bill entry left open.
+    m_events->setOnClose([this] { m_bills->setBillModeNone(); });
 }
 
 void ReminderPanels::setEventSoundFlags(std::function<quint32()> flags)

@@ -6,8 +6,10 @@
 #include "common/Twips.h"
 #include "music/CdAudio.h"
 #include "music/MusicPanel.h"
+#include "music/MusicPlayer.h"
 #include "netutil/MailPanel.h"
 #include "netutil/TimeSyncPanel.h"
+#include "reminders/BillsPanel.h"
 #include "reminders/ReminderPanels.h"
 #include "shell/AppIcon.h"
 #include "shell/SubPanels.h"
@@ -43,12 +45,22 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_cd = new CdAudio(services, m_surface, timer("TimerCD"));
     m_cd->setAfterPoll([this] { m_trayOptions->removeIconWhileShown(); });
     m_alarm = new AlarmPanel(services, m_surface, *m_tips, alarmControls());
-    m_talkingClock = new TalkingClock(services, m_surface, *m_alarm);
+    m_talkingClock = new TalkingClock(services, m_surface, *m_alarm,
+                                      {m_menus.every15, m_menus.every30, m_menus.everyHour});
+    m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
+    m_talkingClock->setSoundFlags([this] { return m_flags; });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips);
+    m_reminders->bills().setSoundFlags([this] { return m_flags; });
+    m_reminders->setEventSoundFlags([this] { return m_flags; });
+    connect(timer("TimerBM"), &QTimer::timeout, &m_reminders->bills(), &BillsPanel::onTimerBM);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
-    m_reminders->setEventSoundFlags([this] { return m_flags; });
+    // The panels put their permanent controls on the surface; the sub-panels open over
+    // them, and the tip over everything.
+    for (QFrame *frame : std::as_const(m_subPanels))
+        frame->raise();
+    m_tips->panel()->raise();
     wireMenus();
 }
 

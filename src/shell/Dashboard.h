@@ -73,6 +73,7 @@ public:
     QTimer *timer(const char *name) const;
     ClockPanel &clockPanel() const { return *m_clock; }
     AlarmPanel &alarmPanel() const { return *m_alarm; }
+    TalkingClock &talkingClock() const { return *m_talkingClock; }
 
 Q_SIGNALS:
     // The unload step ends the process; main() connects this to the application's exit.

@@ -4,6 +4,7 @@
 
 #include "clock/AlarmPanel.h"
 #include "clock/ClockPanel.h"
+#include "clock/TalkingClock.h"
 #include "common/OrvaneError.h"
 #include "common/TextValues.h"
 #include "music/CdAudio.h"
@@ -59,6 +60,11 @@ void Dashboard::wireMenus()
     connect(timer("TimerClock2"), &QTimer::timeout, m_clock, &ClockPanel::onTimerClock2);
     connect(timer("TimerClock"), &QTimer::timeout, m_clock, &ClockPanel::onTimerClock);
     connect(m_clock, &ClockPanel::dayChanged, this, &Dashboard::onDayChanged);
+    connect(m_clock, &ClockPanel::ticked, m_talkingClock, &TalkingClock::onClockTick);
+    const QAction *intervals[] = {m_menus.every15, m_menus.every30, m_menus.everyHour};
+    for (int mode = 1; mode <= 3; ++mode)
+        connect(intervals[mode - 1], &QAction::triggered, m_talkingClock,
+                [this, mode] { m_talkingClock->onMnuIntervalClick(mode); });
 }
 
 void Dashboard::onDayChanged(const QDate &)

@@ -1,4 +1,5 @@
 // Adding, changing and deleting events through the entry panel, and its guided steps.
+#include "reminders/BillsPanel.h"
 #include "reminders/EventsFixture.h"
 
 namespace {
@@ -185,12 +186,16 @@ TEST_F(EventsEntry, AddCancelSelectEditChangesThatEventAndAddsNone)
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
-TEST_F(EventsEntry, CloseHidesThePanelAndMovesItOutOfTheCalendarsWay)
+TEST_F(EventsEntry, CloseEndsABillEntryHidesThePanelAndMovesItOutOfTheCalendarsWay)
 {
     seed("Dentist", "Appointment", "12/09/2026", "12/09/2026");
     loaded();
     EXPECT_EQ(c().panel->pos(), QPoint(twips(7230), twips(270)));
+    BillsPanel &bills = dashboard().reminders().bills();
+    bills.onCmdAddNewBillReleased(kPressPoint.x(), kPressPoint.y());
+    ASSERT_EQ(bills.billMode(), "AddNew");
     press(&EventsPanel::onCmdCloseEventsReleased);
+    EXPECT_EQ(bills.billMode(), "None");
     EXPECT_FALSE(panelShown());
     EXPECT_FALSE(dashboard().tips().panel()->isVisibleTo(&dashboard()));
     EXPECT_EQ(c().panel->pos(), QPoint(twips(180), twips(60)));

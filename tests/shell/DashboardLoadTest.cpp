@@ -3,6 +3,7 @@
 #include "common/Twips.h"
 #include "music/MusicPanel.h"
 #include "support/DashboardFixture.h"
+#include "widgets/TipPanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -172,3 +173,20 @@ TEST_F(DashboardLoad, FailedStepIsReportedAndLaterStepsSkipped)
 }
 
 } // namespace
+
+TEST_F(DashboardLoad, SubPanelsOpenOverThePermanentControlsAndTheTipOverThem)
+{
+    Dashboard &d = loaded();
+    QWidget *surface = d.findChild<QWidget *>("surface");
+    QFrame *warning = find<QFrame>("picWarning");
+    warning->show();
+    // The clock face lies under the warning panel's top edge.
+    const QPoint overClock = warning->geometry().topLeft() + QPoint(twips(1500), 5);
+    QWidget *top = surface->childAt(overClock);
+    EXPECT_TRUE(top == warning || warning->isAncestorOf(top));
+
+    d.tips().setTipsOn(true);
+    d.tips().show("A tip", QPoint(1000, 800));
+    top = surface->childAt(d.tips().panel()->geometry().center());
+    EXPECT_TRUE(top == d.tips().panel() || d.tips().panel()->isAncestorOf(top));
+}

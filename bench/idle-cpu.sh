@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Idle CPU of the running dashboard: starts build/app/Orvane on an X display over a temporary
+# copy of the application folder and a fresh profile (advice box off), lets it settle, then
+# reads utime+stime from /proc/<pid>/stat across the measuring span and prints the share of
+# one core. Target: under 0.5 %.
+#
+#   bench/idle-cpu.sh [SECONDS] [SETTLE_SECONDS]       (needs DISPLAY, e.g. an Xvfb)
+set -eu
+span=${1:-60}
+settle=${2:-5}
+app=${APP:-build/app}
+[ -n "${DISPLAY:-}" ] || { echo "needs DISPLAY (start an Xvfb first)" >&2; exit 2; }
+[ -x "$app/Orvane" ] || { echo "no $app/Orvane: build first" >&2; exit 2; }
+
+run=$(mktemp -d /tmp/orvane-idle.XXXXXX)
+pid=
+cleanup()
+{
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill -TERM "$pid"
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$run"
+}
+trap cleanup EXIT
+
+cp -a "$app" "$run/app"
+mkdir -p "$run/settings" "$run/config" "$run/home" "$run/runtime"
+chmod 700 "$run/runtime"
+printf '[System]\nAutoHide=True\n' >"$run/settings/settings.ini"
+env HOME="$run/home" XDG_RUNTIME_DIR="$run/runtime" XDG_CONFIG_HOME="$run/config" \
+    ORVANE_APP_DIR="$run/app" ORVANE_SETTINGS_DIR="$run/settings" QT_QPA_PLATFORM=xcb \
+    "$run/app/Orvane" >"$run/app.log" 2>&1 &
+pid=$!
+sleep "$settle"
+kill -0 "$pid" 2>/dev/null || { echo "the program ended early:" >&2; cat "$run/app.log" >&2; exit 1; }
+
+# Fields 14 and 15 of the stat line (utime, stime) in clock ticks; the name field may hold
+# spaces, so count from the closing parenthesis.
+cpu_ticks() { sed 's/^.*) //' "/proc/$pid/stat" | awk '{ print $12 + $13 }'; }
+hz=$(getconf CLK_TCK)
+t0=$(cpu_ticks); s0=$(date +%s.%N)
+sleep "$span"
+t1=$(cpu_ticks); s1=$(date +%s.%N)
+awk -v t0="$t0" -v t1="$t1" -v s0="$s0" -v s1="$s1" -v hz="$hz" 'BEGIN {
+    cpu = (t1 - t0) / hz; wall = s1 - s0
+    printf "idle CPU over %.1f s: %.2f s of CPU = %.3f %% of one core (target < 0.5 %%)\n",
+           wall, cpu, 100 * cpu / wall
+}'
