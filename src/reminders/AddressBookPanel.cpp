@@ -2,14 +2,15 @@
 
 #include "platform/AppFolder.h"
 #include "platform/Prompter.h"
-#include "reminders/ListWidgetFill.h"
+#include "reminders/ListFill.h"
 #include "widgets/LumoButton.h"
 
 #include <QFrame>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStringListModel>
 
 namespace {
 
@@ -45,10 +46,10 @@ AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPane
     setObjectName(QStringLiteral("AddressBook"));
     connect(m_c.search, &QLineEdit::textChanged, this, [this] { onTxtSearchChange(); });
     // A click, or Enter on the entry reached with the arrow keys.
-    connect(m_c.list, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { onLstAddressClick(m_c.list->row(item)); });
-    connect(m_c.list, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { onLstAddressClick(m_c.list->row(item)); });
+    connect(m_c.list, &QListView::clicked, this,
+            [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
+    connect(m_c.list, &QListView::activated, this,
+            [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
     const struct {
         LumoButton *button;
         void (AddressBookPanel::*handler)(int, int);
@@ -75,7 +76,7 @@ void AddressBookPanel::load()
     if (m_book.current().recordCount() > 0)
         List_Addresses();
     else
-        m_c.list->clear();
+        clearList();
     Enabled_False_Address();
 }
 
@@ -87,10 +88,10 @@ void AddressBookPanel::onTxtSearchChange()
 
 void AddressBookPanel::List_Addresses()
 {
-    if (fillListWidget(*m_c.list, m_book.current(), kLastNameField, ListFill::Mode::Replace) > 0)
+    if (fillList() > 0)
         return;
     // Names that are no longer found must not stay listed.
-    m_c.list->clear();
+    clearList();
     m_services.prompter.tell(QStringLiteral("No Addresses Found"), QStringLiteral("Error"),
                              Prompter::Icon::None);
     const QString text = m_c.search->text();
@@ -108,23 +109,37 @@ void AddressBookPanel::List_Addresses()
 
 void AddressBookPanel::Show_All3()
 {
-    if (fillListWidget(*m_c.list, m_book.current(), kLastNameField, ListFill::Mode::Replace) > 0)
+    if (fillList() > 0)
         return;
-    m_c.list->clear();
+    clearList();
     m_services.prompter.tell(QStringLiteral("No Addresses Found"), QStringLiteral("Error"),
                              Prompter::Icon::None);
 }
 
 void AddressBookPanel::onLstAddressClick(int row)
 {
-    const QListWidgetItem *item = m_c.list->item(row);
-    if (!item)
+    if (row < 0 || row >= m_c.names->rowCount())
         return;
     showPages();
-    m_book.select(item->text());
+    m_book.select(m_c.names->index(row).data().toString());
     fill_text_address();
     Enabled_False_Address();
     enableOnly(m_book.hasSelection() ? Edit | Delete | Add | Close : Add | Close);
+}
+
+int AddressBookPanel::fillList()
+{
+    QStringList names;
+    const int count = ListFill::fill(m_book.current(), kLastNameField, ListFill::Mode::Replace,
+                                     {{}, [&names](const QString &name) { names.append(name); }, {}});
+    if (count > 0)
+        m_c.names->setStringList(names);
+    return count;
+}
+
+void AddressBookPanel::clearList()
+{
+    m_c.names->setStringList({});
 }
 
 void AddressBookPanel::fill_text_address()

@@ -62,6 +62,9 @@ private:
     };
     // The six page buttons: those in the set enabled, the others disabled.
     void enableOnly(unsigned buttons);
+    // The last names of the current recordset into the list; 0, the list untouched, for none.
+    int fillList();
+    void clearList();
     void showPages();
     void clearSearchQuietly();
     void showTip(const QString &text);

@@ -8,7 +8,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QStringListModel>
 
 namespace {
 
@@ -103,11 +104,16 @@ AddressControls AddressControls::build(QWidget *surface, Services &services)
     c.search->setAccessibleName(QStringLiteral("Search last names"));
     c.search->setPlaceholderText(QStringLiteral("Last name search"));
     c.search->setGeometry(twips(8880), twips(4920), twips(2340), twips(315));
-    c.list = new QListWidget(surface);
+    // A plain list of texts: a book of 100,000 names is replaced in one go, without an
+    // object per entry to make and free at every keystroke.
+    c.names = new QStringListModel(surface);
+    c.list = new QListView(surface);
     c.list->setObjectName(QStringLiteral("lstAddress"));
     c.list->setAccessibleName(QStringLiteral("Contacts"));
+    c.list->setModel(c.names);
     c.list->setSelectionMode(QAbstractItemView::SingleSelection);
-    c.list->setUniformItemSizes(true); // keeps a list of many thousand names quick
+    c.list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    c.list->setUniformItemSizes(true);
     c.list->setGeometry(twips(8880), twips(5280), twips(2340), twips(2160));
 
     c.page1 = page(surface, QStringLiteral("PicAddress1"));

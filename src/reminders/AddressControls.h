@@ -5,7 +5,8 @@
 class LumoButton;
 class QFrame;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QStringListModel;
 class QWidget;
 struct Services;
 
@@ -15,7 +16,8 @@ struct Services;
 struct AddressControls
 {
     QLineEdit *search = nullptr;  // txtSearch
-    QListWidget *list = nullptr;  // lstAddress
+    QListView *list = nullptr;    // lstAddress
+    QStringListModel *names = nullptr; // what lstAddress shows
     LumoButton *view = nullptr;   // "View Address Book"
     QFrame *page1 = nullptr;
     QFrame *page2 = nullptr;

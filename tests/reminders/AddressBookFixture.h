@@ -8,8 +8,9 @@
 
 #include <QFrame>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
+#include <QStringListModel>
 #include <QTest>
 
 // A dashboard whose address book holds the given contacts before it loads; the book is
@@ -29,16 +30,10 @@ protected:
     }
     AddressBookPanel &panel() { return *dashboard().findChild<AddressBookPanel *>(); }
     QLineEdit *search() { return find<QLineEdit>("txtSearch"); }
-    QListWidget *list() { return find<QListWidget>("lstAddress"); }
+    QListView *list() { return find<QListView>("lstAddress"); }
     QLineEdit *box(const char *name) { return find<QLineEdit>(name); }
     LumoButton *button(const char *name) { return find<LumoButton>(name); }
-    QStringList listed()
-    {
-        QStringList names;
-        for (int i = 0; i < list()->count(); ++i)
-            names << list()->item(i)->text();
-        return names;
-    }
+    QStringList listed() { return panel().controls().names->stringList(); }
     QStringList messages()
     {
         QStringList texts;
@@ -49,9 +44,9 @@ protected:
     void type(const QString &keys) { QTest::keyClicks(search(), keys); }
     void select(const QString &name)
     {
-        const auto found = list()->findItems(name, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << name.toStdString();
-        panel().onLstAddressClick(list()->row(found.first()));
+        const qsizetype row = listed().indexOf(name);
+        ASSERT_GE(row, 0) << name.toStdString();
+        panel().onLstAddressClick(int(row));
     }
     // Which of the six page buttons are enabled, by caption.
     QStringList enabledButtons()

@@ -152,7 +152,7 @@ TEST_F(AddressEntry, EditAndDeleteActOnTheShownContactAfterASearchMeanwhile)
     // Deleting the last contact leaves no stale name in the list.
     select("Jones");
     remove();
-    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(listed().size(), 0);
     EXPECT_EQ(messages().last(), "No Addresses Found");
 }
 
