@@ -25,9 +25,10 @@ QString boxText(const QWidget *box)
 
 void setBoxText(QWidget *box, const QString &text)
 {
-    if (auto *line = qobject_cast<QLineEdit *>(box))
+    if (auto *line = qobject_cast<QLineEdit *>(box)) {
         line->setText(text);
-    else
+        line->setCursorPosition(0); // a long address shows its beginning
+    } else
         static_cast<QPlainTextEdit *>(box)->setPlainText(text);
 }
 

@@ -5,6 +5,7 @@
 #include "reminders/LimitedTextEdit.h"
 #include "widgets/LumoButton.h"
 
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,28 +23,31 @@ struct BoxPlace
 };
 
 constexpr int Row = 25, BoxHeight = 22;
-constexpr int Left = 8, LeftBox = 88, RightLabel = 248, RightBox = 330;
+// First page: two columns. Second page: the boxes right of the buttons, so the tip shown
+// by "View Address Book" never covers a button.
+constexpr int Left = 8, LeftBox = 96, RightLabel = 248, RightBox = 330;
+constexpr int Label2 = 196, Box2 = 276;
 
 // In the order of addressFields().
 const BoxPlace kPlaces[] = {
-    {"First Name:", 1, Left, 8 + 0 * Row, LeftBox, 148, BoxHeight},
-    {"Last Name:", 1, Left, 8 + 1 * Row, LeftBox, 148, BoxHeight},
-    {"Home Phone:", 1, Left, 8 + 2 * Row, LeftBox, 148, BoxHeight},
-    {"Address:", 1, Left, 8 + 3 * Row, LeftBox, 148, BoxHeight},
-    {"Address 2:", 1, Left, 8 + 4 * Row, LeftBox, 148, BoxHeight},
-    {"City:", 1, Left, 8 + 5 * Row, LeftBox, 148, BoxHeight},
-    {"State:", 1, Left, 8 + 6 * Row, LeftBox, 148, BoxHeight},
+    {"First Name:", 1, Left, 8 + 0 * Row, LeftBox, 140, BoxHeight},
+    {"Last Name:", 1, Left, 8 + 1 * Row, LeftBox, 140, BoxHeight},
+    {"Home Phone:", 1, Left, 8 + 2 * Row, LeftBox, 140, BoxHeight},
+    {"Address:", 1, Left, 8 + 3 * Row, LeftBox, 140, BoxHeight},
+    {"Address 2:", 1, Left, 8 + 4 * Row, LeftBox, 140, BoxHeight},
+    {"City:", 1, Left, 8 + 5 * Row, LeftBox, 140, BoxHeight},
+    {"State:", 1, Left, 8 + 6 * Row, LeftBox, 140, BoxHeight},
     {"Country:", 1, RightLabel, 8 + 0 * Row, RightBox, 142, BoxHeight},
     {"Zip:", 1, RightLabel, 8 + 1 * Row, RightBox, 142, BoxHeight},
-    {"Bus. Phone:", 2, Left, 8 + 1 * Row, LeftBox, 96, BoxHeight},
-    {"Ext:", 2, 190, 8 + 1 * Row, 214, 70, BoxHeight},
-    {"FAX:", 2, Left, 8 + 2 * Row, LeftBox, 196, BoxHeight},
+    {"Bus. Phone:", 2, Label2, 8 + 1 * Row, Box2, 100, BoxHeight},
+    {"Ext:", 2, 380, 8 + 1 * Row, 404, 68, BoxHeight},
+    {"FAX:", 2, Label2, 8 + 2 * Row, Box2, 196, BoxHeight},
     {"Email:", 1, RightLabel, 8 + 2 * Row, RightBox, 142, BoxHeight},
     {"Website:", 1, RightLabel, 8 + 3 * Row, RightBox, 142, BoxHeight},
-    {"Business:", 2, Left, 8 + 0 * Row, LeftBox, 196, BoxHeight},
+    {"Business:", 2, Label2, 8 + 0 * Row, Box2, 196, BoxHeight},
     {"Birthday:", 1, RightLabel, 8 + 4 * Row, RightBox, 142, BoxHeight},
     {"Anniversary:", 1, RightLabel, 8 + 5 * Row, RightBox, 142, BoxHeight},
-    {"Comments:", 2, Left, 8 + 3 * Row, LeftBox, 196, 92},
+    {"Comments:", 2, Label2, 8 + 3 * Row, Box2, 196, 92},
 };
 
 // The dashboard makes the two frames; a bare surface (a panel under test on its own) gets
@@ -87,6 +91,11 @@ LumoButton *makeButton(const char *caption, const char *name, QWidget *parent,
 {
     auto *button = new LumoButton(QString::fromLatin1(caption), parent, &services);
     button->setObjectName(QString::fromLatin1(name));
+    // Raised and in a small font, so the captions fit the buttons and read as buttons.
+    button->setButtonStyle(LumoButton::Raised);
+    QFont small = button->font();
+    small.setPointSizeF(7.5);
+    button->setFont(small);
     button->setGeometry(geometry);
     return button;
 }
@@ -99,6 +108,9 @@ AddressControls AddressControls::build(QWidget *surface, Services &services)
     // On the dashboard, right of the music lists, clear of the two pages it opens.
     c.view = makeButton("View Address Book", "cmdViewAddress", surface, services,
                         {twips(8880), twips(4500), kViewButtonWidth, kViewButtonHeight});
+    QFont smaller = c.view->font();
+    smaller.setPointSizeF(6.75); // the whole caption on one line of this narrow button
+    c.view->setFont(smaller);
     c.search = new QLineEdit(surface);
     c.search->setObjectName(QStringLiteral("txtSearch"));
     c.search->setAccessibleName(QStringLiteral("Search last names"));
@@ -124,9 +136,9 @@ AddressControls AddressControls::build(QWidget *surface, Services &services)
         c.boxes << makeBox(fields[i], place, place.page == 1 ? c.page1 : c.page2);
     }
 
-    // Two columns of three, right of the boxes of the second page.
+    // Two columns of three, left on the second page.
     const auto at = [](int column, int row) {
-        return QRect(300 + column * 90, 20 + row * 40, kPageButtonWidth, kPageButtonHeight);
+        return QRect(10 + column * 90, 12 + row * 36, kPageButtonWidth, kPageButtonHeight);
     };
     c.add = makeButton("Add Address", "cmdAddAddress", c.page2, services, at(0, 0));
     c.edit = makeButton("Edit Address", "cmdEditAddress", c.page2, services, at(1, 0));

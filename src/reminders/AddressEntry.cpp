@@ -29,9 +29,10 @@ void AddressBookPanel::enableOnly(unsigned buttons)
     m_c.close->setEnabled(buttons & Close);
 }
 
+// Top right, where the tip leaves the boxes being filled in readable.
 void AddressBookPanel::showTip(const QString &text)
 {
-    m_tips.show(text);
+    m_tips.show(text, QPoint(7200, 60));
 }
 
 void AddressBookPanel::reportFailure()
@@ -98,8 +99,10 @@ void AddressBookPanel::onCmdSaveAddressReleased(int x, int y)
         saved = add3();
     else if (m_editing)
         saved = edit3();
-    if (saved)
+    if (saved) {
         enableOnly(Add | Close);
+        m_tips.hide(); // the entry is complete
+    }
 }
 
 bool AddressBookPanel::add3()

@@ -29,8 +29,10 @@ protected:
 
 TEST_F(AddressEntry, OBrienIsFoundChangedAndDeleted)
 {
+    setSetting("System", "Tips", "True");
     seed({{"Smith"}, {"O'Brien", "Pat"}});
     loaded();
+    dashboard().show();
     type("o'b");
     EXPECT_EQ(listed(), QStringList{"O'Brien"});
     select("O'Brien");
@@ -39,8 +41,10 @@ TEST_F(AddressEntry, OBrienIsFoundChangedAndDeleted)
     edit();
     EXPECT_TRUE(box("txtFirstName")->isEnabled());
     EXPECT_EQ(enabledButtons(), QStringList({"Save Address", "Cancel", "Close"}));
+    EXPECT_TRUE(find<QFrame>("picTip")->isVisible());
     box("txtFirstName")->setText("Patrick");
     save();
+    EXPECT_FALSE(find<QFrame>("picTip")->isVisible());
     EXPECT_EQ(firstNameOf("O'Brien"), "Patrick");
     EXPECT_EQ(search()->text(), "");
     EXPECT_EQ(listed(), QStringList({"Smith", "O'Brien"}));
