@@ -1,14 +1,14 @@
 // A keystroke in the address book's search box over 100,000 contacts: the query, the list
-// fill and the list box, as the user waits for them. Target: under 10 ms for a letter typed
+// fill and the list box laid out and painted, as the user waits for them. Target: under 10 ms for a letter typed
 // into the box.
 #include "reminders/AddressBookPanel.h"
+#include "reminders/AddressNameList.h"
 #include "support/FakeServices.h"
 #include "widgets/TipPanel.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QStringListModel>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -75,6 +75,9 @@ private:
                     dir.path() + QStringLiteral("/Address.mdb"));
         fillBook(dir.path() + QStringLiteral("/Address.mdb"));
         panel.load();
+        surface.resize(800, 600);
+        surface.show();
+        QApplication::processEvents();
     }
 
     QTemporaryDir dir;
@@ -93,8 +96,10 @@ void keystroke(benchmark::State &state, const QString &from, const QString &to)
     for (auto _ : state) {
         state.PauseTiming();
         book.search()->setText(from);
+        QApplication::processEvents();
         state.ResumeTiming();
         book.search()->setText(to);
+        QApplication::processEvents(); // the list laid out and painted
         listed += book.listed();
     }
     state.counters["listed"] = benchmark::Counter(double(listed) / double(state.iterations()));

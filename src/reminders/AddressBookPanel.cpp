@@ -2,7 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/Prompter.h"
-#include "reminders/ListFill.h"
+#include "reminders/AddressNameList.h"
 #include "widgets/LumoButton.h"
 
 #include <QFrame>
@@ -10,7 +10,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QStringListModel>
 
 namespace {
 
@@ -122,7 +121,7 @@ void AddressBookPanel::onLstAddressClick(int row)
     if (row < 0 || row >= m_c.names->rowCount())
         return;
     showPages();
-    m_book.select(m_c.names->index(row).data().toString());
+    m_book.select(m_c.names->name(row));
     fill_text_address();
     Enabled_False_Address();
     enableOnly(m_book.hasSelection() ? Edit | Delete | Add | Close : Add | Close);
@@ -130,17 +129,20 @@ void AddressBookPanel::onLstAddressClick(int row)
 
 int AddressBookPanel::fillList()
 {
-    QStringList names;
-    const int count = ListFill::fill(m_book.current(), kLastNameField, ListFill::Mode::Replace,
-                                     {{}, [&names](const QString &name) { names.append(name); }, {}});
-    if (count > 0)
-        m_c.names->setStringList(names);
+    Recordset &rows = m_book.current();
+    const int count = rows.recordCount();
+    if (count == 0)
+        return 0;
+    m_c.names->show(rows);
+    // As after every list fill: the cursor past the last row, no current row.
+    rows.moveLast();
+    rows.moveNext();
     return count;
 }
 
 void AddressBookPanel::clearList()
 {
-    m_c.names->setStringList({});
+    m_c.names->clear();
 }
 
 void AddressBookPanel::fill_text_address()

@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "reminders/AddressFields.h"
+#include "reminders/AddressNameList.h"
 #include "reminders/LimitedTextEdit.h"
 #include "widgets/LumoButton.h"
 
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QStringListModel>
 
 namespace {
 
@@ -116,9 +116,9 @@ AddressControls AddressControls::build(QWidget *surface, Services &services)
     c.search->setAccessibleName(QStringLiteral("Search last names"));
     c.search->setPlaceholderText(QStringLiteral("Last name search"));
     c.search->setGeometry(twips(8880), twips(4920), twips(2340), twips(315));
-    // A plain list of texts: a book of 100,000 names is replaced in one go, without an
+    // Names read as they come into view: a book of 100,000 is listed in one go, without an
     // object per entry to make and free at every keystroke.
-    c.names = new QStringListModel(surface);
+    c.names = new AddressNameList(surface);
     c.list = new QListView(surface);
     c.list->setObjectName(QStringLiteral("lstAddress"));
     c.list->setAccessibleName(QStringLiteral("Contacts"));

@@ -6,7 +6,7 @@ class LumoButton;
 class QFrame;
 class QLineEdit;
 class QListView;
-class QStringListModel;
+class AddressNameList;
 class QWidget;
 struct Services;
 
@@ -17,7 +17,7 @@ struct AddressControls
 {
     QLineEdit *search = nullptr;  // txtSearch
     QListView *list = nullptr;    // lstAddress
-    QStringListModel *names = nullptr; // what lstAddress shows
+    AddressNameList *names = nullptr; // what lstAddress shows
     LumoButton *view = nullptr;   // "View Address Book"
     QFrame *page1 = nullptr;
     QFrame *page2 = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reminders/AddressBookPanel.h"
+#include "reminders/AddressNameList.h"
 #include "reminders/StoreFiles.h"
 #include "support/DashboardFixture.h"
 #include "widgets/LumoButton.h"
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QStringListModel>
 #include <QTest>
 
 // A dashboard whose address book holds the given contacts before it loads; the book is
@@ -33,7 +33,15 @@ protected:
     QListView *list() { return find<QListView>("lstAddress"); }
     QLineEdit *box(const char *name) { return find<QLineEdit>(name); }
     LumoButton *button(const char *name) { return find<LumoButton>(name); }
-    QStringList listed() { return panel().controls().names->stringList(); }
+    // What the list shows, entry by entry, as the view asks for it.
+    QStringList listed()
+    {
+        const AddressNameList &names = *panel().controls().names;
+        QStringList shown;
+        for (int row = 0; row < names.rowCount(); ++row)
+            shown << names.data(names.index(row)).toString();
+        return shown;
+    }
     QStringList messages()
     {
         QStringList texts;
