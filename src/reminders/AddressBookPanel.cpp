@@ -1,10 +1,37 @@
 #include "reminders/AddressBookPanel.h"
 
 #include "platform/AppFolder.h"
-#include "reminders/ReminderStores.h"
-#include "widgets/TipPanel.h"
+#include "platform/Prompter.h"
+#include "reminders/AddressNameList.h"
+#include "widgets/LumoButton.h"
 
-#include <QWidget>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString kLastNameField = QStringLiteral("Lastname");
+
+QString boxText(const QWidget *box)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(box))
+        return line->text();
+    return static_cast<const QPlainTextEdit *>(box)->toPlainText();
+}
+
+void setBoxText(QWidget *box, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0); // a long address shows its beginning
+    } else
+        static_cast<QPlainTextEdit *>(box)->setPlainText(text);
+}
+
+} // namespace
 
 AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPanel &tips,
                                    ReminderStores &stores)
@@ -13,10 +40,156 @@ AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPane
     , m_surface(surface)
     , m_tips(tips)
     , m_stores(stores)
+    , m_c(AddressControls::build(surface, services))
+    , m_book(stores.addressBook())
 {
+    setObjectName(QStringLiteral("AddressBook"));
+    connect(m_c.search, &QLineEdit::textChanged, this, [this] { onTxtSearchChange(); });
+    // A click, or Enter on the entry reached with the arrow keys.
+    connect(m_c.list, &QListView::clicked, this,
+            [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
+    connect(m_c.list, &QListView::activated, this,
+            [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
+    const struct {
+        LumoButton *button;
+        void (AddressBookPanel::*handler)(int, int);
+    } buttons[] = {
+        {m_c.view, &AddressBookPanel::onCmdViewAddressReleased},
+        {m_c.add, &AddressBookPanel::onCmdAddAddressReleased},
+        {m_c.edit, &AddressBookPanel::onCmdEditAddressReleased},
+        {m_c.save, &AddressBookPanel::onCmdSaveAddressReleased},
+        {m_c.remove, &AddressBookPanel::onCmdDeleteAddressReleased},
+        {m_c.cancel, &AddressBookPanel::onCmdCancelAddressReleased},
+        {m_c.close, &AddressBookPanel::onCmdCloseAddressReleased},
+    };
+    for (const auto &b : buttons) {
+        connect(b.button, &LumoButton::MouseUp, this,
+                [this, handler = b.handler](int, int, int x, int y) { (this->*handler)(x, y); });
+    }
+    enableOnly(Add | Close);
 }
 
 void AddressBookPanel::load()
 {
     m_stores.openAddressBook(m_services.appFolder.path(QStringLiteral("\\Address.mdb")));
+    // An empty book is no error: nothing to list, and no message while the program starts.
+    if (m_book.current().recordCount() > 0)
+        List_Addresses();
+    else
+        clearList();
+    Enabled_False_Address();
+}
+
+void AddressBookPanel::onTxtSearchChange()
+{
+    m_book.search(m_c.search->text());
+    List_Addresses();
+}
+
+void AddressBookPanel::List_Addresses()
+{
+    if (fillList() > 0)
+        return;
+    // Names that are no longer found must not stay listed.
+    clearList();
+    m_services.prompter.tell(QStringLiteral("No Addresses Found"), QStringLiteral("Error"),
+                             Prompter::Icon::None);
+    const QString text = m_c.search->text();
+    if (text.isEmpty())
+        return;
+    // The characters nothing continues are taken away again, with one message however
+    // many there were (a pasted text may bring many).
+    const QString shorter = m_book.shortenUntilFound(text);
+    {
+        const QSignalBlocker quiet(m_c.search);
+        m_c.search->setText(shorter);
+    }
+    List_Addresses(); // something was found, or the box is empty: no further round
+}
+
+void AddressBookPanel::Show_All3()
+{
+    if (fillList() > 0)
+        return;
+    clearList();
+    m_services.prompter.tell(QStringLiteral("No Addresses Found"), QStringLiteral("Error"),
+                             Prompter::Icon::None);
+}
+
+void AddressBookPanel::onLstAddressClick(int row)
+{
+    if (row < 0 || row >= m_c.names->rowCount())
+        return;
+    showPages();
+    m_book.select(m_c.names->name(row));
+    fill_text_address();
+    Enabled_False_Address();
+    enableOnly(m_book.hasSelection() ? Edit | Delete | Add | Close : Add | Close);
+}
+
+int AddressBookPanel::fillList()
+{
+    Recordset &rows = m_book.current();
+    const int count = rows.recordCount();
+    if (count == 0)
+        return 0;
+    m_c.names->show(rows);
+    // As after every list fill: the cursor past the last row, no current row.
+    rows.moveLast();
+    rows.moveNext();
+    return count;
+}
+
+void AddressBookPanel::clearList()
+{
+    m_c.names->clear();
+}
+
+void AddressBookPanel::fill_text_address()
+{
+    const Contact contact = m_book.selected();
+    for (qsizetype i = 0; i < m_c.boxes.size(); ++i)
+        setBoxText(m_c.boxes[i], contact.value(i));
+}
+
+Contact AddressBookPanel::Database_data_Address() const
+{
+    Contact contact;
+    for (const QWidget *box : m_c.boxes)
+        contact << boxText(box);
+    return contact;
+}
+
+void AddressBookPanel::Set_Boxes()
+{
+    for (QWidget *box : m_c.boxes)
+        setBoxText(box, QString());
+    m_book.clearSelection();
+    Enabled_False_Address();
+}
+
+void AddressBookPanel::Enabled_False_Address()
+{
+    for (QWidget *box : m_c.boxes)
+        box->setEnabled(false);
+}
+
+void AddressBookPanel::Enable_True_Address()
+{
+    for (QWidget *box : m_c.boxes)
+        box->setEnabled(true);
+}
+
+void AddressBookPanel::showPages()
+{
+    m_c.page1->show();
+    m_c.page2->show();
+    m_c.page1->raise();
+    m_c.page2->raise();
+}
+
+void AddressBookPanel::clearSearchQuietly()
+{
+    const QSignalBlocker quiet(m_c.search);
+    m_c.search->clear();
 }

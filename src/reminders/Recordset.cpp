@@ -65,6 +65,20 @@ std::optional<QString> Recordset::field(const QString &name)
     return value;
 }
 
+std::optional<QString> Recordset::fieldAt(int index, const QString &name)
+{
+    if (!m_connection || !m_table || index < 0 || std::size_t(index) >= m_rows.size())
+        return std::nullopt;
+    const int column = knownColumn(name);
+    if (column < 0)
+        return std::nullopt;
+    SqliteStatement read = m_connection->statement(m_table->columnReads[column]);
+    std::optional<QString> value = readRow(read, m_rows[std::size_t(index)]);
+    if (value)
+        m_error = {};
+    return value;
+}
+
 QStringList Recordset::columnValues(const QString &name)
 {
     QStringList values;

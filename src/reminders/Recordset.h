@@ -52,6 +52,9 @@ public:
     // The field of the current row as text (a number as its decimal text, NULL as empty text);
     // nullopt with no current row or no such field. Field names ignore case.
     std::optional<QString> field(const QString &name);
+    // The field of the row at this place (0 for the first), wherever the cursor stands;
+    // nullopt past the rows, for a deleted row or no such field. The cursor does not move.
+    std::optional<QString> fieldAt(int index, const QString &name);
     // The field of every row, first to last, read under one lock of the file: what a list
     // fill shows. A row deleted meanwhile reads as empty text. The cursor does not move.
     QStringList columnValues(const QString &name);
