@@ -13,10 +13,13 @@
 
 namespace {
 
-// Two columns of four under the clock face: button, then its title.
+// Two columns of four under the clock face: button, then its title over two lines, which
+// leaves the middle of the dashboard to the bills calendar.
+constexpr int kColumnWidth = 1980; // twips
+
 QPoint slotPlace(int index)
 {
-    return {twips(300 + (index / 4) * 3600), twips(1800 + (index % 4) * 540)};
+    return {twips(300 + (index / 4) * kColumnWidth), twips(1800 + (index % 4) * 540)};
 }
 
 constexpr int kButtonSize = 34;
@@ -56,8 +59,9 @@ AlarmSlots::AlarmSlots(Services &services, QWidget *surface)
         auto *title = new QLabel(surface);
         title->setObjectName(QStringLiteral("lblATitle"));
         title->setProperty("index", index);
-        title->setGeometry(at.x() + kButtonSize + 6, at.y() + 8, twips(3600) - kButtonSize - 12,
-                           18);
+        title->setGeometry(at.x() + kButtonSize + 4, at.y(), twips(kColumnWidth) - kButtonSize - 8,
+                           kButtonSize);
+        title->setWordWrap(true);
         m_titles.append(title);
     }
 }

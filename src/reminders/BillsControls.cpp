@@ -83,7 +83,7 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     c.lblNoBills->setObjectName(QStringLiteral("lblNoBills"));
     c.cmdViewAllBills = new LumoButton(QStringLiteral("View All Bills"), surface, &services);
     c.cmdViewAllBills->setObjectName(QStringLiteral("cmdViewAllBills"));
-    c.cmdViewAllBills->setGeometry(twips(6300), twips(4425), 128, 21);
+    c.cmdViewAllBills->setGeometry(twips(7800) - 128, twips(4425), 128, 21);
 
     // The bills panel: the boxes on the left, the notify box first so it stays in sight while
     // the notify calendar is up over the panel's lower left; the list on the right, clear of
