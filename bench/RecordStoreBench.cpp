@@ -1,6 +1,7 @@
 // The record stores at 100,000 events, bills and contacts: each named query, opening a
 // table, and a list fill of the whole table. Targets: a notify-date or due-date query under
 // 2 ms, a last-name prefix search under 5 ms, opening a table under 50 ms.
+#include "BulkRows.h"
 #include "reminders/ListFill.h"
 #include "reminders/RecordStore.h"
 #include "reminders/ReminderQueries.h"
@@ -11,9 +12,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <functional>
 #include <random>
-#include <sqlite3.h>
 
 namespace {
 
@@ -29,39 +28,6 @@ QString dateText(const QDate &date)
 QDate someDay(std::mt19937 &random)
 {
     return QDate(2000, 1, 1).addDays(std::uniform_int_distribution<int>(0, 3652)(random));
-}
-
-QString someLastName(std::mt19937 &random)
-{
-    std::uniform_int_distribution<int> letter(0, 25);
-    QString name(1, QChar(u'A' + letter(random)));
-    const int length = std::uniform_int_distribution<int>(3, 9)(random);
-    for (int i = 0; i < length; ++i)
-        name += QChar(u'a' + letter(random));
-    return name;
-}
-
-// Bulk rows go in through the engine directly, in one transaction: filling is not measured.
-void fill(const QString &path, const char *sql, int columns,
-          const std::function<QStringList(int)> &row)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt *insert = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &insert, nullptr);
-    for (int i = 0; i < Rows; ++i) {
-        const QStringList values = row(i);
-        for (int c = 0; c < columns; ++c) {
-            const QByteArray utf8 = values[c].toUtf8();
-            sqlite3_bind_text(insert, c + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-        }
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
 }
 
 class Stores
@@ -86,16 +52,16 @@ private:
             QFile::copy(QStringLiteral(ORVANE_STAGED_APP_DIR "/") + QLatin1String(name),
                         path(name));
         std::mt19937 random(2002);
-        fill(path("Events.mdb"),
-             "INSERT INTO Events (Title, Type, Msg, Date, NotifyDate) VALUES (?1,?2,?3,?4,?5)", 5,
+        bulkInsert(path("Events.mdb"),
+             "INSERT INTO Events (Title, Type, Msg, Date, NotifyDate) VALUES (?1,?2,?3,?4,?5)", Rows,
              [&](int i) {
                  const QDate date = someDay(random);
                  return QStringList {QStringLiteral("Event %1").arg(i), Types[i % 5],
                                      QStringLiteral("A message of some length"), dateText(date),
                                      dateText(date.addDays(-3))};
              });
-        fill(path("Bills.mdb"),
-             "INSERT INTO Bills (Payee, Amount, DueDate, NDate, EM) VALUES (?1,?2,?3,?4,?5)", 5,
+        bulkInsert(path("Bills.mdb"),
+             "INSERT INTO Bills (Payee, Amount, DueDate, NDate, EM) VALUES (?1,?2,?3,?4,?5)", Rows,
              [&](int i) {
                  const QString due = dateText(someDay(random));
                  const bool monthly = i % 2 == 0;
@@ -103,8 +69,8 @@ private:
                                      due, monthly ? due.mid(3, 2) : due,
                                      monthly ? QStringLiteral("0") : QStringLiteral("1")};
              });
-        fill(path("Address.mdb"),
-             "INSERT INTO AddressBook (Firstname, Lastname, City, email) VALUES (?1,?2,?3,?4)", 4,
+        bulkInsert(path("Address.mdb"),
+             "INSERT INTO AddressBook (Firstname, Lastname, City, email) VALUES (?1,?2,?3,?4)", Rows,
              [&](int i) {
                  return QStringList {QStringLiteral("First%1").arg(i), someLastName(random),
                                      QStringLiteral("Springfield"),

@@ -2,6 +2,7 @@
 // three-second floor. Run without arguments it starts itself ten times (each a fresh process,
 // so library loading counts) and prints the spread. "--rows N" first puts N events, N bills
 // and N contacts into the databases (target: the load sequence within 300 ms at 10,000).
+#include "BulkRows.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/IniSettingsStore.h"
@@ -25,7 +26,6 @@
 
 #include <algorithm>
 #include <random>
-#include <sqlite3.h>
 #include <cstdio>
 #include <ctime>
 #include <unistd.h>
@@ -58,29 +58,6 @@ void copyTree(const QString &from, const QString &to)
     }
 }
 
-// Bulk rows go in through the engine directly, in one transaction: filling is not measured.
-void fillTable(const QString &path, const char *sql, int rows,
-               const std::function<QStringList(int)> &row)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt *insert = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &insert, nullptr);
-    for (int i = 0; i < rows; ++i) {
-        const QStringList values = row(i);
-        for (int c = 0; c < values.size(); ++c) {
-            const QByteArray utf8 = values[c].toUtf8();
-            sqlite3_bind_text(insert, c + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-        }
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
-
 // Reminders spread over ten years around today, so a few fall on today as they would.
 void fillDatabases(const QString &app, int rows)
 {
@@ -90,19 +67,19 @@ void fillDatabases(const QString &app, int rows)
         return QDate::currentDate().addDays(offset).toString(QStringLiteral("MM/dd/yyyy"));
     };
     auto name = [](const char *prefix, int i) { return QString::fromLatin1(prefix) + QString::number(i); };
-    fillTable(app + QStringLiteral("/Events.mdb"),
+    bulkInsert(app + QStringLiteral("/Events.mdb"),
               "INSERT INTO Events (Title, Type, Msg, Date, NotifyDate) VALUES (?1,?2,?3,?4,?5)",
               rows, [&](int i) {
                   return QStringList{name("Event ", i), QStringLiteral("Birthday"),
                                      QStringLiteral("A message"), someDay(), someDay()};
               });
-    fillTable(app + QStringLiteral("/Bills.mdb"),
+    bulkInsert(app + QStringLiteral("/Bills.mdb"),
               "INSERT INTO Bills (Payee, Amount, DueDate, NDate, EM) VALUES (?1,?2,?3,?4,?5)",
               rows, [&](int i) {
                   return QStringList{name("Payee ", i), QStringLiteral("12.50"), someDay(),
                                      someDay(), QStringLiteral("0")};
               });
-    fillTable(app + QStringLiteral("/Address.mdb"),
+    bulkInsert(app + QStringLiteral("/Address.mdb"),
               "INSERT INTO AddressBook (Firstname, Lastname, City) VALUES (?1,?2,?3)", rows,
               [&](int i) {
                   return QStringList{name("First", i), name("Last", i), QStringLiteral("Town")};
