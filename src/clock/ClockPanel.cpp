@@ -1,5 +1,7 @@
 #include "clock/ClockPanel.h"
 
+#include "clock/ClockFaceLabel.h"
+
 #include "common/TextValues.h"
 #include "common/Twips.h"
 #include "platform/Clock.h"
@@ -32,13 +34,12 @@ ClockPanel::ClockPanel(Services &services, QWidget *surface, QAction *show24Hour
         face.setPointSize(face.pointSize() - 2);
     // Index 0, black, underneath; index 1, yellow, 45 twips left of and 75 above it.
     for (int index = 0; index < 2; ++index) {
-        auto *label = new QLabel(surface);
+        auto *label = new ClockFaceLabel(index == 0 ? QColor(Qt::black) : QColor(0xff, 0xd4, 0x00),
+                                         surface);
         label->setObjectName(QStringLiteral("lblClock"));
         label->setProperty("index", index);
         label->setFont(face);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setStyleSheet(index == 0 ? QStringLiteral("color: black;")
-                                        : QStringLiteral("color: #ffd400;"));
         label->setGeometry(index == 0 ? black
                                       : black.translated(-twips(45), -twips(75)));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -124,6 +125,6 @@ void ClockPanel::show(const QString &text)
 {
     if (m_lblClock[0]->text() == text)
         return;
-    for (QLabel *label : m_lblClock)
-        label->setText(text);
+    for (ClockFaceLabel *label : m_lblClock)
+        label->setFaceText(text);
 }

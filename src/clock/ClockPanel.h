@@ -7,6 +7,7 @@
 #include <QObject>
 
 class QAction;
+class ClockFaceLabel;
 class QLabel;
 class QWidget;
 
@@ -42,7 +43,7 @@ private:
     void show(const QString &text);
 
     Services &m_services;
-    QList<QLabel *> m_lblClock;
+    QList<ClockFaceLabel *> m_lblClock;
     QAction *m_mnu24Hour;
     QAction *m_mnuShowSeconds;
     int m_timeFormat = 12;
