@@ -57,6 +57,7 @@ public:
     bool editing() const { return m_editing; }
 
 private:
+    bool finishSave(bool stored);
     enum ButtonSet : unsigned {
         Add = 1, Edit = 2, Save = 4, Delete = 8, Cancel = 16, Close = 32
     };

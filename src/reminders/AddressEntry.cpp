@@ -107,22 +107,19 @@ void AddressBookPanel::onCmdSaveAddressReleased(int x, int y)
 
 bool AddressBookPanel::add3()
 {
-    if (!m_book.add(Database_data_Address())) {
-        reportFailure();
-        return false;
-    }
-    Set_Boxes();
-    clearSearchQuietly();
-    enableOnly(Add | Close);
-    // The whole book, with the new contact at its end.
-    m_book.showAll();
-    List_Addresses();
-    return true;
+    return finishSave(m_book.add(Database_data_Address()));
 }
 
 bool AddressBookPanel::edit3()
 {
-    if (!m_book.change(Database_data_Address())) {
+    return finishSave(m_book.change(Database_data_Address()));
+}
+
+// After an add or a change: the boxes emptied and locked, and the whole book listed, with a
+// new contact at its end. A refused write keeps the entry open.
+bool AddressBookPanel::finishSave(bool stored)
+{
+    if (!stored) {
         reportFailure();
         return false;
     }
