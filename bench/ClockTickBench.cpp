@@ -2,6 +2,7 @@
 // and the talking-clock check that follows it, in microseconds. "Ordinary" is a second
 // with nothing to say; "Announcing" is a quarter hour, both words included (the pause
 // between them is a timer and costs nothing here).
+#include "AppCopy.h"
 #include "clock/ClockPanel.h"
 #include "clock/TalkingClock.h"
 #include "platform/AppFolder.h"
@@ -44,17 +45,6 @@ public:
     void playWave(const QString &, quint32) override { ++plays; }
     void beep() override { ++plays; }
 };
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &info : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        if (info.isDir())
-            copyTree(info.filePath(), to + u'/' + info.fileName());
-        else if (!info.isExecutable())
-            QFile::copy(info.filePath(), to + u'/' + info.fileName());
-    }
-}
 
 struct World
 {
