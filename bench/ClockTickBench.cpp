@@ -43,6 +43,7 @@ public:
     int plays = 0;
     bool hasWaveOutput() const override { return true; }
     void playWave(const QString &, quint32) override { ++plays; }
+    void stopWave() override {}
     void beep() override { ++plays; }
 };
 

@@ -12,7 +12,7 @@ packages=("$@")
     libsqlite3-dev libcdio-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
-    xvfb xauth x11-utils imagemagick pulseaudio sox
+    xvfb xauth x11-utils imagemagick pulseaudio pulseaudio-utils sox
 )
 
 missing=()

@@ -161,7 +161,7 @@ void AlarmRinging::onImgAlarmSnoozeReleased(int x, int y)
 
     const QString source = AlarmSettings::alarmSource(m_services.settings);
     if (source == QLatin1String("Alarm"))
-        m_silenced = true;
+        silenceSound();
     else if (source == QLatin1String("MP3"))
         stopMusic();
     else if (source == QLatin1String("CD"))
@@ -194,7 +194,7 @@ void AlarmRinging::onImgAlarmStopReleased(int x, int y)
     m_controls.timerAlarm->stop();
     m_stop->setLook(ImageButton::Look::Normal);
     m_controls.timerSnooze->stop();
-    m_silenced = true;
+    silenceSound();
 
     const QString source = AlarmSettings::alarmSource(m_services.settings);
     if (source == QLatin1String("CD"))
@@ -224,7 +224,7 @@ void AlarmRinging::silenceOnExit()
     if (ringing) {
         const QString source = AlarmSettings::alarmSource(m_services.settings);
         if (source == QLatin1String("Alarm"))
-            m_silenced = true;
+            silenceSound();
         else if (source == QLatin1String("CD"))
             rewindDisc();
     }
@@ -237,6 +237,13 @@ void AlarmRinging::playAlarmSound()
 {
     playSound(m_services.sound, m_services.appFolder.path(m_soundFile),
               m_controls.soundFlags ? m_controls.soundFlags() : 0);
+}
+
+void AlarmRinging::silenceSound()
+{
+    // The sound of the last tick is cut off too: a long sound would ring on after the press.
+    m_silenced = true;
+    m_services.sound.stopWave();
 }
 
 void AlarmRinging::stopMusic()

@@ -43,6 +43,7 @@ public:
 
 private:
     void playAlarmSound();
+    void silenceSound();
     void stopMusic();
     void rewindDisc(); // stop the disc and seek back to the start of its track
 

@@ -11,6 +11,8 @@ public:
     virtual ~SoundPlayer() = default;
     virtual bool hasWaveOutput() const = 0;
     virtual void playWave(const QString &absolutePath, quint32 flags) = 0;
+    // Cuts off the wave sound still playing, if any.
+    virtual void stopWave() = 0;
     virtual void beep() = 0;
 };
 

@@ -1,8 +1,8 @@
 #include "platform/QtSoundPlayer.h"
+#include "platform/WaveFile.h"
+#include "platform/WaveStream.h"
 
-#include <QDataStream>
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +30,7 @@ public:
         ++plays;
         m_real.playWave(path, flags);
     }
+    void stopWave() override { m_real.stopWave(); }
     void beep() override
     {
         ++beeps;
@@ -39,54 +40,6 @@ public:
 private:
     QtSoundPlayer &m_real;
 };
-
-struct WaveInfo
-{
-    quint16 format = 0;
-    quint16 channels = 0;
-    quint32 rate = 0;
-    quint16 bits = 0;
-    quint32 dataBytes = 0;
-    bool valid = false;
-};
-
-// Reads the RIFF chunks of a wave file: the "fmt " fields and the size of "data".
-WaveInfo readWave(const QString &path)
-{
-    WaveInfo info;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return info;
-    QDataStream in(&file);
-    in.setByteOrder(QDataStream::LittleEndian);
-    QByteArray id(4, '\0');
-    quint32 riffSize = 0;
-    in.readRawData(id.data(), 4);
-    in >> riffSize;
-    if (id != "RIFF" || qint64(riffSize) + 8 != file.size() || in.readRawData(id.data(), 4) != 4
-        || id != "WAVE")
-        return info;
-    bool haveFormat = false;
-    while (in.readRawData(id.data(), 4) == 4) {
-        quint32 size = 0;
-        in >> size;
-        if (in.status() != QDataStream::Ok || file.pos() + size > file.size())
-            return info;
-        const qint64 next = file.pos() + size + (size & 1);
-        if (id == "fmt " && size >= 16) {
-            quint32 byteRate = 0;
-            quint16 blockAlign = 0;
-            in >> info.format >> info.channels >> info.rate >> byteRate >> blockAlign >> info.bits;
-            haveFormat = true;
-        } else if (id == "data") {
-            info.dataBytes = size;
-            info.valid = haveFormat;
-            return info;
-        }
-        file.seek(next);
-    }
-    return info;
-}
 
 } // namespace
 
@@ -144,15 +97,72 @@ TEST_F(QtSoundPlayerTest, ShippedSoundsAreShort16BitMonoPcm)
 
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
-        const WaveInfo wave = readWave(kAppFolder + u'/' + name + QLatin1String(".wav"));
-        ASSERT_TRUE(wave.valid);
-        EXPECT_EQ(wave.format, 1); // plain PCM
-        EXPECT_EQ(wave.channels, 1);
-        EXPECT_EQ(wave.bits, 16);
-        EXPECT_EQ(wave.rate, 22050u);
-        const double bytesPerSecond = double(wave.rate) * wave.channels * wave.bits / 8;
-        const double seconds = bytesPerSecond > 0 ? wave.dataBytes / bytesPerSecond : 0.0;
-        EXPECT_GT(seconds, 0.01);
-        EXPECT_LE(seconds, 3.0);
+        const auto wave = WaveFile::read(kAppFolder + u'/' + name + QLatin1String(".wav"));
+        ASSERT_TRUE(wave);
+        EXPECT_EQ(wave->sample, WaveFile::Sample::Int16);
+        EXPECT_EQ(wave->channels, 1);
+        EXPECT_EQ(wave->sampleRate, 22050);
+        EXPECT_GT(wave->durationMs(), 10);
+        EXPECT_LE(wave->durationMs(), 3000);
     }
+}
+
+namespace {
+
+QByteArray waveBytes(quint16 format, quint16 channels, quint16 bits, const QByteArray &data,
+                     qint64 claimedData = -1)
+{
+    auto le = [](quint32 v, int n) {
+        QByteArray b;
+        for (int i = 0; i < n; ++i)
+            b += char((v >> (8 * i)) & 0xff);
+        return b;
+    };
+    const quint32 rate = 8000;
+    QByteArray fmt = le(format, 2) + le(channels, 2) + le(rate, 4)
+        + le(rate * channels * bits / 8, 4) + le(channels * bits / 8, 2) + le(bits, 2);
+    QByteArray body = "WAVE" + QByteArray("LIST") + le(3, 4) + "abc" + '\0' // odd chunk, padded
+        + "fmt " + le(fmt.size(), 4) + fmt + "data"
+        + le(quint32(claimedData < 0 ? data.size() : claimedData), 4) + data;
+    return "RIFF" + le(body.size(), 4) + body;
+}
+
+} // namespace
+
+TEST(WaveFile, ReadsPlayableKindsAndRefusesTheRest)
+{
+    const auto pcm16 = WaveFile::parse(waveBytes(1, 2, 16, QByteArray(40, '\1')));
+    ASSERT_TRUE(pcm16);
+    EXPECT_EQ(pcm16->channels, 2);
+    EXPECT_EQ(pcm16->pcm.size(), 40);
+    // A data chunk cut short keeps its whole frames.
+    const auto cut = WaveFile::parse(waveBytes(1, 2, 16, QByteArray(10, '\1'), 4000));
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->pcm.size(), 8);
+    EXPECT_EQ(WaveFile::parse(waveBytes(3, 1, 32, QByteArray(8, 0)))->sample,
+              WaveFile::Sample::Float);
+    EXPECT_EQ(WaveFile::parse(waveBytes(1, 1, 8, QByteArray(8, 0)))->sample,
+              WaveFile::Sample::UInt8);
+
+    EXPECT_FALSE(WaveFile::parse(waveBytes(2, 1, 4, QByteArray(8, 0)))); // ADPCM
+    EXPECT_FALSE(WaveFile::parse(waveBytes(1, 0, 16, QByteArray(8, 0)))); // no channels
+    EXPECT_FALSE(WaveFile::parse(waveBytes(1, 1, 24, QByteArray(9, 0))));
+    EXPECT_FALSE(WaveFile::parse("RIFF\xff\xff\xff\xffWAVEfmt \xff\xff\xff\xff"));
+    EXPECT_FALSE(WaveFile::parse(QByteArray("not a wave at all")));
+}
+
+TEST(WaveStream, ANewSoundReplacesTheOldAndSilenceFollowsUntilTheEnd)
+{
+    WaveStream stream;
+    char buffer[16];
+    stream.start(QByteArray(8, 'a'), 4);
+    EXPECT_EQ(stream.read(buffer, 3), 3);
+    stream.start(QByteArray(2, 'b'), 3, char(0x80)); // replaces the rest of "aaaaa"
+    EXPECT_EQ(QByteArray(buffer, int(stream.read(buffer, 16))), QByteArray("bb\x80\x80\x80"));
+    EXPECT_TRUE(stream.finished());
+    EXPECT_EQ(stream.read(buffer, 16), 0);
+
+    stream.start(QByteArray(8, 'c'), 2);
+    stream.silence();
+    EXPECT_EQ(QByteArray(buffer, int(stream.read(buffer, 16))), QByteArray(2, '\0'));
 }

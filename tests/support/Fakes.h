@@ -40,9 +40,11 @@ public:
     };
     QList<Play> plays;
     int beeps = 0;
+    int stops = 0;
 
     bool hasWaveOutput() const override { return device; }
     void playWave(const QString &path, quint32 flags) override { plays.append({path, flags}); }
+    void stopWave() override { ++stops; }
     void beep() override { ++beeps; }
 };
 
