@@ -90,7 +90,7 @@ void MusicPanel::load()
                  {kAlbumFile, m_album, &m_albumRead}};
     for (const auto &f : files) {
         const QString path = m_services.appFolder.path(f.name);
-        const std::optional<QStringList> entries = MusicListFile::read(path);
+        const std::optional<QStringList> entries = MusicListFile::read(path, &m_eightBit);
         if (!entries)
             throw OrvaneError(QStringLiteral("Permission denied: %1").arg(path),
                               OrvaneError::PermissionDenied);
@@ -103,10 +103,15 @@ void MusicPanel::load()
 void MusicPanel::unload()
 {
     m_player->unload();
+    const auto save = [this](const QString &name, const QListWidget *list) {
+        const QString path = m_services.appFolder.path(name);
+        if (!MusicListFile::write(path, entries(list), m_eightBit))
+            qWarning("Could not write %s", qPrintable(path));
+    };
     if (m_playListRead)
-        MusicListFile::write(m_services.appFolder.path(kPlayListFile), entries(m_playList));
+        save(kPlayListFile, m_playList);
     if (m_albumRead)
-        MusicListFile::write(m_services.appFolder.path(kAlbumFile), entries(m_album));
+        save(kAlbumFile, m_album);
 }
 
 void MusicPanel::closeWindows()
