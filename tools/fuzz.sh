@@ -15,6 +15,7 @@ seconds=$2
 seeds=tests/fuzz/corpus/$name
 [ -d "$seeds" ] || { echo "no seed corpus $seeds" >&2; exit 2; }
 
+scripts/deps.sh clang libclang-rt-14-dev # clang++ and libFuzzer with its sanitizer runtimes
 dir=${FUZZ_BUILD:-build-fuzz}
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
