@@ -34,8 +34,8 @@ public:
             m_pos = kUtf8Bom.size();
     }
 
-    // False at the end of the data; otherwise the next field's bytes.
-    bool next(QByteArray &field)
+    // False at the end of the data; otherwise the next field's bytes, valid until the next call.
+    bool next(QByteArrayView &field)
     {
         const qsizetype n = m_data.size();
         while (m_pos < n) {
@@ -61,15 +61,18 @@ public:
     }
 
 private:
-    QByteArray quoted()
+    QByteArrayView quoted()
     {
         const qsizetype n = m_data.size();
-        QByteArray field;
         qsizetype start = ++m_pos;
+        bool doubled = false;
         while (m_pos < n && !isLineEnd(m_data[m_pos])) {
             if (m_data[m_pos] == '"') {
                 if (m_pos + 1 < n && m_data[m_pos + 1] == '"') { // a doubled quote is one quote
-                    field += m_data.sliced(start, m_pos + 1 - start);
+                    if (!doubled)
+                        m_unquoted.clear();
+                    doubled = true;
+                    m_unquoted += m_data.sliced(start, m_pos + 1 - start);
                     m_pos += 2;
                     start = m_pos;
                     continue;
@@ -78,20 +81,24 @@ private:
             }
             ++m_pos;
         }
-        field += m_data.sliced(start, m_pos - start);
+        QByteArrayView field = m_data.sliced(start, m_pos - start);
+        if (doubled) {
+            m_unquoted += field;
+            field = m_unquoted;
+        }
         // Anything after the closing quote up to the delimiter is not part of the path.
         while (m_pos < n && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
             ++m_pos;
         return field;
     }
 
-    QByteArray unquoted()
+    QByteArrayView unquoted()
     {
         const qsizetype n = m_data.size();
         const qsizetype start = m_pos;
         while (m_pos < n && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
             ++m_pos;
-        return m_data.sliced(start, m_pos - start).trimmed().toByteArray();
+        return m_data.sliced(start, m_pos - start).trimmed();
     }
 
     void skipLineEnd()
@@ -104,6 +111,8 @@ private:
 
     QByteArrayView m_data;
     qsizetype m_pos = 0;
+    QByteArray m_unquoted; // a field whose doubled quotes were made single
+
 };
 
 } // namespace
@@ -112,7 +121,7 @@ QStringList parse(const QByteArray &content, EightBit *eightBit)
 {
     QStringList entries;
     Reader reader(content);
-    QByteArray field;
+    QByteArrayView field;
     while (reader.next(field)) {
         // A byte order mark inside a field is part of the name, not to be dropped.
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless
