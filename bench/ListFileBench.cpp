@@ -1,6 +1,6 @@
 // The music list files at 1,000,000 entries: reading, writing, and filling and showing the
-// album list box with what was read. Besides the time, each reports the resident memory the result holds
-// (held_MB) and the highest resident memory above the start while it ran (peak_MB).
+// album list box with what was read. Besides the time, each reports the resident memory the result
+// holds (held_MB) and the highest resident memory above the start while it ran (peak_MB).
 #include "music/MusicListFile.h"
 
 #include <QApplication>

@@ -28,7 +28,8 @@ bool fitsOneBytePerChar(const QString &text)
 class Reader
 {
 public:
-    explicit Reader(QByteArrayView data) : m_data(data)
+    explicit Reader(QByteArrayView data)
+        : m_data(data)
     {
         if (m_data.startsWith(kUtf8Bom)) // an editor's mark, not part of the first path
             m_pos = kUtf8Bom.size();
@@ -112,7 +113,6 @@ private:
     QByteArrayView m_data;
     qsizetype m_pos = 0;
     QByteArray m_unquoted; // a field whose doubled quotes were made single
-
 };
 
 } // namespace
@@ -124,8 +124,9 @@ QStringList parse(const QByteArray &content, EightBit *eightBit)
     QByteArrayView field;
     while (reader.next(field)) {
         // A byte order mark inside a field is part of the name, not to be dropped.
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless
-                                                        | QStringConverter::Flag::ConvertInitialBom);
+        QStringDecoder utf8(QStringConverter::Utf8,
+                            QStringConverter::Flag::Stateless
+                                | QStringConverter::Flag::ConvertInitialBom);
         QString text = utf8(field);
         if (!utf8.hasError()) {
             entries.append(std::move(text));
@@ -142,8 +143,8 @@ QByteArray serialize(const QStringList &entries, const EightBit &eightBit)
 {
     QByteArray out;
     for (const QString &entry : entries) {
-        const bool oneBytePerChar = !eightBit.isEmpty() && eightBit.contains(entry)
-                                    && fitsOneBytePerChar(entry);
+        const bool oneBytePerChar
+            = !eightBit.isEmpty() && eightBit.contains(entry) && fitsOneBytePerChar(entry);
         QByteArray bytes = oneBytePerChar ? entry.toLatin1() : entry.toUtf8();
         if (bytes.contains('"'))
             bytes.replace('"', "\"\"");
