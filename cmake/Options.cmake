@@ -9,3 +9,15 @@ if(ORVANE_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(orvane_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Fuzzing: every library is instrumented for coverage and the sanitizers; the fuzz targets
+# alone link libFuzzer's main.
+if(ORVANE_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "ORVANE_FUZZ needs clang (-DCMAKE_CXX_COMPILER=clang++)")
+    endif()
+    target_compile_options(orvane_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
+    target_link_options(orvane_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, testing and running Orvane need, when any
 # is missing. Uses sudo when not root. With arguments, installs just those packages (the
-# data-generating scripts in tools/ use this for their own tools).
+# data-generating scripts in tools/ and tools/fuzz.sh use this for their own tools).
 set -euo pipefail
 
 packages=("$@")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "music/MusicListFile.h"
 #include "platform/Services.h"
 
 #include <QObject>
@@ -63,4 +64,5 @@ private:
     QPointer<AddMusicWindow> m_findWindow;
     bool m_playListRead = false;
     bool m_albumRead = false;
+    MusicListFile::EightBit m_eightBit; // entries of both files, as an entry may move between them
 };

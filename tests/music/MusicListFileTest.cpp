@@ -30,21 +30,38 @@ TEST(MusicListFile, FilesFromOtherWritersReadAsBefore)
               QStringList({"/a.mp3", "/b.mp3", "/c.mp3"}));
     // An old file with a lone quote inside a path: the field ends at that quote.
     EXPECT_EQ(MusicListFile::parse("\"/say \"hi.mp3\"\r\n"), QStringList({"/say "}));
-    // An unterminated quote at the end of the file does not lose the entry.
-    EXPECT_EQ(MusicListFile::parse("\"/open.mp3"), QStringList({"/open.mp3"}));
+    // An unterminated quote ends at its line end and does not swallow the next entry.
+    EXPECT_EQ(MusicListFile::parse("\"/open.mp3\r\n\"/next.mp3\"\r\n\"/last.mp3"),
+              QStringList({"/open.mp3", "/next.mp3", "/last.mp3"}));
+    // An editor's byte order mark is not part of the first path.
+    EXPECT_EQ(MusicListFile::parse("\xEF\xBB\xBF\"/a.mp3\"\r\n"), QStringList({"/a.mp3"}));
 }
 
-TEST(MusicListFile, LegacyEightBitTextIsRead)
+TEST(MusicListFile, EachEntryKeepsItsOwnEncodingAndItsBytes)
 {
-    EXPECT_EQ(MusicListFile::parse("\"/caf\xe9.mp3\"\r\n"), QStringList({"/caf\u00e9.mp3"}));
+    // UTF-8 lines next to a legacy 8-bit line and a file name that is not UTF-8 at all.
+    const QByteArray file = "\"/m/Caf\xc3\xa9.mp3\"\r\n"
+                            "\"/m/Bj\xc3\xb6rk - J\xc3\xb3ga.mp3\"\r\n"
+                            "\"/m/caf\xe9.mp3\"\r\n"
+                            "\"/m/\xff\xfe \"\"x\"\" \xc3.mp3\"\r\n";
+    MusicListFile::EightBit eightBit;
+    const QStringList entries = MusicListFile::parse(file, &eightBit);
+    EXPECT_EQ(entries, QStringList({"/m/Caf\u00e9.mp3", "/m/Bj\u00f6rk - J\u00f3ga.mp3",
+                                    "/m/caf\u00e9.mp3", "/m/\u00ff\u00fe \"x\" \u00c3.mp3"}));
+    EXPECT_EQ(MusicListFile::serialize(entries, eightBit), file);
+    // A name may begin with the character that also serves as a byte order mark.
+    const QStringList marked{"\ufeff.mp3", "x"};
+    EXPECT_EQ(MusicListFile::parse(MusicListFile::serialize(marked)), marked);
 }
 
-TEST(MusicListFile, AtMost32767Entries)
+TEST(MusicListFile, EveryEntryIsKept)
 {
-    QByteArray many;
-    for (int i = 0; i < 32800; ++i)
-        many += "\"/s" + QByteArray::number(i) + ".mp3\"\r\n";
-    EXPECT_EQ(MusicListFile::parse(many).size(), 32767);
+    QStringList many;
+    for (int i = 0; i < 40000; ++i)
+        many << "/s" + QString::number(i) + ".mp3";
+    const QStringList read = MusicListFile::parse(MusicListFile::serialize(many));
+    ASSERT_EQ(read.size(), many.size());
+    EXPECT_EQ(read, many);
 }
 
 TEST(MusicListFile, ReadAndWriteFiles)

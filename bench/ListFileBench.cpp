@@ -1,0 +1,143 @@
+// The music list files at 1,000,000 entries: reading, writing, and filling and showing the
+// album list box with what was read. Besides the time, each reports the resident memory the result
+// holds (held_MB) and the highest resident memory above the start while it ran (peak_MB).
+#include "music/MusicListFile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+namespace {
+
+constexpr int Entries = 1'000'000;
+
+// Resident and peak resident memory of this process in MB, from /proc/self/status.
+double statusMb(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
+}
+
+// Starts a new peak at the current resident size.
+void resetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+struct Memory
+{
+    Memory()
+    {
+        malloc_trim(0); // what the last iteration freed is not counted as held
+        resetPeak();
+        base = statusMb("VmRSS:");
+    }
+    void report(benchmark::State &state) const
+    {
+        state.counters["held_MB"] = statusMb("VmRSS:") - base;
+        state.counters["peak_MB"] = statusMb("VmHWM:") - base;
+    }
+    double base = 0;
+};
+
+// Paths as a large collection has them, about 60 bytes each, a few of them not ASCII.
+QStringList paths()
+{
+    QStringList out;
+    out.reserve(Entries);
+    for (int i = 0; i < Entries; ++i)
+        out << QStringLiteral("/home/me/Music/Artist %1/Album %2/%3 - Caf\u00e9 Song.mp3")
+                   .arg(i / 1000)
+                   .arg(i / 10)
+                   .arg(i);
+    return out;
+}
+
+struct ListFile
+{
+    ListFile()
+    {
+        if (!MusicListFile::write(path(), paths()))
+            qFatal("cannot write %s", qPrintable(path()));
+    }
+    QString path() const { return dir.filePath(QStringLiteral("Album.txt")); }
+    QTemporaryDir dir;
+};
+
+void BM_ReadList(benchmark::State &state)
+{
+    ListFile file;
+    for (auto _ : state) {
+        const Memory memory;
+        const std::optional<QStringList> entries = MusicListFile::read(file.path());
+        if (!entries || entries->size() != Entries)
+            state.SkipWithError("not every entry was read");
+        state.PauseTiming();
+        memory.report(state);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ReadList)->Unit(benchmark::kMillisecond);
+
+void BM_WriteList(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Album.txt"));
+    const QStringList entries = paths();
+    for (auto _ : state) {
+        const Memory memory;
+        if (!MusicListFile::write(path, entries))
+            state.SkipWithError("write failed");
+        state.PauseTiming();
+        memory.report(state);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WriteList)->Unit(benchmark::kMillisecond);
+
+// What loading the album costs in the program: the entries become items of a list box set up
+// as the album's, which is then shown.
+void BM_FillAlbum(benchmark::State &state)
+{
+    const QStringList entries = paths();
+    for (auto _ : state) {
+        const Memory memory;
+        QListWidget album;
+        album.setUniformItemSizes(true);
+        album.addItems(entries);
+        album.resize(280, 100);
+        album.show();
+        QApplication::processEvents();
+        if (album.count() != Entries)
+            state.SkipWithError("not every entry was listed");
+        state.PauseTiming();
+        memory.report(state);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FillAlbum)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
