@@ -1,5 +1,7 @@
 #include "music/MusicListFile.h"
 
+#include "common/RegularFile.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -89,7 +91,7 @@ std::optional<QStringList> read(const QString &path)
     QFile file(path);
     if (!file.exists())
         return QStringList();
-    if (!file.open(QIODevice::ReadOnly))
+    if (isNonRegularFile(path) || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return parse(file.readAll());
 }

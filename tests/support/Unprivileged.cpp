@@ -1,0 +1,51 @@
+#include "support/Unprivileged.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+const char *const kChildMark = "ORVANE_TEST_AS_NOBODY";
+
+} // namespace
+
+bool rerunAsNobody()
+{
+    if (::geteuid() != 0 || qEnvironmentVariableIsSet(kChildMark))
+        return false;
+    const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const QString name = QStringLiteral("%1.%2").arg(QString::fromUtf8(test->test_suite_name()),
+                                                    QString::fromUtf8(test->name()));
+    // The child makes its own sandbox in a folder it may write to.
+    QTemporaryDir temp;
+    EXPECT_EQ(::chown(QFile::encodeName(temp.path()).constData(), kNobody, kNobody), 0);
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildMark), QStringLiteral("1"));
+    env.insert(QStringLiteral("TMPDIR"), temp.path());
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.setChildProcessModifier([] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(126);
+    });
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=") + name});
+    const bool finished = child.waitForFinished(60000);
+    const QByteArray output = child.readAll();
+    EXPECT_TRUE(finished) << name.toStdString();
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test") || output.contains("[  SKIPPED ] 1 test"))
+        << output.toStdString();
+    return true;
+}
