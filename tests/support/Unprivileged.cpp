@@ -45,7 +45,9 @@ bool rerunAsNobody()
     EXPECT_TRUE(finished) << name.toStdString();
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test") || output.contains("[  SKIPPED ] 1 test"))
-        << output.toStdString();
+    // Kept out of the failure text: ctest takes that mark anywhere in the output for a skip.
+    const bool ranThere = output.contains("[  PASSED  ] 1 test")
+                          || output.contains(QByteArray("[  SKIPPED") + " ] 1 test");
+    EXPECT_TRUE(ranThere) << output.toStdString();
     return true;
 }
