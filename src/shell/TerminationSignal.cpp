@@ -25,7 +25,8 @@ void TerminationSignal::install()
 {
     if (g_fds[0] >= 0)
         return;
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_fds) != 0)
+    // Non-blocking: a burst of signals must never stall the handler on a full pipe.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_fds) != 0)
         g_fds[0] = g_fds[1] = -1; // the flag still works without the pipe
     struct sigaction action = {};
     action.sa_handler = onSignal;
