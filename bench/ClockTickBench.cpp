@@ -72,7 +72,7 @@ struct World
                               QStringLiteral("True"));
         folder = std::make_unique<AppFolder>(dir.path() + QStringLiteral("/app"));
         autostart = std::make_unique<XdgAutostart>(dir.path() + QStringLiteral("/autostart"),
-                                                   QString());
+                                                   QString(), dir.path() + QStringLiteral("/data"));
         lock = std::make_unique<LockFileInstance>(dir.path() + QStringLiteral("/orvane.lock"));
         services = std::make_unique<Services>(Services{clock, *settings, *folder, sound,
                                                        prompter, shell, connectivity, tray,

@@ -96,7 +96,8 @@ int once(int argc, char **argv, int rows)
     QtShell shell;
     LinuxConnectivity connectivity;
     QtTray tray;
-    XdgAutostart autostart(dir.path() + QStringLiteral("/autostart"), QString());
+    XdgAutostart autostart(dir.path() + QStringLiteral("/autostart"), QString(),
+                           dir.path() + QStringLiteral("/data"));
     LockFileInstance lock(dir.path() + QStringLiteral("/orvane.lock"));
     QtMediaPlayer music, voice;
     Services services{clock,        settings, folder,    sound, prompter, shell,

@@ -13,6 +13,7 @@ packages=("$@")
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
     xvfb xauth x11-utils imagemagick pulseaudio pulseaudio-utils sox
+    libglib2.0-bin
 )
 
 missing=()

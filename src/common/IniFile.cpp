@@ -1,5 +1,7 @@
 #include "common/IniFile.h"
 
+#include "common/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -40,6 +42,10 @@ QString oneLine(QString text)
 
 bool IniFile::load(const QString &path)
 {
+    if (isNonRegularFile(path)) {
+        parse(QByteArray());
+        return false;
+    }
     QFile file(path);
     const bool opened = file.open(QIODevice::ReadOnly);
     const QByteArray data = opened ? file.readAll() : QByteArray();

@@ -1,5 +1,7 @@
 #include "music/MusicListFile.h"
 
+#include "common/RegularFile.h"
+
 #include <QByteArrayView>
 #include <QFile>
 #include <QSaveFile>
@@ -160,7 +162,7 @@ std::optional<QStringList> read(const QString &path, EightBit *eightBit)
     QFile file(path);
     if (!file.exists())
         return QStringList();
-    if (!file.open(QIODevice::ReadOnly))
+    if (isNonRegularFile(path) || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return parse(file.readAll(), eightBit);
 }

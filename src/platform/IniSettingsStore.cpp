@@ -1,5 +1,8 @@
 #include "platform/IniSettingsStore.h"
 
+#include "common/OrvaneError.h"
+#include "platform/Prompter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -123,18 +126,37 @@ void IniSettingsStore::saveSetting(const QString &section, const QString &key, c
         return; // the file already says so
 
     m_doc.setValue(section, key, encoded);
-    const bool written
-        = !m_unreadable && QDir().mkpath(QFileInfo(m_path).absolutePath()) && m_doc.save(m_path);
-    if (!written) {
+    QString failure;
+    if (m_unreadable)
+        failure = QStringLiteral("the file there could not be read, so it is left as it is");
+    else if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        failure = QStringLiteral("its folder could not be made");
+    else if (!m_doc.save(m_path))
+        failure = QStringLiteral("it could not be written");
+    if (!failure.isEmpty()) {
         // Kept in memory, so the program goes on seeing what it saved.
         m_unsaved = true;
-        qWarning("Settings: could not save [%s] %s to %s%s", qUtf8Printable(section),
-                 qUtf8Printable(key), qUtf8Printable(m_path),
-                 m_unreadable ? " (the file there could not be read, so it is left alone)" : "");
+        qWarning("Settings: could not save [%s] %s to %s: %s", qUtf8Printable(section),
+                 qUtf8Printable(key), qUtf8Printable(m_path), qUtf8Printable(failure));
+        tellUnsaved(failure);
         return;
     }
     m_unsaved = false;
     m_loadedStamp = stamp();
+}
+
+void IniSettingsStore::tellUnsaved(const QString &reason)
+{
+    if (!m_prompter || m_toldUnsaved)
+        return;
+    // Told once: every later save fails the same way, and a box per change would bury the
+    // window.
+    m_toldUnsaved = true;
+    m_prompter->tell(QStringLiteral("Could not save the settings to '%1': %2. Changes last "
+                                    "only until the program closes (%3)")
+                         .arg(m_path, reason)
+                         .arg(OrvaneError::PathFileAccessError),
+                     kApplicationTitle, Prompter::Icon::Warning);
 }
 
 std::optional<IniSettingsStore::FileStamp> IniSettingsStore::stamp() const

@@ -5,6 +5,7 @@ class InstanceLock
 {
 public:
     virtual ~InstanceLock() = default;
-    // True when this process now holds the lock (or already held it).
+    // True when this process now holds the lock (or already held it), false while another
+    // instance holds it. Throws OrvaneError when the lock cannot be trusted to mean that.
     virtual bool tryLock() = 0;
 };

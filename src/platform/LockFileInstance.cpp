@@ -1,11 +1,35 @@
 #include "platform/LockFileInstance.h"
 
+#include "common/OrvaneError.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+void checkPrivate(const QString &folder)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        throw OrvaneError(QStringLiteral("Could not make the lock folder '%1'").arg(folder),
+                          OrvaneError::PathFileAccessError);
+    if (info.st_uid != ::geteuid())
+        throw OrvaneError(QStringLiteral("The lock folder '%1' belongs to another user; "
+                                         "remove it or use a folder of your own")
+                              .arg(folder),
+                          OrvaneError::PermissionDenied);
+    if (info.st_mode & (S_IWGRP | S_IWOTH))
+        throw OrvaneError(QStringLiteral("Others may write to the lock folder '%1'; "
+                                         "make it writable by you alone")
+                              .arg(folder),
+                          OrvaneError::PermissionDenied);
+}
+
+} // namespace
 
 LockFileInstance::LockFileInstance(QString lockFilePath)
     : m_path(std::move(lockFilePath))
@@ -23,9 +47,11 @@ LockFileInstance::~LockFileInstance()
 QString LockFileInstance::defaultPath()
 {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation)
-                 + QLatin1String("/orvane-") + QString::number(::getuid());
+    if (folder.isEmpty() || QDir::isRelativePath(folder) || !QFileInfo(folder).isDir()) {
+        QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+        if (cache.isEmpty() || QDir::isRelativePath(cache)) // relative ones are to be ignored
+            cache = QDir::homePath() + QLatin1String("/.cache");
+        folder = cache + QLatin1String("/Orvanenm");
     }
     return folder + QLatin1String("/orvane.lock");
 }
@@ -36,12 +62,9 @@ bool LockFileInstance::tryLock()
         return true;
 
     const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        // A folder we make under the shared temporary location is for this user alone.
-        if (!QDir().mkpath(folder))
-            return false;
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                           | QFileDevice::ExeOwner);
-    }
+    checkPrivate(folder);
     return m_lock.tryLock(0);
 }

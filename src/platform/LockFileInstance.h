@@ -13,10 +13,13 @@ public:
     explicit LockFileInstance(QString lockFilePath);
     ~LockFileInstance() override;
 
-    // <runtime folder>/orvane.lock: $XDG_RUNTIME_DIR, else a per-user folder under the
-    // temporary location.
+    // <folder>/orvane.lock in $XDG_RUNTIME_DIR, else in a folder of our own under the user's
+    // cache, ${XDG_CACHE_HOME:-~/.cache}/Orvanenm: never in a folder other users share.
     static QString defaultPath();
 
+    // Makes a missing folder for this user alone. Throws OrvaneError naming the folder when
+    // it belongs to another user or others may write to it: whoever can put files there can
+    // keep the program from starting, or take its lock.
     bool tryLock() override;
 
 private:

@@ -64,16 +64,27 @@ void QtPrompter::setParent(QWidget *parent)
     m_parent = parent;
 }
 
+void QtPrompter::dismiss()
+{
+    m_dismissed = true;
+    if (m_open)
+        m_open->reject();
+}
+
 Prompter::Answer QtPrompter::ask(const Message &message)
 {
+    const Answer onEscape = escapeAnswer(message.buttons);
+    if (m_dismissed)
+        return onEscape;
     const QString title = message.title.isEmpty() ? kApplicationTitle : message.title;
     QMessageBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons),
                     m_parent);
     // The texts are shown as given; a '<' in a file name must not turn them into markup.
     box.setTextFormat(Qt::PlainText);
-    const Answer onEscape = escapeAnswer(message.buttons);
     box.setEscapeButton(box.button(boxButton(onEscape)));
+    m_open = &box;
     box.exec();
+    m_open = nullptr;
 
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Ok: return Answer::Ok;

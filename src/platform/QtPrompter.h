@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 // Message boxes over QMessageBox, modal to the parent window when one is set.
 class QtPrompter final : public Prompter
 {
@@ -13,7 +15,12 @@ public:
 
     void setParent(QWidget *parent);
     Answer ask(const Message &message) override;
+    // The program is closing: the open box closes as Escape would, and every later question
+    // gets that answer without a box, so nothing waits for a person who is gone.
+    void dismiss();
 
 private:
     QPointer<QWidget> m_parent;
+    QPointer<QMessageBox> m_open;
+    bool m_dismissed = false;
 };

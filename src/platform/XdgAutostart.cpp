@@ -45,11 +45,29 @@ QString escapeStringValue(const QString &value)
     return escaped;
 }
 
+// GIO reads the program of an Exec line before expanding its field codes, and systemd's
+// autostart generator refuses escapes it does not know: both stop at these.
+bool launchersRefuse(const QString &path)
+{
+    return path.contains(QLatin1Char('%')) || path.contains(QLatin1Char('\\'));
+}
+
+// A shell script that runs exactly this program, its path taken as bytes in single quotes.
+QByteArray launcherScript(const QString &program)
+{
+    QByteArray quoted = QFile::encodeName(program);
+    quoted.replace('\'', "'\\''");
+    return "#!/bin/sh\n# Starts Orvane with the session; its own path upsets some launchers.\n"
+           "exec '" + quoted + "' \"$@\"\n";
+}
+
 } // namespace
 
-XdgAutostart::XdgAutostart(QString autostartFolder, QString executablePath)
+XdgAutostart::XdgAutostart(QString autostartFolder, QString executablePath,
+                           QString launcherFolder)
     : m_folder(std::move(autostartFolder))
     , m_executable(std::move(executablePath))
+    , m_launcherFolder(std::move(launcherFolder))
 {
 }
 
@@ -62,6 +80,14 @@ QString XdgAutostart::defaultFolder()
     return config + QLatin1String("/autostart");
 }
 
+QString XdgAutostart::defaultLauncherFolder()
+{
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty() || QDir::isRelativePath(data))
+        data = QDir::homePath() + QLatin1String("/.local/share");
+    return data + QLatin1String("/Orvanenm");
+}
+
 QString XdgAutostart::execValue(const QString &executablePath)
 {
     return escapeStringValue(quoteArgument(executablePath));
@@ -70,6 +96,26 @@ QString XdgAutostart::execValue(const QString &executablePath)
 QString XdgAutostart::entryPath() const
 {
     return m_folder + QLatin1Char('/') + kEntryName;
+}
+
+QString XdgAutostart::launcherPath() const
+{
+    return m_launcherFolder + QLatin1String("/orvane-autostart");
+}
+
+QString XdgAutostart::entryProgram() const
+{
+    const QString launcher = launcherPath();
+    if (!launchersRefuse(m_executable) || launchersRefuse(launcher))
+        return m_executable;
+    if (!QDir().mkpath(m_launcherFolder))
+        return m_executable;
+    QSaveFile file(launcher);
+    if (!file.open(QIODevice::WriteOnly))
+        return m_executable;
+    file.write(launcherScript(m_executable));
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return file.commit() ? launcher : m_executable;
 }
 
 void XdgAutostart::addToStartup()
@@ -118,7 +164,7 @@ void XdgAutostart::writeEntry(bool parked) const
     text += QLatin1String("Type=Application\n"
                           "Name=Orvane\n"
                           "Comment=Reminders, clock, music and more\n");
-    text += QLatin1String("Exec=") + execValue(m_executable) + QLatin1Char('\n');
+    text += QLatin1String("Exec=") + execValue(entryProgram()) + QLatin1Char('\n');
     text += QLatin1String("Terminal=false\n");
     if (parked)
         text += QLatin1String("Hidden=true\n");

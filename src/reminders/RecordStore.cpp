@@ -1,6 +1,7 @@
 #include "reminders/RecordStore.h"
 
 #include "common/OrvaneError.h"
+#include "common/RegularFile.h"
 #include "reminders/SqliteConnection.h"
 #include "reminders/SqliteStatement.h"
 
@@ -27,6 +28,10 @@ void checkFile(const QString &path)
     if (info.isDir())
         refuse(OrvaneError::DatabaseCannotOpen,
                QStringLiteral("Could not open the database file '%1': it is a folder").arg(path));
+    if (isNonRegularFile(path))
+        refuse(OrvaneError::DatabaseCannotOpen,
+               QStringLiteral("Could not open the database file '%1': it is not a regular file")
+                   .arg(path));
     if (!info.isReadable())
         refuse(
             OrvaneError::DatabaseCannotOpen,
@@ -106,6 +111,11 @@ void RecordStore::close()
 bool RecordStore::isOpen() const
 {
     return m_connection && m_connection->isOpen();
+}
+
+bool RecordStore::isReadOnly() const
+{
+    return isOpen() && sqlite3_db_readonly(m_connection->handle(), "main") == 1;
 }
 
 QString RecordStore::path() const

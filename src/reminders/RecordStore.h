@@ -34,6 +34,9 @@ public:
     // Releases the file. Harmless when closed.
     void close();
     bool isOpen() const;
+    // The file could be opened for reading only (it or its folder is write-protected): every
+    // change will be refused.
+    bool isReadOnly() const;
     // The path given to open(); empty before.
     QString path() const;
 

@@ -1,5 +1,6 @@
 #include "reminders/ReminderPanels.h"
 
+#include "platform/Prompter.h"
 #include "reminders/AddressBookPanel.h"
 #include "reminders/BillsPanel.h"
 #include "reminders/EventsPanel.h"
@@ -18,6 +19,11 @@ ReminderPanels::ReminderPanels(Services &services, QWidget *surface, TipPanel &t
 {
     // Closing the events panel also ends a bill entry left open.
     m_events->setOnClose([this] { m_bills->setBillModeNone(); });
+    m_stores.setReadOnlyNotice([this](const StoreError &notice) {
+        m_services.prompter.tell(
+            QStringLiteral("%1 (%2)").arg(notice.description).arg(notice.number),
+            kApplicationTitle, Prompter::Icon::Warning);
+    });
 }
 
 void ReminderPanels::setEventSoundFlags(std::function<quint32()> flags)

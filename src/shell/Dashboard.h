@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 class AlarmPanel;
 class CdAudio;
 class ClockPanel;
@@ -30,13 +32,20 @@ class Dashboard : public QMainWindow
 {
     Q_OBJECT
 public:
-    enum class LoadResult { Loaded, SecondInstance, Failed };
+    enum class LoadResult { Loaded, SecondInstance, Failed, Stopped };
 
     explicit Dashboard(Services &services, QWidget *parent = nullptr);
     ~Dashboard() override;
 
+    // Asked before each load step and after the last: true ends the load there (Stopped),
+    // as a termination request does.
+    void setStopRequest(std::function<bool()> requested)
+    {
+        m_stopRequested = std::move(requested);
+    }
     LoadResult load();
-    // After a failed load: release what was taken and end, writing no file that was not read.
+    // After a failed or stopped load: release what was taken and end, writing no file that
+    // was not read.
     void closeAfterFailedLoad();
     // Windows closed by the unload step (the splash, later the dialogs).
     void addSecondaryWindow(QWidget *window);
@@ -141,6 +150,7 @@ private:
     CdAudio *m_cd = nullptr;
     QList<QPointer<QWidget>> m_secondaryWindows;
     MinuteSchedule m_minutes;
+    std::function<bool()> m_stopRequested;
 
     bool m_connected = false;
     quint32 m_flags = 0;

@@ -60,11 +60,14 @@ const QList<Dashboard::Step> &Dashboard::loadSteps()
 
 Dashboard::LoadResult Dashboard::load()
 {
-    if (!m_services.instanceLock.tryLock())
-        return LoadResult::SecondInstance;
-    m_loadTrace.append(QStringLiteral("instance"));
+    const auto stopRequested = [this] { return m_stopRequested && m_stopRequested(); };
     try {
+        if (!m_services.instanceLock.tryLock())
+            return LoadResult::SecondInstance;
+        m_loadTrace.append(QStringLiteral("instance"));
         for (const Step &step : loadSteps()) {
+            if (stopRequested())
+                return LoadResult::Stopped;
             m_loadTrace.append(QString::fromLatin1(step.name));
             (this->*step.run)();
         }
@@ -76,6 +79,8 @@ Dashboard::LoadResult Dashboard::load()
                     OrvaneError::InternalError);
         return LoadResult::Failed;
     }
+    if (stopRequested())
+        return LoadResult::Stopped;
     m_loaded = true;
     startTimers();
     return LoadResult::Loaded;

@@ -2,6 +2,7 @@
 
 RealServices::RealServices(const QString &programFolder, const QString &programPath)
     : appFolder(AppFolder::fromEnvironment(programFolder))
-    , autostart(XdgAutostart::defaultFolder(), programPath)
+    , autostart(XdgAutostart::defaultFolder(), programPath, XdgAutostart::defaultLauncherFolder())
 {
+    settings.setPrompter(&prompter);
 }

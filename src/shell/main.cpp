@@ -10,6 +10,8 @@
 
 int main(int argc, char **argv)
 {
+    // Before anything else: a logout while the program starts must still end it cleanly.
+    TerminationSignal::install();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setQuitOnLastWindowClosed(false); // the unload step ends the process
@@ -22,23 +24,36 @@ int main(int argc, char **argv)
 
     Dashboard dashboard(real.services);
     real.prompter.setParent(&dashboard);
+    bool loaded = false;
+    // While loading, the load sequence stops after its current step; a box open now or later
+    // closes as Escape would. Once loaded, the dashboard closes as "&Exit" does.
+    QObject::connect(&termination, &TerminationSignal::received, &dashboard, [&] {
+        real.prompter.dismiss();
+        for (int i = 0; i < 8 && QApplication::activeModalWidget(); ++i)
+            QApplication::activeModalWidget()->close();
+        if (loaded)
+            dashboard.close();
+    });
+    dashboard.setStopRequest(&TerminationSignal::requested);
     switch (dashboard.load()) {
     case Dashboard::LoadResult::SecondInstance:
         return 0;
     case Dashboard::LoadResult::Failed:
         dashboard.closeAfterFailedLoad();
         return 1;
+    case Dashboard::LoadResult::Stopped:
+        dashboard.closeAfterFailedLoad();
+        return 0;
     case Dashboard::LoadResult::Loaded:
         break;
     }
+    loaded = true;
     dashboard.addSecondaryWindow(&splash);
     std::optional<int> ended;
     QObject::connect(&dashboard, &Dashboard::endProcessRequested, &app, [&ended](int status) {
         ended = status;
         QApplication::exit(status);
     });
-    QObject::connect(&termination, &TerminationSignal::received, &dashboard,
-                     [&dashboard] { dashboard.close(); });
     dashboard.show();
     splash.raise(); // the splash stays in front until it closes
     QApplication::processEvents();

@@ -1,8 +1,11 @@
 #include "platform/IniSettingsStore.h"
+#include "support/Fakes.h"
+#include "support/Unprivileged.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -208,33 +211,77 @@ TEST_F(IniSettingsStoreTest, CorruptFileReadsAsDefaultsAndReadsNeverWrite)
     EXPECT_EQ(IniSettingsStore(path()).getSetting("Clock", "Alarm"), "07:00 AM");
 }
 
+// The one box a run shows when its settings cannot be saved.
+void expectToldOnce(const ScriptedPrompter &prompter, const QString &file)
+{
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Warning);
+    EXPECT_TRUE(prompter.shown[0].text.contains("'" + file + "'"))
+        << prompter.shown[0].text.toStdString();
+}
+
 TEST_F(IniSettingsStoreTest, UnreadableFileIsNeverReplaced)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads any file";
+    if (rerunAsNobody())
+        return;
     writeSettings("[Private]\nKey=secret\n");
     ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::WriteOwner));
 
+    ScriptedPrompter prompter;
     IniSettingsStore store(path());
+    store.setPrompter(&prompter);
     EXPECT_EQ(store.getSetting("Private", "Key", "default"), "default");
     {
         WarningCounter counter;
         store.saveSetting("Clock", "Alarm", "07:00 AM");
-        EXPECT_EQ(counter.warnings(), 1);
+        store.saveSetting("Clock", "Snooze", "5");
+        EXPECT_EQ(counter.warnings(), 2);
     }
+    expectToldOnce(prompter, path());
     EXPECT_EQ(store.getSetting("Clock", "Alarm"), "07:00 AM"); // still known in memory
     ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     EXPECT_EQ(readAll(path()), "[Private]\nKey=secret\n");
 }
 
+TEST_F(IniSettingsStoreTest, WriteProtectedFileAndFolderAreToldOnceAndLeftAlone)
+{
+    if (rerunAsNobody())
+        return;
+    writeSettings("[Clock]\nAlarm=06:00 AM\n");
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::ReadOwner));
+    ASSERT_TRUE(QFile::setPermissions(folder(), readOnly));
+
+    ScriptedPrompter prompter;
+    IniSettingsStore store(path());
+    store.setPrompter(&prompter);
+    EXPECT_EQ(store.getSetting("Clock", "Alarm"), "06:00 AM");
+    store.saveSetting("Clock", "Alarm", "07:00 AM");
+    store.saveSetting("Clock", "Snooze", "5");
+    expectToldOnce(prompter, path());
+    EXPECT_EQ(store.getSetting("Clock", "Alarm"), "07:00 AM");
+    QFile::setPermissions(folder(), readOnly | QFileDevice::WriteOwner);
+    EXPECT_EQ(readAll(path()), "[Clock]\nAlarm=06:00 AM\n");
+}
+
 TEST_F(IniSettingsStoreTest, FailedWriteWarnsOnceAndKeepsTheValue)
 {
+    // These hold for root too: a file where the folder should be, a folder where the file
+    // should be.
     writeAll(m_dir.filePath("blocker"), "a file where the folder should be");
-    IniSettingsStore store(m_dir.filePath("blocker/settings.ini"));
-    WarningCounter counter;
-    store.saveSetting("Clock", "Alarm", "07:00 AM");
-    EXPECT_EQ(counter.warnings(), 1);
-    EXPECT_EQ(store.getSetting("Clock", "Alarm"), "07:00 AM");
+    QDir().mkpath(path());
+    for (const QString &file : {m_dir.filePath("blocker/settings.ini"), path()}) {
+        ScriptedPrompter prompter;
+        IniSettingsStore store(file);
+        store.setPrompter(&prompter);
+        WarningCounter counter;
+        store.saveSetting("Clock", "Alarm", "07:00 AM");
+        store.saveSetting("Clock", "Alarm", "08:00 AM");
+        EXPECT_EQ(counter.warnings(), 2);
+        EXPECT_EQ(store.getSetting("Clock", "Alarm"), "08:00 AM");
+        expectToldOnce(prompter, file);
+    }
+    EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 
 TEST_F(IniSettingsStoreTest, SavesLeaveNoTemporaryFilesBehind)

@@ -1,15 +1,18 @@
 #include "platform/LockFileInstance.h"
 
+#include "common/OrvaneError.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -100,22 +103,60 @@ TEST_F(LockFileInstanceTest, MakesAMissingFolder)
     EXPECT_TRUE(instance.tryLock());
 }
 
-TEST(LockFileInstancePath, UsesTheRuntimeFolderOnlyWhenItExists)
+TEST_F(LockFileInstanceTest, RefusesAFolderOthersMayWriteToOrAnotherUserOwns)
 {
-    const bool wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    // A shared temporary folder, and one another user made: either could hold a lock file
+    // someone else keeps there for ever.
+    const QString shared = temp.path() + QStringLiteral("/shared");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    QString foreign = temp.path() + QStringLiteral("/foreign");
+    ASSERT_TRUE(QDir().mkpath(foreign));
+    if (::geteuid() == 0)
+        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+    else
+        foreign = QDir::rootPath(); // owned by root
+
+    for (const QString &folder : {shared, foreign}) {
+        LockFileInstance instance(folder + QStringLiteral("/orvane.lock"));
+        try {
+            instance.tryLock();
+            ADD_FAILURE() << "took a lock in " << folder.toStdString();
+        } catch (const OrvaneError &error) {
+            EXPECT_EQ(error.number(), OrvaneError::PermissionDenied);
+            EXPECT_TRUE(error.description().contains("'" + QDir(folder).absolutePath() + "'"))
+                << error.description().toStdString();
+        }
+        EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/orvane.lock")));
+    }
+}
+
+TEST(LockFileInstancePath, UsesTheRuntimeFolderElseOneOfOurOwnInTheCache)
+{
+    const char *names[] = {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "HOME"};
+    QList<std::optional<QByteArray>> saved;
+    for (const char *name : names)
+        saved.append(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
     QTemporaryDir runtime;
 
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     EXPECT_EQ(LockFileInstance::defaultPath(), runtime.path() + QStringLiteral("/orvane.lock"));
 
-    const QString fallback = QStandardPaths::writableLocation(QStandardPaths::TempLocation)
-                             + QStringLiteral("/orvane-%1/orvane.lock").arg(::getuid());
+    const QString cache = runtime.path() + QStringLiteral("/cache");
+    qputenv("XDG_CACHE_HOME", cache.toUtf8());
     qputenv("XDG_RUNTIME_DIR", (runtime.path() + QStringLiteral("/gone")).toUtf8());
-    EXPECT_EQ(LockFileInstance::defaultPath(), fallback);
+    EXPECT_EQ(LockFileInstance::defaultPath(), cache + QStringLiteral("/Orvanenm/orvane.lock"));
     qunsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(LockFileInstance::defaultPath(), fallback);
+    qunsetenv("XDG_CACHE_HOME");
+    qputenv("HOME", runtime.path().toUtf8());
+    const QString path = LockFileInstance::defaultPath();
+    EXPECT_EQ(path, runtime.path() + QStringLiteral("/.cache/Orvanenm/orvane.lock"));
 
-    if (wasSet)
-        qputenv("XDG_RUNTIME_DIR", saved);
+    // The folder is made for this user alone, and the lock taken there.
+    LockFileInstance instance(path);
+    EXPECT_TRUE(instance.tryLock());
+    EXPECT_EQ(QFileInfo(QFileInfo(path).absolutePath()).permissions().toInt() & 0x0077, 0);
+
+    for (int i = 0; i < 3; ++i)
+        saved[i] ? qputenv(names[i], *saved[i]) : qunsetenv(names[i]);
 }

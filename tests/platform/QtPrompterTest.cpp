@@ -103,3 +103,28 @@ TEST(QtPrompter, EscapeAndTheCloseBoxGiveCancelElseNoElseOk)
         EXPECT_EQ(closed.answer, c.expected) << "close box, buttons " << int(c.buttons);
     }
 }
+
+TEST(QtPrompter, DismissClosesTheOpenBoxAndAnswersLaterOnesWithoutABox)
+{
+    QtPrompter prompter;
+    const Prompter::Message question{"Delete it?", "Delete", Prompter::Icon::Question,
+                                     Prompter::Buttons::YesNo};
+    const Shown shown = askAndAnswer(prompter, question, [&](QMessageBox &) {
+        prompter.dismiss(); // as a termination request does while the box is open
+    });
+    EXPECT_EQ(shown.text, "Delete it?");
+    EXPECT_EQ(shown.answer, Prompter::Answer::No);
+
+    bool boxShown = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            boxShown = true;
+            modal->close();
+        }
+    });
+    EXPECT_EQ(prompter.ask({"Save?", {}, Prompter::Icon::Question,
+                            Prompter::Buttons::YesNoCancel}),
+              Prompter::Answer::Cancel);
+    EXPECT_FALSE(boxShown);
+    QApplication::processEvents(); // the check above runs, finding no box
+}

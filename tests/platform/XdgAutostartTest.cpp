@@ -1,9 +1,13 @@
 #include "platform/XdgAutostart.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -82,7 +86,8 @@ protected:
     QTemporaryDir temp;
     QString folder = temp.path() + QStringLiteral("/config/autostart");
     QString program = QStringLiteral("/opt/Orvane Suite/Orvane");
-    XdgAutostart autostart{folder, program};
+    QString launchers = temp.path() + QStringLiteral("/data/Orvanenm");
+    XdgAutostart autostart{folder, program, launchers};
     QString entry = folder + QStringLiteral("/orvane.desktop");
 };
 
@@ -101,6 +106,7 @@ TEST_F(XdgAutostartTest, AddCreatesTheFolderAndAnActiveEntry)
     EXPECT_EQ(keys.value("Terminal"), "false");
     EXPECT_NE(keys.value("Hidden", "false"), "true");
     EXPECT_EQ(decodeExec(keys.value("Exec")), QStringList{program});
+    EXPECT_FALSE(QFileInfo::exists(launchers)); // a plain path needs no launcher script
 }
 
 TEST_F(XdgAutostartTest, RemoveParksTheEntryInsteadOfDeletingIt)
@@ -162,7 +168,7 @@ TEST_F(XdgAutostartTest, FailingToWriteIsQuiet)
     // A folder where the entry should be: the entry cannot be replaced.
     const QString otherFolder = temp.path() + QStringLiteral("/other");
     QDir().mkpath(otherFolder + QStringLiteral("/orvane.desktop"));
-    XdgAutostart other(otherFolder, program);
+    XdgAutostart other(otherFolder, program, launchers);
     other.removeFromStartup();
     other.addToStartup();
     EXPECT_TRUE(QFileInfo(otherFolder + QStringLiteral("/orvane.desktop")).isDir());
@@ -182,6 +188,37 @@ TEST(XdgAutostartExec, AwkwardPathsStartExactlyThatProgram)
     };
     for (const QString &path : paths)
         EXPECT_EQ(decodeExec(XdgAutostart::execValue(path)), QStringList{path}) << qPrintable(path);
+}
+
+TEST(XdgAutostartLaunch, GioStartsTheEntryOfAProgramWhosePathHoldsPercentAndBackslash)
+{
+    QTemporaryDir temp;
+    const QString folder = temp.path() + QStringLiteral("/100% it's\\here");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString program = folder + QStringLiteral("/Orvane");
+    {
+        QFile script(program);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n: > \"$0.started $*\"\n");
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                              | QFileDevice::ExeOwner);
+    }
+    XdgAutostart autostart(temp.path() + QStringLiteral("/autostart"), program,
+                           temp.path() + QStringLiteral("/data/Orvanenm"));
+    autostart.addToStartup();
+    EXPECT_FALSE(readEntry(autostart.entryPath()).value("Exec").contains('%'));
+
+    QProcess gio;
+    gio.setProcessChannelMode(QProcess::MergedChannels);
+    gio.start(QStringLiteral("gio"), {QStringLiteral("launch"), autostart.entryPath()});
+    ASSERT_TRUE(gio.waitForFinished(20000)) << "gio (libglib2.0-bin) did not run";
+    EXPECT_EQ(gio.exitCode(), 0) << gio.readAll().toStdString();
+    // gio returns once the program is started; it marks that it ran, so wait for that.
+    const QString mark = program + QStringLiteral(".started ");
+    QDeadlineTimer deadline(20000);
+    while (!QFileInfo::exists(mark) && !deadline.hasExpired())
+        QThread::msleep(10);
+    EXPECT_TRUE(QFileInfo::exists(mark));
 }
 
 TEST(XdgAutostartExec, BackslashInsideQuotesIsWrittenFourTimes)

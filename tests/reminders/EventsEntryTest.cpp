@@ -1,6 +1,7 @@
 // Adding, changing and deleting events through the entry panel, and its guided steps.
 #include "reminders/BillsPanel.h"
 #include "reminders/EventsFixture.h"
+#include "support/Unprivileged.h"
 
 namespace {
 
@@ -88,6 +89,36 @@ TEST_F(EventsEntry, RefusedSaveKeepsTheEntryOpenAndStoresNothing)
     EXPECT_EQ(listed(), QStringList({"Dad's Birthday"}));
     // The fill left no current row: nothing to edit or delete until one is selected.
     EXPECT_EQ(enabledButtons(), "AX");
+}
+
+TEST_F(EventsEntry, WriteProtectedFileWarnsAtStartAndEachRefusedSaveSaysSo)
+{
+    if (rerunAsNobody())
+        return;
+    const QString path = appPath("Events.mdb");
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    loaded();
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Warning);
+    EXPECT_EQ(prompter.shown[0].text,
+              QStringLiteral("The database file '%1' is write-protected: changes cannot be saved "
+                             "(3027)")
+                  .arg(path));
+    dashboard().reminders().dayChanged(); // opened again: told once a run
+    EXPECT_EQ(prompter.shown.size(), 1);
+
+    press(&EventsPanel::onCmdAddEventReleased);
+    enterNotifyDate(QDate(2026, 12, 14));
+    fill("Birthday", "Dad's Birthday", "Call him", "12/14/2026");
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        press(&EventsPanel::onCmdSaveEventReleased);
+        ASSERT_EQ(prompter.shown.size(), 1 + attempt);
+        const QString refusal = prompter.shown.last().text;
+        EXPECT_TRUE(refusal.contains(path + "' is write-protected") && refusal.endsWith("(3027)"))
+            << refusal.toStdString();
+        EXPECT_TRUE(panel().isAdding()); // the entry stays open to try again
+    }
+    EXPECT_TRUE(stored().isEmpty());
 }
 
 TEST_F(EventsEntry, ApostropheTitleIsSelectedEditedAndDeleted)

@@ -2,6 +2,7 @@
 // with a report naming it and is never created or written; the hooks open and close all three.
 #include "reminders/ReminderPanels.h"
 #include "widgets/TipPanel.h"
+#include "reminders/StoreFiles.h"
 #include "support/DashboardFixture.h"
 
 #include <QFile>
@@ -55,6 +56,22 @@ TEST_F(ReminderStartup, EventsFileWithoutItsTableIsReported)
     ASSERT_TRUE(QFile::copy(appPath("Bills.mdb"), path));
     EXPECT_EQ(failureReport(),
               QStringLiteral("The database file '%1' has no table 'Events' (3078)").arg(path));
+}
+
+TEST_F(ReminderStartup, EventsTableWithOtherColumnsIsReportedAndLeftAlone)
+{
+    const QString path = appPath("Events.mdb");
+    ASSERT_TRUE(QFile::remove(path));
+    writeFile(path, "");
+    ASSERT_TRUE(OtherProgram(path).exec("CREATE TABLE events (Title TEXT, Kind TEXT, Msg TEXT, "
+                                        "Date TEXT, NotifyDate TEXT)"));
+    const QByteArray before = readFile(path);
+    EXPECT_EQ(failureReport(),
+              QStringLiteral("The table 'Events' in the database file '%1' has no column 'Type' "
+                             "(3265)")
+                  .arg(path));
+    dashboard().closeAfterFailedLoad();
+    EXPECT_EQ(readFile(path), before);
 }
 
 TEST_F(ReminderStartup, HooksOpenEachTableAsCurrentAndExitClosesThemAll)

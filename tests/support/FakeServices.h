@@ -13,6 +13,7 @@ struct FakeServices
         : settings(settingsFile)
         , folder(appFolder)
     {
+        settings.setPrompter(&prompter);
     }
 
     FakeClock clock;

@@ -1,6 +1,7 @@
 #pragma once
 
 // Test doubles for the desktop seams. Each records what the code under test asked of it.
+#include "common/OrvaneError.h"
 #include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Connectivity.h"
@@ -13,6 +14,8 @@
 
 #include <QList>
 #include <QStringList>
+
+#include <optional>
 
 class FakeClock final : public Clock
 {
@@ -136,10 +139,13 @@ class FakeInstanceLock final : public InstanceLock
 {
 public:
     bool free = true;
+    std::optional<OrvaneError> refusal; // thrown instead of an answer
     int attempts = 0;
     bool tryLock() override
     {
         ++attempts;
+        if (refusal)
+            throw *refusal;
         return free;
     }
 };
