@@ -7,12 +7,44 @@
 #include "platform/InstanceLock.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Tray.h"
 
 #include <QList>
 #include <QStringList>
+
+// One log the doubles of a test share: what the code asked of the desktop, in the order it
+// asked, whichever double it asked.
+using CallLog = QStringList;
+
+// A settings store that logs every read and save ("settings.get Section/Key") before passing
+// it on.
+class LoggingSettings final : public SettingsStore
+{
+public:
+    LoggingSettings(SettingsStore &inner, CallLog &log)
+        : m_inner(inner)
+        , m_log(log)
+    {
+    }
+    QString getSetting(const QString &section, const QString &key,
+                       const QString &defaultValue = QString()) override
+    {
+        m_log << QStringLiteral("settings.get %1/%2").arg(section, key);
+        return m_inner.getSetting(section, key, defaultValue);
+    }
+    void saveSetting(const QString &section, const QString &key, const QString &value) override
+    {
+        m_log << QStringLiteral("settings.save %1/%2").arg(section, key);
+        m_inner.saveSetting(section, key, value);
+    }
+
+private:
+    SettingsStore &m_inner;
+    CallLog &m_log;
+};
 
 class FakeClock final : public Clock
 {
@@ -78,10 +110,13 @@ class FakeConnectivity final : public Connectivity
 public:
     State state{true, Lan | Configured};
     int checks = 0;
+    CallLog *log = nullptr;
 
     State check() override
     {
         ++checks;
+        if (log)
+            *log << QStringLiteral("connectivity.check");
         return state;
     }
 };
@@ -96,6 +131,7 @@ public:
     QMenu *popup = nullptr;
     bool iconSet = false;
     QStringList calls;
+    CallLog *log = nullptr;
 
     void setFirstOption(int v) override { firstOption = v; }
     void setSecondOption(int v) override { secondOption = v; }
@@ -107,7 +143,12 @@ public:
         calls.append(on ? QStringLiteral("inTray:on") : QStringLiteral("inTray:off"));
     }
     bool inTray() const override { return shown; }
-    void setOwner(QWidget *w) override { owner = w; }
+    void setOwner(QWidget *w) override
+    {
+        owner = w;
+        if (log)
+            *log << QStringLiteral("tray.setOwner");
+    }
     void setPopupMenu(QMenu *m) override { popup = m; }
     void setToolTip(const QString &t) override { toolTip = t; }
     void restore() override
@@ -135,9 +176,12 @@ class FakeInstanceLock final : public InstanceLock
 public:
     bool free = true;
     int attempts = 0;
+    CallLog *log = nullptr;
     bool tryLock() override
     {
         ++attempts;
+        if (log)
+            *log << QStringLiteral("instanceLock.tryLock");
         return free;
     }
 };
