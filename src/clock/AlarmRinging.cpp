@@ -118,7 +118,7 @@ void AlarmRinging::onTimerAlarm()
             playAlarmSound();
         }
     } else if (source == QLatin1String("MP3") && m_sourcePending) {
-        if (m_controls.music->hasSongs() && m_controls.music->playSelectedSong()) {
+        if (m_controls.music->playSelectedSong()) {
             m_sourcePending = false;
             return;
         }
