@@ -12,6 +12,7 @@ packages=("$@")
     libsqlite3-dev libcdio-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
+    clang-format-14
     xvfb xauth x11-utils imagemagick pulseaudio pulseaudio-utils sox
     libglib2.0-bin
 )

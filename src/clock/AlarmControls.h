@@ -1,17 +1,16 @@
 #pragma once
 
+#include "platform/Connectivity.h"
+
 #include <QList>
 
-#include <functional>
-
-class CdAudio;
-class MusicPanel;
+class AlarmDisc;
+class AlarmMusic;
 class QAction;
 class QMenu;
-class QTimer;
 
-// What the alarm takes from the dashboard: its menu items, its timers, the music player it
-// rings through and the audio CD.
+// What the alarm takes from the dashboard: its menu items, the music player and the audio CD
+// it rings through, and the connectivity state whose flags word every sound play passes on.
 struct AlarmControls
 {
     QMenu *popUp = nullptr; // "AlarmPopUp"
@@ -20,12 +19,7 @@ struct AlarmControls
     QList<QAction *> sounds, tests; // the eight sounds, in menu order
     QAction *show24Hour = nullptr;  // checked in 24-hour mode
 
-    QTimer *timerAlarmCheck = nullptr, *timerAlarm = nullptr;
-    QTimer *timerSnooze = nullptr, *timerAlarmCount = nullptr;
-    QTimer *timer1 = nullptr; // the music player's progress timer
-
-    MusicPanel *music = nullptr;
-    CdAudio *cdAudio = nullptr;
-    // The flags word every sound play passes on.
-    std::function<unsigned()> soundFlags;
+    AlarmMusic *music = nullptr;
+    AlarmDisc *disc = nullptr;
+    const Connectivity::State *connectivity = nullptr;
 };

@@ -2,17 +2,14 @@
 
 #include "clock/AlarmRinging.h"
 #include "clock/AlarmSettings.h"
+#include "clock/AlarmSources.h"
 #include "clock/SnoozeDialog.h"
-#include "music/CdAudio.h"
-#include "music/MusicPanel.h"
 #include "platform/AppFolder.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
 
 #include <QAction>
-#include <QListWidget>
-#include <QTimer>
 
 namespace {
 
@@ -62,7 +59,7 @@ void AlarmMenu::onMnuAlarmSoundClick(int index)
 
 void AlarmMenu::onMnuMp3Click()
 {
-    if (m_controls.music->playList()->count() == 0) {
+    if (!m_controls.music->hasSongs()) {
         setCheckMarks(); // the item's own toggle is undone: nothing changes
         m_services.prompter.tell(QStringLiteral("You need an MP3 in the PlayList"), QString(),
                                  Prompter::Icon::None);
@@ -75,10 +72,10 @@ void AlarmMenu::onMnuMp3Click()
 void AlarmMenu::onMnuCdClick()
 {
     setCheckMarks(); // until the disc is confirmed, nothing changes
-    CdAudio &cd = *m_controls.cdAudio;
-    if (m_source != QLatin1String("CD") && !cd.deviceOpen() && !cd.openDevice())
-        return; // openDevice() has sent "close all" and shown the device's error
-    if (cd.mediaPresent()) {
+    AlarmDisc &disc = *m_controls.disc;
+    if (m_source != QLatin1String("CD") && !disc.isOpen() && !disc.open())
+        return; // the device's error has been shown
+    if (disc.discPresent()) {
         storeSource(QStringLiteral("CD"));
         setCheckMarks();
     } else {
@@ -89,7 +86,7 @@ void AlarmMenu::onMnuCdClick()
 
 void AlarmMenu::onMnuTestAlarmClick(int index)
 {
-    const quint32 flags = m_controls.soundFlags ? m_controls.soundFlags() : 0;
+    const quint32 flags = m_controls.connectivity ? m_controls.connectivity->flags : 0;
     playSound(m_services.sound, m_services.appFolder.path(AlarmSettings::testFile(index)), flags);
 }
 
@@ -117,7 +114,7 @@ void AlarmMenu::applyInterval(const QString &soundFile)
 {
     const int index = AlarmSettings::soundIndex(soundFile);
     if (index >= 0 && AlarmSettings::sound(index).intervalMs > 0)
-        m_controls.timerAlarm->setInterval(AlarmSettings::sound(index).intervalMs);
+        m_ringing.setRingInterval(AlarmSettings::sound(index).intervalMs);
 }
 
 void AlarmMenu::setCheckMarks()

@@ -30,7 +30,10 @@ AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
                                  surface->findChild<QFrame *>(QStringLiteral("picAlarmActive")),
                                  controls))
     , m_menu(new AlarmMenu(services, surface->window(), controls, *m_ringing))
+    , m_timerAlarmCheck(new QTimer(this))
 {
+    m_timerAlarmCheck->setObjectName(QStringLiteral("TimerAlarmCheck"));
+    m_timerAlarmCheck->setInterval(950);
     connect(m_slots, &AlarmSlots::clicked, this, &AlarmPanel::onCmdAlarmClick);
     connect(m_slots, &AlarmSlots::rightReleased, this, &AlarmPanel::onCmdAlarmRightReleased);
     connect(controls.on, &QAction::triggered, this, &AlarmPanel::onMnuAlarmOnClick);
@@ -38,7 +41,7 @@ AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
     // After the chosen item has been handled.
     connect(controls.popUp, &QMenu::aboutToHide, this, [this] { m_tips.hide(); },
             Qt::QueuedConnection);
-    connect(controls.timerAlarmCheck, &QTimer::timeout, this, &AlarmPanel::onTimerAlarmCheck);
+    connect(m_timerAlarmCheck, &QTimer::timeout, this, &AlarmPanel::onTimerAlarmCheck);
 }
 
 void AlarmPanel::resetAtLoad()
@@ -52,6 +55,11 @@ void AlarmPanel::load()
     m_slots->readTitles();
     m_menu->load();
     m_window.start(m_services.clock.now());
+}
+
+void AlarmPanel::start()
+{
+    m_timerAlarmCheck->start();
 }
 
 void AlarmPanel::silenceOnExit()

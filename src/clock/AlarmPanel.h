@@ -10,6 +10,7 @@ class AlarmMenu;
 class AlarmRinging;
 class AlarmSettingsPanel;
 class AlarmSlots;
+class QTimer;
 class QWidget;
 class TipPanel;
 
@@ -22,10 +23,12 @@ public:
     AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
                const AlarmControls &controls);
 
-    // Load sequence step 11: snooze off, not snoozed, alarm sound silent.
+    // Snooze off, not snoozed, alarm sound silent.
     void resetAtLoad();
-    // Load sequence step 19: the eight slots, snooze length, source and sound.
+    // The eight slots, snooze length, source and sound.
     void load();
+    // After the load: the alarm check (TimerAlarmCheck) runs.
+    void start();
     // "&Exit": silence a ringing or snoozed alarm according to its source, hide the
     // ringing panel, not snoozed.
     void silenceOnExit();
@@ -55,6 +58,7 @@ private:
     AlarmSettingsPanel *m_settingsPanel;
     AlarmRinging *m_ringing;
     AlarmMenu *m_menu;
+    QTimer *m_timerAlarmCheck;
     DueWindow m_window;
     int m_popupSlot = 1;
 };

@@ -1,9 +1,7 @@
 #include "clock/AlarmRinging.h"
 
 #include "clock/AlarmSettings.h"
-#include "music/CdAudio.h"
-#include "music/MusicPanel.h"
-#include "music/MusicPlayer.h"
+#include "clock/AlarmSources.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
@@ -13,11 +11,10 @@
 #include "widgets/ImageButton.h"
 #include "widgets/PictureList.h"
 #include "widgets/ReleaseRule.h"
+#include "widgets/SmallControls.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 #include <QTimer>
 
 namespace {
@@ -26,21 +23,28 @@ const QSize kPictureArea{1530, 690}; // twips
 
 QLabel *label(QFrame *panel, const char *name, const QRect &place)
 {
-    auto *l = new QLabel(panel);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(place);
+    QLabel *l = placedLabel(QString(), panel, place, name);
     l->setAlignment(Qt::AlignCenter);
     return l;
 }
 
-ImageButton *picture(QFrame *panel, const char *name, const PictureList &pictures, int normal,
-                     int x)
+ImageButton *picture(QFrame *panel, const char *name, const QString &accessibleName,
+                     const PictureList &pictures, int normal, int x)
 {
     auto *button = new ImageButton(panel);
     button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessibleName);
     button->setPictures(pictures.at(normal), pictures.at(normal + 1), pictures.at(normal));
     button->setGeometry(x, 70, 102, 46);
     return button;
+}
+
+QTimer *timer(QObject *owner, const char *name, int interval)
+{
+    auto *t = new QTimer(owner);
+    t->setObjectName(QLatin1String(name));
+    t->setInterval(interval);
+    return t;
 }
 
 } // namespace
@@ -54,6 +58,9 @@ AlarmRinging::AlarmRinging(Services &services, QFrame *panel, const AlarmControl
     , m_desc2(label(panel, "lblAlarmDesc2", {6, 22, 228, 16}))
     , m_snoozeNotice(label(panel, "lblSnooze", {6, 38, 228, 14}))
     , m_snoozeTime(label(panel, "lblSnooze2", {6, 52, 228, 14}))
+    , m_timerAlarm(timer(this, "TimerAlarm", 700))
+    , m_timerSnooze(timer(this, "TimerSnooze", 1000))
+    , m_timerAlarmCount(timer(this, "TimerAlarmCount", 60000))
 {
     QFont bold = m_desc->font();
     bold.setBold(true);
@@ -65,29 +72,28 @@ AlarmRinging::AlarmRinging(Services &services, QFrame *panel, const AlarmControl
 
     const PictureList pictures = PictureList::load(
         services.appFolder.path(QStringLiteral("\\resources\\pictures\\alarmactive")));
-    m_snooze = picture(panel, "ImGAlarmSnooze", pictures, 1, 12);
-    m_stop = picture(panel, "ImgAlarmStop", pictures, 3, 126);
+    m_snooze = picture(panel, "ImGAlarmSnooze", QStringLiteral("Snooze"), pictures, 1, 12);
+    m_stop = picture(panel, "ImgAlarmStop", QStringLiteral("Stop the alarm"), pictures, 3, 126);
     connect(m_snooze, &ImageButton::MouseUp, this,
             [this](int, int, int x, int y) { onImgAlarmSnoozeReleased(x, y); });
     connect(m_stop, &ImageButton::MouseUp, this,
             [this](int, int, int x, int y) { onImgAlarmStopReleased(x, y); });
 
-    connect(m_controls.timerAlarm, &QTimer::timeout, this, &AlarmRinging::onTimerAlarm);
-    connect(m_controls.timerSnooze, &QTimer::timeout, this, &AlarmRinging::onTimerSnooze);
-    connect(m_controls.timerAlarmCount, &QTimer::timeout, this,
-            &AlarmRinging::onTimerAlarmCount);
+    connect(m_timerAlarm, &QTimer::timeout, this, &AlarmRinging::onTimerAlarm);
+    connect(m_timerSnooze, &QTimer::timeout, this, &AlarmRinging::onTimerSnooze);
+    connect(m_timerAlarmCount, &QTimer::timeout, this, &AlarmRinging::onTimerAlarmCount);
 }
 
 void AlarmRinging::resetAtLoad()
 {
-    m_controls.timerSnooze->stop();
+    m_timerSnooze->stop();
     m_snoozed = false;
     m_silenced = true;
 }
 
 void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel)
 {
-    m_controls.timerAlarm->start();
+    m_timerAlarm->start();
     m_ringTime = at;
     m_silenced = false;
     m_sourcePending = true;
@@ -103,8 +109,8 @@ void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel)
 
 void AlarmRinging::onTimerAlarm()
 {
-    if (!m_controls.timerAlarmCount->isActive())
-        m_controls.timerAlarmCount->start();
+    if (!m_timerAlarmCount->isActive())
+        m_timerAlarmCount->start();
     const QString source = AlarmSettings::alarmSource(m_services.settings);
     if (source == QLatin1String("Alarm")) {
         if (!m_silenced) {
@@ -112,28 +118,17 @@ void AlarmRinging::onTimerAlarm()
             playAlarmSound();
         }
     } else if (source == QLatin1String("MP3") && m_sourcePending) {
-        QListWidget *playList = m_controls.music->playList();
-        if (playList->count() > 0) {
-            if (playList->currentRow() < 0)
-                playList->setCurrentRow(0);
-            const QString path = playList->currentItem()->text();
-            if (QFileInfo(path).isFile()) {
-                m_services.music.open(path);
-                m_controls.timer1->start();
-                m_sourcePending = false;
-                return;
-            }
-            m_controls.music->player().stopAction();
+        if (m_controls.music->playSelectedSong()) {
+            m_sourcePending = false;
+            return;
         }
         // The song is tried again on the next tick; meanwhile the sound rings.
         if (!m_silenced)
             playAlarmSound();
     } else if (source == QLatin1String("CD") && m_sourcePending) {
         m_services.music.stop();
-        CdAudio &cd = *m_controls.cdAudio;
-        if (cd.mediaPresent()) {
-            cd.sendCommand(QStringLiteral("play cd"), true);
-            cd.refreshDisc();
+        if (m_controls.disc->discPresent()) {
+            m_controls.disc->play();
             m_sourcePending = false;
         } else if (!m_silenced) {
             playAlarmSound();
@@ -146,10 +141,10 @@ void AlarmRinging::onImgAlarmSnoozeReleased(int x, int y)
     m_snooze->setLook(ImageButton::Look::Normal);
     if (!releasedInside({x, y}, kPictureArea))
         return;
-    m_controls.music->player().resetPlayStopPictures();
+    m_controls.music->showStopped();
     const int minutes = AlarmSettings::snoozeMinutes(
         m_services.settings.getSetting(AlarmSettings::section(), QStringLiteral("Snooze")));
-    m_controls.timerSnooze->start();
+    m_timerSnooze->start();
     m_snoozeWindow.start(m_services.clock.now());
     m_ringTime = m_ringTime.addSecs(minutes * 60);
     m_snoozed = true;
@@ -188,12 +183,12 @@ void AlarmRinging::onImgAlarmStopReleased(int x, int y)
         m_stop->setLook(ImageButton::Look::Normal);
         return;
     }
-    m_controls.timerAlarmCount->stop();
+    m_timerAlarmCount->stop();
     m_autoStopCount = 0;
-    m_controls.music->player().resetPlayStopPictures();
-    m_controls.timerAlarm->stop();
+    m_controls.music->showStopped();
+    m_timerAlarm->stop();
     m_stop->setLook(ImageButton::Look::Normal);
-    m_controls.timerSnooze->stop();
+    m_timerSnooze->stop();
     silenceSound();
 
     const QString source = AlarmSettings::alarmSource(m_services.settings);
@@ -214,13 +209,13 @@ void AlarmRinging::onTimerAlarmCount()
     const int before = m_autoStopCount++;
     if (before == 4) {
         onImgAlarmStopReleased(kPressPoint.x(), kPressPoint.y());
-        m_controls.timerAlarmCount->stop();
+        m_timerAlarmCount->stop();
     }
 }
 
 void AlarmRinging::silenceOnExit()
 {
-    const bool ringing = m_controls.timerAlarm->isActive() || m_panel->isVisible();
+    const bool ringing = m_timerAlarm->isActive() || m_panel->isVisible();
     if (ringing) {
         const QString source = AlarmSettings::alarmSource(m_services.settings);
         if (source == QLatin1String("Alarm"))
@@ -228,7 +223,7 @@ void AlarmRinging::silenceOnExit()
         else if (source == QLatin1String("CD"))
             rewindDisc();
     }
-    m_controls.timerAlarm->stop();
+    m_timerAlarm->stop();
     m_panel->hide();
     m_snoozed = false;
 }
@@ -236,7 +231,7 @@ void AlarmRinging::silenceOnExit()
 void AlarmRinging::playAlarmSound()
 {
     playSound(m_services.sound, m_services.appFolder.path(m_soundFile),
-              m_controls.soundFlags ? m_controls.soundFlags() : 0);
+              m_controls.connectivity ? m_controls.connectivity->flags : 0);
 }
 
 void AlarmRinging::silenceSound()
@@ -248,17 +243,15 @@ void AlarmRinging::silenceSound()
 
 void AlarmRinging::stopMusic()
 {
-    m_services.music.stop();
-    m_controls.timer1->stop();
+    m_controls.music->stopSong();
 }
 
 void AlarmRinging::rewindDisc()
 {
-    CdAudio &cd = *m_controls.cdAudio;
-    // A device that never opened has no disc to stop; asking would only show errors.
-    if (!cd.deviceOpen())
-        return;
-    cd.sendCommand(QStringLiteral("stop cd wait"), true);
-    cd.sendCommand(QStringLiteral("seek cd to %1").arg(cd.currentTrack()), true);
-    cd.refreshDisc();
+    m_controls.disc->rewind();
+}
+
+void AlarmRinging::setRingInterval(int ms)
+{
+    m_timerAlarm->setInterval(ms);
 }

@@ -10,9 +10,11 @@
 class ImageButton;
 class QFrame;
 class QLabel;
+class QTimer;
 
 // The ringing alarm: the panel picAlarmActive with its Snooze and Stop pictures, the ringing
-// tick that sounds the source, the snooze and its end, Stop and the auto-stop.
+// tick that sounds the source (TimerAlarm), the snooze and its end (TimerSnooze), Stop and the
+// auto-stop (TimerAlarmCount).
 class AlarmRinging : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,8 @@ public:
     // A slot's time was reached: sound again from the next ringing tick.
     void ring(int slot, const QDateTime &at, const QString &slotLabel);
     void setSoundFile(const QString &file) { m_soundFile = file; }
+    // Some sounds are longer than the default 700 ms between rings.
+    void setRingInterval(int ms);
     // "&Exit": silence a ringing or snoozed alarm by its source and hide the panel.
     void silenceOnExit();
 
@@ -45,13 +49,14 @@ private:
     void playAlarmSound();
     void silenceSound();
     void stopMusic();
-    void rewindDisc(); // stop the disc and seek back to the start of its track
+    void rewindDisc();
 
     Services &m_services;
     AlarmControls m_controls;
     QFrame *m_panel;
     QLabel *m_desc, *m_desc2, *m_snoozeNotice, *m_snoozeTime;
     ImageButton *m_snooze, *m_stop;
+    QTimer *m_timerAlarm, *m_timerSnooze, *m_timerAlarmCount;
     QString m_soundFile;
     QDateTime m_ringTime;
     DueWindow m_snoozeWindow;

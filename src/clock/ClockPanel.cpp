@@ -10,11 +10,20 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
 
 const QString kClock = QStringLiteral("Clock");
+
+QTimer *timer(QObject *owner, const char *name, int interval)
+{
+    auto *t = new QTimer(owner);
+    t->setObjectName(QLatin1String(name));
+    t->setInterval(interval);
+    return t;
+}
 
 } // namespace
 
@@ -24,7 +33,11 @@ ClockPanel::ClockPanel(Services &services, QWidget *surface, QAction *show24Hour
     , m_services(services)
     , m_mnu24Hour(show24Hour)
     , m_mnuShowSeconds(showSeconds)
+    , m_timerClock(timer(this, "TimerClock", 950))
+    , m_timerClock2(timer(this, "TimerClock2", 1000))
 {
+    connect(m_timerClock2, &QTimer::timeout, this, &ClockPanel::onTimerClock2);
+    connect(m_timerClock, &QTimer::timeout, this, &ClockPanel::onTimerClock);
     QFont face(QStringLiteral("Arial"), 54, QFont::Bold);
     face.setStyleHint(QFont::SansSerif);
     const QRect black(twips(300), twips(300), twips(7200), twips(1350));
@@ -66,6 +79,12 @@ void ClockPanel::load()
         m_mnuShowSeconds->setChecked(m_showSeconds == 1);
     else
         m_mnuShowSeconds->setChecked(false);
+}
+
+void ClockPanel::start()
+{
+    m_timerClock->start();
+    m_timerClock2->start();
 }
 
 void ClockPanel::onTimerClock2()

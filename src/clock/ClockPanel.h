@@ -9,6 +9,7 @@
 class QAction;
 class ClockFaceLabel;
 class QLabel;
+class QTimer;
 class QWidget;
 
 // The clock face: the time in large shadowed figures (lblClock, indices 0 and 1, told apart
@@ -19,10 +20,12 @@ class ClockPanel : public QObject
 public:
     ClockPanel(Services &services, QWidget *surface, QAction *show24Hour, QAction *showSeconds);
 
-    // Load sequence step 18: the stored choices, the time shown, the check marks.
+    // The stored choices, the time shown, the check marks.
     void load();
     void setCurrentDay(const QDate &day) { m_days.setDay(day); }
     QDate currentDay() const { return m_days.day(); }
+    // After the load: the second's redraw (TimerClock2) and the midnight check (TimerClock).
+    void start();
 
     void onTimerClock2(); // every second: the time, then the talking clock
     void onTimerClock();  // midnight detection
@@ -46,6 +49,7 @@ private:
     QList<ClockFaceLabel *> m_lblClock;
     QAction *m_mnu24Hour;
     QAction *m_mnuShowSeconds;
+    QTimer *m_timerClock, *m_timerClock2;
     int m_timeFormat = 12;
     int m_showSeconds = 1;
     DayWatch m_days;

@@ -22,14 +22,14 @@ constexpr int kGapMs = 900;
 } // namespace
 
 TalkingClock::TalkingClock(Services &services, QWidget *surface, const AlarmPanel &alarm,
-                           const IntervalItems &items)
+                           const IntervalItems &items, const Connectivity::State &connectivity)
     : QObject(surface)
     , m_services(services)
     , m_items(items)
     , m_gap(new QTimer(this))
     , m_snoozed([&alarm] { return alarm.snoozed(); })
     , m_musicPlaying([&services] { return services.music.playState() == MediaPlayer::Playing; })
-    , m_soundFlags([] { return quint32(0); })
+    , m_connectivity(connectivity)
 {
     // A timer rather than a wait, so the window keeps running between the two words.
     m_gap->setObjectName(QStringLiteral("TimerTalkGap"));
@@ -111,5 +111,5 @@ void TalkingClock::say(const QString &word)
 
 void TalkingClock::playWave(const QString &word)
 {
-    playSound(m_services.sound, m_services.appFolder.path(word), m_soundFlags());
+    playSound(m_services.sound, m_services.appFolder.path(word), m_connectivity.flags);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/TimeAnnouncement.h"
+#include "platform/Connectivity.h"
 #include "platform/Services.h"
 
 #include <QObject>
@@ -23,9 +24,9 @@ public:
     using IntervalItems = std::array<QAction *, 3>;
 
     TalkingClock(Services &services, QWidget *surface, const AlarmPanel &alarm,
-                 const IntervalItems &items);
+                 const IntervalItems &items, const Connectivity::State &connectivity);
 
-    // Load sequence step 20: the "Clock"/"Talk" mode and the interval check marks.
+    // The "Clock"/"Talk" mode and the interval check marks.
     void load();
 
     // After each second's redraw of the clock face.
@@ -35,11 +36,10 @@ public:
     // An "Announce Time" item clicked; mode 1, 2 or 3.
     void onMnuIntervalClick(int mode);
 
-    // Where the dashboard's own state is read. Defaults: the alarm panel's snoozed flag,
-    // the music player's play state, and no flags.
+    // Where the dashboard's own state is read. Defaults: the alarm panel's snoozed flag and
+    // the music player's play state.
     void setSnoozedCheck(std::function<bool()> snoozed) { m_snoozed = std::move(snoozed); }
     void setMusicPlayingCheck(std::function<bool()> playing) { m_musicPlaying = std::move(playing); }
-    void setSoundFlags(std::function<quint32()> flags) { m_soundFlags = std::move(flags); }
 
     int checkedMode() const { return m_checked; }
     QTimer *gapTimer() const { return m_gap; }
@@ -56,7 +56,7 @@ private:
     QTimer *m_gap;
     std::function<bool()> m_snoozed;
     std::function<bool()> m_musicPlaying;
-    std::function<quint32()> m_soundFlags;
+    const Connectivity::State &m_connectivity; // its flags word goes with every word said
     AnnouncementSchedule m_schedule;
     int m_checked = 0; // the item whose mark is on, 0 for none
     TimeAnnouncement::Mode m_speakingMode = TimeAnnouncement::Off;

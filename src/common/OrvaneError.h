@@ -43,3 +43,9 @@ private:
     QString m_description;
     int m_number;
 };
+
+// The one way a failure reads to the user, wherever it is shown: "description (number)".
+inline QString errorText(const QString &description, int number)
+{
+    return QStringLiteral("%1 (%2)").arg(description).arg(number);
+}

@@ -45,15 +45,32 @@ QString noDiscAtLoadText()
 
 } // namespace
 
-CdAudio::CdAudio(Services &services, QWidget *surface, QTimer *timerCD,
-                 std::unique_ptr<CdDrive> drive)
+CdAudio::CdAudio(Services &services, QWidget *surface, std::unique_ptr<CdDrive> drive)
     : QObject(surface)
     , m_services(services)
-    , m_timerCD(timerCD)
+    , m_timerCD(new QTimer(this))
     , m_drive(drive ? std::move(drive) : chooseCdDrive())
     , m_device(std::make_unique<MciDevice>(*m_drive))
 {
+    m_timerCD->setObjectName(QStringLiteral("TimerCD"));
+    m_timerCD->setInterval(1000);
     connect(m_timerCD, &QTimer::timeout, this, &CdAudio::onTimerCD);
+}
+
+void CdAudio::play()
+{
+    sendCommand(QStringLiteral("play cd"), true);
+    refreshDisc();
+}
+
+void CdAudio::rewind()
+{
+    // A device that never opened has no disc to stop; asking would only show errors.
+    if (!m_deviceOpen)
+        return;
+    sendCommand(QStringLiteral("stop cd wait"), true);
+    sendCommand(QStringLiteral("seek cd to %1").arg(m_currentTrack), true);
+    refreshDisc();
 }
 
 CdAudio::~CdAudio() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/AlarmSources.h"
 #include "platform/CdDrive.h"
 #include "platform/Services.h"
 
@@ -14,22 +15,22 @@ class QWidget;
 
 // The audio CD as an alarm source: the command sender with its error reports, the opening
 // of the device, and the once-a-second disc poll (TimerCD) that keeps the current track.
-class CdAudio : public QObject
+class CdAudio : public QObject, public AlarmDisc
 {
     Q_OBJECT
 public:
-    // timerCD is the dashboard's TimerCD; the drive is the system's unless one is given.
-    CdAudio(Services &services, QWidget *surface, QTimer *timerCD,
-            std::unique_ptr<CdDrive> drive = nullptr);
+    // The drive is the system's unless one is given.
+    explicit CdAudio(Services &services, QWidget *surface,
+                     std::unique_ptr<CdDrive> drive = nullptr);
     ~CdAudio() override;
 
-    // Load sequence step 11: "close all", errors not reported.
+    // At load, before anything else: "close all", errors not reported.
     void closeAllQuietly();
-    // Load sequence step 21: TimerCD off, no disc seen; for the source "CD" open the device
+    // TimerCD off, no disc seen; for the source "CD" open the device
     // and warn when no disc is in. A device that cannot be opened is reported and left
     // closed; the program goes on and the alarm rings with its sound instead.
     void load(const QString &alarmSource);
-    // Unload step 5, for the source "CD": "stop cd wait", then "close all".
+    // At close, for the source "CD": "stop cd wait", then "close all".
     void stopAndClose();
 
     // Sends one command and keeps its result code; with reportErrors, a failure is shown
@@ -40,6 +41,14 @@ public:
     bool openDevice();
     // "status cd media present" answered "true".
     bool mediaPresent();
+
+    // The alarm's view: "play cd", and "stop cd wait" then a seek to the current track's
+    // start, each followed by a poll; rewinding a device that never opened does nothing.
+    bool isOpen() const override { return m_deviceOpen; }
+    bool open() override { return openDevice(); }
+    bool discPresent() override { return mediaPresent(); }
+    void play() override;
+    void rewind() override;
 
     void onTimerCD();
     // One run of the disc poll, after the alarm has played, stopped or moved the disc.

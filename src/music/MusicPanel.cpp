@@ -10,7 +10,9 @@
 #include "widgets/ImageButton.h"
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
+#include "widgets/SmallControls.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -36,7 +38,7 @@ QListWidget *makeList(QWidget *surface, const char *name, const char *accessible
 
 } // namespace
 
-MusicPanel::MusicPanel(Services &services, QWidget *surface, QTimer *timer1)
+MusicPanel::MusicPanel(Services &services, QWidget *surface)
     : QObject(surface)
     , m_services(services)
     , m_surface(surface)
@@ -44,23 +46,14 @@ MusicPanel::MusicPanel(Services &services, QWidget *surface, QTimer *timer1)
     , m_playList(makeList(surface, "PlayList", "Playlist", 180))
     , m_albumCount(new QLabel(surface))
     , m_playListCount(new QLabel(surface))
-    , m_getMusic(new LumoButton(QStringLiteral("Get Music"), surface, &services))
-    , m_deleteSong(new LumoButton(QStringLiteral("Delete Song"), surface, &services))
-    , m_player(new MusicPlayer(services, surface, m_playList, timer1))
+    , m_getMusic(smallButton(QStringLiteral("Get Music"), "cmdGetMusic", surface, services))
+    , m_deleteSong(smallButton(QStringLiteral("Delete Song"), "cmdDeleteSong", surface, services))
+    , m_player(new MusicPlayer(services, surface, m_playList))
 {
     m_albumCount->setObjectName(QStringLiteral("lblAlbumCount"));
     m_playListCount->setObjectName(QStringLiteral("lblPlayListCount"));
     m_albumCount->setGeometry(twips(4560), twips(5310), twips(2400), twips(255));
     m_playListCount->setGeometry(twips(1560), twips(4500), twips(600), twips(255));
-    m_getMusic->setObjectName(QStringLiteral("cmdGetMusic"));
-    m_deleteSong->setObjectName(QStringLiteral("cmdDeleteSong"));
-    for (LumoButton *button : {m_getMusic, m_deleteSong}) {
-        // Small buttons under the album: raised, so they read as buttons at this size.
-        button->setButtonStyle(LumoButton::Raised);
-        QFont small = button->font();
-        small.setPointSizeF(7.5);
-        button->setFont(small);
-    }
     m_getMusic->setGeometry(twips(4560), twips(7140), 76, 18);
     m_deleteSong->setGeometry(twips(5820), twips(7140), 76, 18);
     connect(m_getMusic, &LumoButton::MouseUp, this,
@@ -79,6 +72,36 @@ MusicPanel::MusicPanel(Services &services, QWidget *surface, QTimer *timer1)
 MusicPanel::~MusicPanel()
 {
     delete m_findWindow; // a top-level window: not deleted with the surface
+}
+
+bool MusicPanel::hasSongs() const
+{
+    return m_playList->count() > 0;
+}
+
+bool MusicPanel::playSelectedSong()
+{
+    if (m_playList->count() == 0)
+        return false;
+    if (m_playList->currentRow() < 0)
+        m_playList->setCurrentRow(0);
+    const QString path = m_playList->currentItem()->text();
+    if (!QFileInfo(path).isFile()) {
+        m_player->stopAction();
+        return false;
+    }
+    m_player->playFile(path);
+    return true;
+}
+
+void MusicPanel::stopSong()
+{
+    m_player->stopFile();
+}
+
+void MusicPanel::showStopped()
+{
+    m_player->resetPlayStopPictures();
 }
 
 void MusicPanel::load()
@@ -106,15 +129,21 @@ void MusicPanel::load()
 void MusicPanel::unload()
 {
     m_player->unload();
-    const auto save = [this](const QString &name, const QListWidget *list) {
-        const QString path = m_services.appFolder.path(name);
-        if (!MusicListFile::write(path, entries(list), m_eightBit))
-            qWarning("Could not write %s", qPrintable(path));
-    };
-    if (m_playListRead)
-        save(kPlayListFile, m_playList);
-    if (m_albumRead)
-        save(kAlbumFile, m_album);
+    const struct
+    {
+        const QString &file;
+        const QListWidget *list;
+        bool read;
+    } lists[] = {{kPlayListFile, m_playList, m_playListRead}, {kAlbumFile, m_album, m_albumRead}};
+    for (const auto &l : lists) {
+        const QString path = m_services.appFolder.path(l.file);
+        // A failed write leaves the previous file whole; the user learns the changes are lost.
+        if (l.read && !MusicListFile::write(path, entries(l.list), m_eightBit))
+            m_services.prompter.tell(
+                errorText(QStringLiteral("Could not save %1; it keeps its earlier songs").arg(path),
+                          OrvaneError::PathFileAccessError),
+                kApplicationTitle + QStringLiteral(" Error"), Prompter::Icon::Critical);
+    }
 }
 
 void MusicPanel::closeWindows()

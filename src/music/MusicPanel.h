@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/AlarmSources.h"
 #include "music/MusicListFile.h"
 #include "platform/Services.h"
 
@@ -11,26 +12,31 @@ class LumoButton;
 class MusicPlayer;
 class QLabel;
 class QListWidget;
-class QTimer;
 class QWidget;
 
 // The music player's lists: the album and the playlist with their files, moving songs from
 // the album to the playlist, deleting, and the add-music window. Playing is MusicPlayer's.
-class MusicPanel : public QObject
+// The alarm plays the playlist's selected song through it.
+class MusicPanel : public QObject, public AlarmMusic
 {
     Q_OBJECT
 public:
-    MusicPanel(Services &services, QWidget *surface, QTimer *timer1);
+    MusicPanel(Services &services, QWidget *surface);
     ~MusicPanel() override;
 
-    // Load sequence step 17: the player's buttons, then the playlist from "List.txt" and the
+    // The player's buttons, then the playlist from "List.txt" and the
     // album from "Album.txt". Throws OrvaneError when a list file exists but cannot be read.
     void load();
-    // Unload steps 1 and 2: stop the player, write "List.txt" and then "Album.txt". A list
+    // At close: stop the player, write "List.txt" and then "Album.txt". A list
     // whose file was never read this run is not written, so a failed start cannot wipe it.
     void unload();
-    // Unload step 4: the add-music window.
+    // At close: the add-music window.
     void closeWindows();
+
+    bool hasSongs() const override;
+    bool playSelectedSong() override;
+    void stopSong() override;
+    void showStopped() override;
 
     void onAlbumDblClick();
     void onCmdDeleteSongReleased(int x, int y);

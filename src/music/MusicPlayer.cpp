@@ -7,6 +7,7 @@
 #include "widgets/ImageButton.h"
 #include "widgets/PictureList.h"
 #include "widgets/ReleaseRule.h"
+#include "widgets/SmallControls.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -40,23 +41,23 @@ const Button kPictureOrder[] = {Transport::Delete, Transport::DeleteAll, Transpo
 
 QLabel *label(QWidget *surface, const char *name, const QString &text, QRect twipsRect)
 {
-    auto *l = new QLabel(text, surface);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(twips(twipsRect.x()), twips(twipsRect.y()), twips(twipsRect.width()),
-                   twips(twipsRect.height()));
-    return l;
+    return placedLabel(text, surface,
+                       QRect(twips(twipsRect.x()), twips(twipsRect.y()), twips(twipsRect.width()),
+                             twips(twipsRect.height())),
+                       name);
 }
 
 } // namespace
 
-MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *playList,
-                         QTimer *timer1)
+MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *playList)
     : QObject(surface)
     , m_services(services)
     , m_playList(playList)
-    , m_timer1(timer1)
+    , m_timer1(new QTimer(this))
     , m_repeat(new QCheckBox(QStringLiteral("Repeat"), surface))
 {
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
     for (int b = 0; b < Transport::ButtonCount; ++b) {
         auto *button = new ImageButton(surface);
         button->setObjectName(QString::fromLatin1(kPlaces[b].name));
@@ -104,6 +105,18 @@ void MusicPlayer::unload()
 {
     if (m_services.music.playState() != MediaPlayer::Closed)
         m_services.music.stop();
+    m_timer1->stop();
+}
+
+void MusicPlayer::playFile(const QString &path)
+{
+    m_services.music.open(path);
+    m_timer1->start();
+}
+
+void MusicPlayer::stopFile()
+{
+    m_services.music.stop();
     m_timer1->stop();
 }
 

@@ -19,11 +19,11 @@ class MusicPlayer : public QObject
 {
     Q_OBJECT
 public:
-    MusicPlayer(Services &services, QWidget *surface, QListWidget *playList, QTimer *timer1);
+    MusicPlayer(Services &services, QWidget *surface, QListWidget *playList);
 
-    // Load sequence step 17 (before the lists are read): pictures, buttons, repeat ticked.
+    // Pictures, buttons, repeat ticked.
     void load();
-    // Unload step 1: stop unless nothing is open; Timer1 off.
+    // At close: stop unless nothing is open; Timer1 off.
     void unload();
 
     // The actions, also run by other panels as a release at (10, 10).
@@ -34,6 +34,10 @@ public:
     void previousAction();
     void rewindAction();
     void endAction();
+    // The alarm's song: opened and played with its progress shown (Timer1), or stopped;
+    // the buttons are left as they are.
+    void playFile(const QString &path);
+    void stopFile();
     // The alarm's Snooze and Stop: Play normal, Stop lit.
     void resetPlayStopPictures();
     // The playlist's delete buttons: stopped look and state (Next off for delete-all).

@@ -47,10 +47,8 @@ bool MailPanel::mailDisabled() const
 
 void MailPanel::checkMail()
 {
-    // Filled by the mail issue: hands the setup to the mail checker control.
 }
 
 void MailPanel::closeSetupDialog()
 {
-    // Filled by the mail issue.
 }

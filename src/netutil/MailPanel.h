@@ -8,18 +8,18 @@ class QAction;
 class QWidget;
 
 // The mail panel's part in the dashboard's lifecycle: the mail switch, the stored mail
-// setup and the check the minute timer asks for. The setup dialog, the status field and the
-// mail checker control come with the mail issue.
+// setup and the check the minute timer asks for. There is no setup dialog, status field or
+// mail checker yet: checking and closing the setup do nothing.
 class MailPanel : public QObject
 {
     Q_OBJECT
 public:
     MailPanel(Services &services, QWidget *surface, QAction *disableEmail);
 
-    // Load sequence step 8. Mail stays disabled unless "System"/"NoEmail" says otherwise;
-    // it is only switched on while connected.
+    // Mail stays disabled unless "System"/"NoEmail" says otherwise; it is only switched on
+    // while connected.
     void loadSwitch(bool connected);
-    // Load sequence step 9: "Settings"/"Delay", "Password", "Server", "User"; one check now
+    // "Settings"/"Delay", "Password", "Server", "User"; one check now
     // when a server is set and mail is enabled.
     void loadSettings();
 
@@ -27,7 +27,6 @@ public:
     // The setup dialog's delay field, as typed (empty until the setup was saved once).
     QString delayText() const { return m_delay; }
     void checkMail();
-    // Unload step 6.
     void closeSetupDialog();
 
 private:

@@ -11,5 +11,4 @@ TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface)
 
 void TimeSyncPanel::load()
 {
-    // Filled by the time synchronisation issue.
 }

@@ -6,13 +6,12 @@
 
 class QWidget;
 
-// Setting the computer clock from a time server (filled by the time synchronisation issue).
+// Setting the computer clock from a time server; for now its place in the load only.
 class TimeSyncPanel : public QObject
 {
     Q_OBJECT
 public:
     TimeSyncPanel(Services &services, QWidget *surface);
-    // Load sequence step 16: the default time server.
     void load();
 
 private:

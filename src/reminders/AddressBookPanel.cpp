@@ -40,27 +40,27 @@ AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPane
     , m_surface(surface)
     , m_tips(tips)
     , m_stores(stores)
-    , m_c(AddressControls::build(surface, services))
+    , m_ui(AddressControls::build(surface, services))
     , m_book(stores.addressBook())
 {
     setObjectName(QStringLiteral("AddressBook"));
-    connect(m_c.search, &QLineEdit::textChanged, this, [this] { onTxtSearchChange(); });
+    connect(m_ui.search, &QLineEdit::textChanged, this, [this] { onTxtSearchChange(); });
     // A click, or Enter on the entry reached with the arrow keys.
-    connect(m_c.list, &QListView::clicked, this,
+    connect(m_ui.list, &QListView::clicked, this,
             [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
-    connect(m_c.list, &QListView::activated, this,
+    connect(m_ui.list, &QListView::activated, this,
             [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
     const struct {
         LumoButton *button;
         void (AddressBookPanel::*handler)(int, int);
     } buttons[] = {
-        {m_c.view, &AddressBookPanel::onCmdViewAddressReleased},
-        {m_c.add, &AddressBookPanel::onCmdAddAddressReleased},
-        {m_c.edit, &AddressBookPanel::onCmdEditAddressReleased},
-        {m_c.save, &AddressBookPanel::onCmdSaveAddressReleased},
-        {m_c.remove, &AddressBookPanel::onCmdDeleteAddressReleased},
-        {m_c.cancel, &AddressBookPanel::onCmdCancelAddressReleased},
-        {m_c.close, &AddressBookPanel::onCmdCloseAddressReleased},
+        {m_ui.view, &AddressBookPanel::onCmdViewAddressReleased},
+        {m_ui.add, &AddressBookPanel::onCmdAddAddressReleased},
+        {m_ui.edit, &AddressBookPanel::onCmdEditAddressReleased},
+        {m_ui.save, &AddressBookPanel::onCmdSaveAddressReleased},
+        {m_ui.remove, &AddressBookPanel::onCmdDeleteAddressReleased},
+        {m_ui.cancel, &AddressBookPanel::onCmdCancelAddressReleased},
+        {m_ui.close, &AddressBookPanel::onCmdCloseAddressReleased},
     };
     for (const auto &b : buttons) {
         connect(b.button, &LumoButton::MouseUp, this,
@@ -82,7 +82,7 @@ void AddressBookPanel::load()
 
 void AddressBookPanel::onTxtSearchChange()
 {
-    m_book.search(m_c.search->text());
+    m_book.search(m_ui.search->text());
     List_Addresses();
 }
 
@@ -94,15 +94,15 @@ void AddressBookPanel::List_Addresses()
     clearList();
     m_services.prompter.tell(QStringLiteral("No Addresses Found"), QStringLiteral("Error"),
                              Prompter::Icon::None);
-    const QString text = m_c.search->text();
+    const QString text = m_ui.search->text();
     if (text.isEmpty())
         return;
     // The characters nothing continues are taken away again, with one message however
     // many there were (a pasted text may bring many).
     const QString shorter = m_book.shortenUntilFound(text);
     {
-        const QSignalBlocker quiet(m_c.search);
-        m_c.search->setText(shorter);
+        const QSignalBlocker quiet(m_ui.search);
+        m_ui.search->setText(shorter);
     }
     List_Addresses(); // something was found, or the box is empty: no further round
 }
@@ -118,10 +118,10 @@ void AddressBookPanel::Show_All3()
 
 void AddressBookPanel::onLstAddressClick(int row)
 {
-    if (row < 0 || row >= m_c.names->rowCount())
+    if (row < 0 || row >= m_ui.names->rowCount())
         return;
     showPages();
-    m_book.select(m_c.names->name(row));
+    m_book.select(m_ui.names->name(row));
     fill_text_address();
     Enabled_False_Address();
     enableOnly(m_book.hasSelection() ? Edit | Delete | Add | Close : Add | Close);
@@ -133,7 +133,7 @@ int AddressBookPanel::fillList()
     const int count = rows.recordCount();
     if (count == 0)
         return 0;
-    m_c.names->show(rows);
+    m_ui.names->show(rows);
     // As after every list fill: the cursor past the last row, no current row.
     rows.moveLast();
     rows.moveNext();
@@ -142,27 +142,27 @@ int AddressBookPanel::fillList()
 
 void AddressBookPanel::clearList()
 {
-    m_c.names->clear();
+    m_ui.names->clear();
 }
 
 void AddressBookPanel::fill_text_address()
 {
     const Contact contact = m_book.selected();
-    for (qsizetype i = 0; i < m_c.boxes.size(); ++i)
-        setBoxText(m_c.boxes[i], contact.value(i));
+    for (qsizetype i = 0; i < m_ui.boxes.size(); ++i)
+        setBoxText(m_ui.boxes[i], contact.value(i));
 }
 
 Contact AddressBookPanel::Database_data_Address() const
 {
     Contact contact;
-    for (const QWidget *box : m_c.boxes)
+    for (const QWidget *box : m_ui.boxes)
         contact << boxText(box);
     return contact;
 }
 
 void AddressBookPanel::Set_Boxes()
 {
-    for (QWidget *box : m_c.boxes)
+    for (QWidget *box : m_ui.boxes)
         setBoxText(box, QString());
     m_book.clearSelection();
     Enabled_False_Address();
@@ -170,26 +170,26 @@ void AddressBookPanel::Set_Boxes()
 
 void AddressBookPanel::Enabled_False_Address()
 {
-    for (QWidget *box : m_c.boxes)
+    for (QWidget *box : m_ui.boxes)
         box->setEnabled(false);
 }
 
 void AddressBookPanel::Enable_True_Address()
 {
-    for (QWidget *box : m_c.boxes)
+    for (QWidget *box : m_ui.boxes)
         box->setEnabled(true);
 }
 
 void AddressBookPanel::showPages()
 {
-    m_c.page1->show();
-    m_c.page2->show();
-    m_c.page1->raise();
-    m_c.page2->raise();
+    m_ui.page1->show();
+    m_ui.page2->show();
+    m_ui.page1->raise();
+    m_ui.page2->raise();
 }
 
 void AddressBookPanel::clearSearchQuietly()
 {
-    const QSignalBlocker quiet(m_c.search);
-    m_c.search->clear();
+    const QSignalBlocker quiet(m_ui.search);
+    m_ui.search->clear();
 }

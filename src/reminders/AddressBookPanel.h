@@ -19,7 +19,7 @@ public:
     AddressBookPanel(Services &services, QWidget *surface, TipPanel &tips,
                      ReminderStores &stores);
 
-    // Load sequence step 14: open "\Address.mdb", fill the address list, lock the boxes.
+    // Open "\Address.mdb", fill the address list, lock the boxes.
     // Throws OrvaneError when the database cannot be opened.
     void load();
 
@@ -51,7 +51,7 @@ public:
     bool add3();
     bool edit3();
 
-    const AddressControls &controls() const { return m_c; }
+    const AddressControls &controls() const { return m_ui; }
     AddressBook &book() { return m_book; }
     bool adding() const { return m_adding; }
     bool editing() const { return m_editing; }
@@ -75,7 +75,7 @@ private:
     QWidget *m_surface;
     TipPanel &m_tips;
     ReminderStores &m_stores;
-    AddressControls m_c;
+    AddressControls m_ui;
     AddressBook m_book;
     bool m_adding = false;
     bool m_editing = false;

@@ -5,6 +5,7 @@
 #include "reminders/AddressNameList.h"
 #include "reminders/LimitedTextEdit.h"
 #include "widgets/LumoButton.h"
+#include "widgets/SmallControls.h"
 
 #include <QFont>
 #include <QFrame>
@@ -89,13 +90,7 @@ QWidget *makeBox(const AddressField &field, const BoxPlace &place, QWidget *pare
 LumoButton *makeButton(const char *caption, const char *name, QWidget *parent,
                        Services &services, QRect geometry)
 {
-    auto *button = new LumoButton(QString::fromLatin1(caption), parent, &services);
-    button->setObjectName(QString::fromLatin1(name));
-    // Raised and in a small font, so the captions fit the buttons and read as buttons.
-    button->setButtonStyle(LumoButton::Raised);
-    QFont small = button->font();
-    small.setPointSizeF(7.5);
-    button->setFont(small);
+    auto *button = smallButton(QString::fromLatin1(caption), name, parent, services);
     button->setGeometry(geometry);
     return button;
 }

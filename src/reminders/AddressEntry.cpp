@@ -21,12 +21,12 @@ bool pageButtonReleased(int x, int y)
 
 void AddressBookPanel::enableOnly(unsigned buttons)
 {
-    m_c.add->setEnabled(buttons & Add);
-    m_c.edit->setEnabled(buttons & Edit);
-    m_c.save->setEnabled(buttons & Save);
-    m_c.remove->setEnabled(buttons & Delete);
-    m_c.cancel->setEnabled(buttons & Cancel);
-    m_c.close->setEnabled(buttons & Close);
+    m_ui.add->setEnabled(buttons & Add);
+    m_ui.edit->setEnabled(buttons & Edit);
+    m_ui.save->setEnabled(buttons & Save);
+    m_ui.remove->setEnabled(buttons & Delete);
+    m_ui.cancel->setEnabled(buttons & Cancel);
+    m_ui.close->setEnabled(buttons & Close);
 }
 
 // Top right, where the tip leaves the boxes being filled in readable.
@@ -37,9 +37,8 @@ void AddressBookPanel::showTip(const QString &text)
 
 void AddressBookPanel::reportFailure()
 {
-    const StoreError &error = m_book.lastError();
-    m_services.prompter.tell(QStringLiteral("%1 (%2)").arg(error.description).arg(error.number),
-                             QStringLiteral("Orvane Error"), Prompter::Icon::Critical);
+    m_services.prompter.tell(m_book.lastError().text(), QStringLiteral("Orvane Error"),
+                             Prompter::Icon::Critical);
 }
 
 void AddressBookPanel::onCmdViewAddressReleased(int x, int y)
@@ -166,7 +165,7 @@ void AddressBookPanel::onCmdCloseAddressReleased(int x, int y)
 {
     if (!pageButtonReleased(x, y))
         return;
-    m_c.page1->hide();
-    m_c.page2->hide();
+    m_ui.page1->hide();
+    m_ui.page2->hide();
     m_tips.hide();
 }

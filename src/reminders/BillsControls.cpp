@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "widgets/LumoButton.h"
+#include "widgets/SmallControls.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -32,20 +33,13 @@ QFrame *frame(QWidget *surface, const char *name)
 
 QCalendarWidget *calendar(QWidget *parent, const char *name, QRect place)
 {
-    auto *c = new QCalendarWidget(parent);
-    c->setObjectName(QString::fromLatin1(name));
+    auto *c = namedCalendar(parent, name);
     c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     c->setGridVisible(false);
     c->setGeometry(place);
     return c;
 }
 
-QLabel *label(QWidget *parent, const QString &text, QRect place)
-{
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(place);
-    return l;
-}
 
 QLineEdit *box(QWidget *parent, const char *name, const QString &accessible, QRect place)
 {
@@ -60,12 +54,8 @@ QLineEdit *box(QWidget *parent, const char *name, const QString &accessible, QRe
 LumoButton *button(QWidget *parent, Services &services, const char *name, const QString &caption,
                    QPoint at)
 {
-    auto *b = new LumoButton(caption, parent, &services);
-    b->setObjectName(QString::fromLatin1(name));
+    auto *b = smallButton(caption, name, parent, services);
     b->setGeometry(at.x(), at.y(), kButtonWidth, kButtonHeight);
-    QFont small = b->font(); // captions such as "Add New Bill" on one line
-    small.setPointSizeF(8);
-    b->setFont(small);
     return b;
 }
 
@@ -78,7 +68,7 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     c.MonthViewBM = calendar(surface, "MonthViewBM",
                              QRect(twips(4320), twips(1740), twips(3480), twips(2640)));
     c.MonthViewBM->setToolTip(QStringLiteral("Select a date to see the bills due that day"));
-    c.lblNoBills = label(surface, QStringLiteral("No Bills Due"),
+    c.lblNoBills = placedLabel(QStringLiteral("No Bills Due"), surface,
                          QRect(twips(4320), twips(4440), twips(1860), twips(285)));
     c.lblNoBills->setObjectName(QStringLiteral("lblNoBills"));
     c.cmdViewAllBills = new LumoButton(QStringLiteral("View All Bills"), surface, &services);
@@ -90,19 +80,19 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     // the list hint.
     QFrame *bills = c.PicBMBills = frame(surface, "PicBMBills");
     const int col = 8, colWidth = 168;
-    label(bills, QStringLiteral("Notify Date:"), QRect(col, 4, colWidth, 16));
+    placedLabel(QStringLiteral("Notify Date:"), bills, QRect(col, 4, colWidth, 16));
     c.txtBMNDate = box(bills, "txtBMNDate", QStringLiteral("Notify Date"),
                        QRect(col, 20, colWidth, 20));
     c.txtBMNDate->setMaxLength(10);
     c.txtBMNDate->setToolTip(QStringLiteral("Select a DATE you want to be notified on"));
-    label(bills, QStringLiteral("Due Date:"), QRect(col, 44, colWidth, 16));
+    placedLabel(QStringLiteral("Due Date:"), bills, QRect(col, 44, colWidth, 16));
     c.txtBMDueDate = box(bills, "txtBMDueDate", QStringLiteral("Due Date"),
                          QRect(col, 60, colWidth, 20));
     c.txtBMDueDate->setMaxLength(10);
-    label(bills, QStringLiteral("Pay Bill To:"), QRect(col, 84, colWidth, 16));
+    placedLabel(QStringLiteral("Pay Bill To:"), bills, QRect(col, 84, colWidth, 16));
     c.txtBMPayee = box(bills, "txtBMPayee", QStringLiteral("Pay Bill To"),
                        QRect(col, 100, colWidth, 20));
-    label(bills, QStringLiteral("Amount:"), QRect(col, 124, colWidth, 16));
+    placedLabel(QStringLiteral("Amount:"), bills, QRect(col, 124, colWidth, 16));
     c.txtBMAmount = box(bills, "txtBMAmount", QStringLiteral("Amount"),
                         QRect(col, 140, colWidth, 20));
     c.lstBillMinder = new QListWidget(bills);
@@ -111,7 +101,8 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     c.lstBillMinder->setToolTip(QStringLiteral("Click here to display the bill"));
     c.lstBillMinder->setGeometry(184, 8, 128, 152);
 
-    label(bills, QStringLiteral("Notify on this day every month?"), QRect(col, 166, 196, 18));
+    placedLabel(QStringLiteral("Notify on this day every month?"), bills,
+                QRect(col, 166, 196, 18));
     // The two choices in a box of their own, so they exclude only each other.
     auto *choices = new QWidget(bills);
     choices->setGeometry(206, 164, 106, 22);

@@ -95,8 +95,7 @@ bool BillsPanel::add2()
         return false;
     Recordset &rows = m_stores.bills().current;
     if (!BillRules::store(rows, entry(), true)) {
-        tell(rows.lastError().description, QStringLiteral("Error"),
-                                 Prompter::Icon::Critical);
+        tellStoreError(rows.lastError());
         return false;
     }
     Set_Inputs2();
@@ -112,8 +111,7 @@ bool BillsPanel::edit2()
         return false;
     ReminderDatabase &bills = m_stores.bills();
     if (!BillRules::store(bills.current, entry(), false)) {
-        tell(bills.current.lastError().description, QStringLiteral("Error"),
-                                 Prompter::Icon::Critical);
+        tellStoreError(bills.current.lastError());
         return false;
     }
     Set_Inputs2();
@@ -200,8 +198,7 @@ void BillsPanel::onCmdDeleteBillReleased(int x, int y)
         return;
     ReminderDatabase &bills = m_stores.bills();
     if (!bills.current.deleteCurrent()) {
-        tell(bills.current.lastError().description, QStringLiteral("Error"),
-                                 Prompter::Icon::Critical);
+        tellStoreError(bills.current.lastError());
         return;
     }
     bills.current = bills.store.openTable(kTable);

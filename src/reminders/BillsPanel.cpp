@@ -1,6 +1,7 @@
 #include "reminders/BillsPanel.h"
 
 #include "common/DateText.h"
+#include "common/ScopedFlag.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
@@ -16,17 +17,23 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTimer>
 #include <QWidget>
 
 BillsPanel::BillsPanel(Services &services, QWidget *surface, TipPanel &tips,
-                       ReminderStores &stores)
+                       ReminderStores &stores, const Connectivity::State &connectivity)
     : QObject(surface)
     , m_services(services)
     , m_surface(surface)
     , m_tips(tips)
     , m_stores(stores)
     , m_ui(BillsControls::build(surface, services))
+    , m_timerBM(new QTimer(this))
+    , m_connectivity(connectivity)
 {
+    m_timerBM->setObjectName(QStringLiteral("TimerBM"));
+    m_timerBM->setInterval(2000);
+    connect(m_timerBM, &QTimer::timeout, this, &BillsPanel::onTimerBM);
     const QDate today = m_services.clock.now().date();
     m_selectedDate = today;
     m_billsToday = today;
@@ -87,7 +94,7 @@ bool BillsPanel::eventFilter(QObject *watched, QEvent *event)
 
 void BillsPanel::dateStartup()
 {
-    m_announce = true;
+    const ScopedFlag announcing(m_announce);
     const QDate today = m_services.clock.now().date();
     m_billsToday = today;
     m_ui.MonthViewBM->setSelectedDate(today);
@@ -96,7 +103,11 @@ void BillsPanel::dateStartup()
     m_stores.openBills(m_services.appFolder.path(QStringLiteral("\\Bills.mdb")));
     onMonthViewBMDateClick(today);
     m_startupDone = true;
-    m_announce = false;
+}
+
+void BillsPanel::start()
+{
+    m_timerBM->start();
 }
 
 void BillsPanel::setStartupDone(bool done)
@@ -141,9 +152,8 @@ void BillsPanel::onTimerBM()
     if (today == m_billsToday)
         return;
     m_billsToday = today;
-    m_announce = true;
+    const ScopedFlag announcing(m_announce);
     onMonthViewBMDateClick(today);
-    m_announce = false;
 }
 
 // Reminder sounds play only where there is a wave output: no beep in their place.
@@ -152,7 +162,7 @@ void BillsPanel::playWave(const QString &relativePath)
     if (!m_services.sound.hasWaveOutput())
         return;
     playSound(m_services.sound, m_services.appFolder.path(relativePath),
-              m_soundFlags ? m_soundFlags() : 0);
+              m_connectivity.flags);
 }
 
 // The entry's tips sit left of the calendar, clear of the bills panel and its notify calendar.
@@ -207,4 +217,9 @@ Prompter::Answer BillsPanel::ask(const Prompter::Message &message)
 void BillsPanel::tell(const QString &text, const QString &title, Prompter::Icon icon)
 {
     ask({text, title, icon, Prompter::Buttons::Ok});
+}
+
+void BillsPanel::tellStoreError(const StoreError &error)
+{
+    tell(error.text(), QStringLiteral("Error"), Prompter::Icon::Critical);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Connectivity.h"
 #include "platform/Prompter.h"
 #include "platform/Services.h"
 #include "reminders/BillRules.h"
@@ -10,7 +11,9 @@
 
 #include <functional>
 
+class QTimer;
 class ReminderStores;
+struct StoreError;
 class TipPanel;
 class QWidget;
 
@@ -23,7 +26,8 @@ class BillsPanel : public QObject
 {
     Q_OBJECT
 public:
-    BillsPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores);
+    BillsPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores,
+               const Connectivity::State &connectivity);
 
     // The bills half of the start-up date check, run first: bills announce mode on, bills
     // today and the calendar set to today, "\Bills.mdb" opened, today's one-time then monthly
@@ -38,8 +42,8 @@ public:
     void setSelectedDate(const QDate &date);
     // The events panel's "Close" ends any bill entry mode too.
     void setBillModeNone() { m_billMode = QStringLiteral("None"); }
-    // The dashboard's connectivity flags word, handed on with every sound.
-    void setSoundFlags(std::function<quint32()> flags) { m_soundFlags = std::move(flags); }
+    // After the load: the new-day check (TimerBM) runs.
+    void start();
 
     // Calendar and timer.
     void onMonthViewBMDateClick(const QDate &date);
@@ -105,6 +109,7 @@ private:
     // Message boxes; while one is open its event loop runs, but TimerBM waits for it.
     Prompter::Answer ask(const Prompter::Message &message);
     void tell(const QString &text, const QString &title, Prompter::Icon icon);
+    void tellStoreError(const StoreError &error);
     // The list fill, always leaving no current row: "Edit Bill" and "Delete Bill" go off
     // with it, so they never act on a row that is no longer current.
     int fillList(bool append, const std::function<void(int)> &rowAdded);
@@ -114,7 +119,8 @@ private:
     TipPanel &m_tips;
     ReminderStores &m_stores;
     BillsControls m_ui;
-    std::function<quint32()> m_soundFlags;
+    QTimer *m_timerBM;
+    const Connectivity::State &m_connectivity; // its flags word goes with every sound
 
     QDate m_selectedDate;
     QDate m_lastClicked;

@@ -3,6 +3,7 @@
 #include "common/Twips.h"
 #include "reminders/EventTexts.h"
 #include "widgets/LumoButton.h"
+#include "widgets/SmallControls.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -55,14 +56,7 @@ QFrame *frame(QWidget *surface, const QString &name, int widthTw, int heightTw)
 
 LumoButton *button(const QString &caption, QWidget *parent, Services &services, const char *name)
 {
-    auto *b = new LumoButton(caption, parent, &services);
-    b->setObjectName(QString::fromLatin1(name));
-    // Raised, so they read as buttons at this size, and small enough for "Delete Event".
-    b->setButtonStyle(LumoButton::Raised);
-    QFont small = b->font();
-    small.setPointSizeF(8);
-    b->setFont(small);
-    return b;
+    return smallButton(caption, name, parent, services);
 }
 
 template<typename W> W *named(W *widget, const char *name, const QString &toolTip = {})
@@ -83,7 +77,7 @@ QLineEdit *box(QWidget *parent, const char *name, int maxLength, const QString &
 
 QCalendarWidget *calendar(QWidget *parent, const char *name)
 {
-    auto *cal = named(new QCalendarWidget(parent), name);
+    auto *cal = namedCalendar(parent, name);
     cal->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     cal->setGridVisible(true);
     // Small enough that "Wed" fits a column of a calendar the width of the column.

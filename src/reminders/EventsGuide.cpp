@@ -16,28 +16,28 @@
 
 EventsGuide::EventsGuide(Services &services, const EventControls &controls, TipPanel &tips)
     : m_services(services)
-    , m_c(controls)
+    , m_ui(controls)
     , m_tips(tips)
 {
-    for (QLineEdit *box : {m_c.notify, m_c.title, m_c.msg})
+    for (QLineEdit *box : {m_ui.notify, m_ui.title, m_ui.msg})
         box->installEventFilter(this);
-    connect(m_c.monthView2, &QCalendarWidget::clicked, this, &EventsGuide::onMonthView2DateClick);
-    connect(m_c.setDate, &LumoButton::MouseUp, this,
+    connect(m_ui.monthView2, &QCalendarWidget::clicked, this, &EventsGuide::onMonthView2DateClick);
+    connect(m_ui.setDate, &LumoButton::MouseUp, this,
             [this](int, int, int x, int y) { onCmdSetEventDateReleased(x, y); });
-    connect(m_c.type, &QComboBox::activated, this, &EventsGuide::onCboEventTypeClick);
+    connect(m_ui.type, &QComboBox::activated, this, &EventsGuide::onCboEventTypeClick);
 }
 
 bool EventsGuide::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (watched == m_c.notify)
+        if (watched == m_ui.notify)
             onTxtNotifyDateClick();
-        else if (watched == m_c.title)
+        else if (watched == m_ui.title)
             onTxtEventTitleClick();
-        else if (watched == m_c.msg)
+        else if (watched == m_ui.msg)
             onTxtEventMsgClick();
-    } else if (event->type() == QEvent::FocusIn && watched == m_c.msg) {
+    } else if (event->type() == QEvent::FocusIn && watched == m_ui.msg) {
         onTxtEventMsgGotFocus();
     }
     return QObject::eventFilter(watched, event);
@@ -45,23 +45,23 @@ bool EventsGuide::eventFilter(QObject *watched, QEvent *event)
 
 void EventsGuide::onTxtNotifyDateClick()
 {
-    m_c.monthView2->setSelectedDate(m_services.clock.now().date());
-    m_c.picCal->show();
-    m_c.picCal->raise();
+    m_ui.monthView2->setSelectedDate(m_services.clock.now().date());
+    m_ui.picCal->show();
+    m_ui.picCal->raise();
     setTip(EventTexts::kNotifyTip);
 }
 
 void EventsGuide::onMonthView2DateClick(const QDate &)
 {
-    m_c.notify->setText(DateText::toText(m_c.monthView2->selectedDate()));
-    m_c.setDate->setFocus();
+    m_ui.notify->setText(DateText::toText(m_ui.monthView2->selectedDate()));
+    m_ui.setDate->setFocus();
 }
 
 void EventsGuide::onCmdSetEventDateReleased(int x, int y)
 {
-    if (!releasedInside({x, y}, m_c.setDate->size()))
+    if (!releasedInside({x, y}, m_ui.setDate->size()))
         return;
-    m_c.picCal->hide();
+    m_ui.picCal->hide();
     setTip(EventTexts::kSetDateTip);
 }
 
@@ -83,8 +83,8 @@ void EventsGuide::onTxtEventMsgClick()
 void EventsGuide::onTxtEventMsgGotFocus()
 {
     // The title comes first: it is what the reminder is known by.
-    if (m_c.title->text().isEmpty())
-        m_c.title->setFocus();
+    if (m_ui.title->text().isEmpty())
+        m_ui.title->setFocus();
 }
 
 void EventsGuide::setTip(const QString &text)

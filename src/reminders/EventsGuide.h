@@ -31,6 +31,6 @@ protected:
 
 private:
     Services &m_services;
-    const EventControls &m_c;
+    const EventControls &m_ui;
     TipPanel &m_tips;
 };

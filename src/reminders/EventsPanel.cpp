@@ -1,6 +1,7 @@
 #include "reminders/EventsPanel.h"
 
 #include "common/DateText.h"
+#include "common/ScopedFlag.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
@@ -26,33 +27,34 @@ const QPoint kMissedTipPlace(3750, 6495);
 } // namespace
 
 EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
-                         ReminderStores &stores)
+                         ReminderStores &stores, const Connectivity::State &connectivity)
     : QObject(surface)
     , m_services(services)
     , m_surface(surface)
     , m_tips(tips)
     , m_stores(stores)
-    , m_c(EventControls::build(surface, services))
+    , m_connectivity(connectivity)
+    , m_ui(EventControls::build(surface, services))
 {
     const QDate today = services.clock.now().date();
     m_selectedDate = today;
     m_lastClicked = today.addDays(-1);
-    m_c.monthView1->setSelectedDate(today);
-    m_guide = std::make_unique<EventsGuide>(services, m_c, tips);
+    m_ui.monthView1->setSelectedDate(today);
+    m_guide = std::make_unique<EventsGuide>(services, m_ui, tips);
 
-    connect(m_c.monthView1, &QCalendarWidget::clicked, this, &EventsPanel::onMonthView1DateClick);
-    connect(m_c.monthView1, &QCalendarWidget::activated, this, &EventsPanel::onMonthView1DateClick);
-    connect(m_c.calSearch, &QComboBox::activated, this, &EventsPanel::onCboCALSearchClick);
-    connect(m_c.list, &QListWidget::itemClicked, this, &EventsPanel::onLstDataClick);
-    connect(m_c.list, &QListWidget::itemActivated, this, &EventsPanel::onLstDataClick);
+    connect(m_ui.monthView1, &QCalendarWidget::clicked, this, &EventsPanel::onMonthView1DateClick);
+    connect(m_ui.monthView1, &QCalendarWidget::activated, this, &EventsPanel::onMonthView1DateClick);
+    connect(m_ui.calSearch, &QComboBox::activated, this, &EventsPanel::onCboCALSearchClick);
+    connect(m_ui.list, &QListWidget::itemClicked, this, &EventsPanel::onLstDataClick);
+    connect(m_ui.list, &QListWidget::itemActivated, this, &EventsPanel::onLstDataClick);
     const std::pair<LumoButton *, void (EventsPanel::*)(int, int)> handlers[] = {
-        {m_c.add, &EventsPanel::onCmdAddEventReleased},
-        {m_c.edit, &EventsPanel::onCmdEditEventReleased},
-        {m_c.save, &EventsPanel::onCmdSaveEventReleased},
-        {m_c.remove, &EventsPanel::onCmdDeleteEventReleased},
-        {m_c.cancel, &EventsPanel::onCmdCancelEventReleased},
-        {m_c.close, &EventsPanel::onCmdCloseEventsReleased},
-        {m_c.viewAll, &EventsPanel::onCmdViewAllEventsReleased},
+        {m_ui.add, &EventsPanel::onCmdAddEventReleased},
+        {m_ui.edit, &EventsPanel::onCmdEditEventReleased},
+        {m_ui.save, &EventsPanel::onCmdSaveEventReleased},
+        {m_ui.remove, &EventsPanel::onCmdDeleteEventReleased},
+        {m_ui.cancel, &EventsPanel::onCmdCancelEventReleased},
+        {m_ui.close, &EventsPanel::onCmdCloseEventsReleased},
+        {m_ui.viewAll, &EventsPanel::onCmdViewAllEventsReleased},
     };
     for (const auto &[button, handler] : handlers)
         connect(button, &LumoButton::MouseUp, this,
@@ -60,7 +62,7 @@ EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
 
     // Viewing, with nothing shown: only "Add Event" and "Close" are offered.
     Set_Inputs();
-    for (LumoButton *b : {m_c.edit, m_c.save, m_c.remove, m_c.cancel})
+    for (LumoButton *b : {m_ui.edit, m_ui.save, m_ui.remove, m_ui.cancel})
         b->setEnabled(false);
 }
 
@@ -68,21 +70,15 @@ EventsPanel::~EventsPanel() = default;
 
 void EventsPanel::dateStartup()
 {
-    m_announce = true;
+    const ScopedFlag announcing(m_announce);
     const QDate today = m_services.clock.now().date();
-    m_c.monthView1->setSelectedDate(today);
+    m_ui.monthView1->setSelectedDate(today);
     m_selectedDate = today;
     m_lastClicked = today.addDays(-1);
-    try {
-        m_stores.openEvents(m_services.appFolder.path(QStringLiteral("\\Events.mdb")));
-    } catch (...) {
-        m_announce = false;
-        throw;
-    }
+    m_stores.openEvents(m_services.appFolder.path(QStringLiteral("\\Events.mdb")));
     List_Start_Events();
     onMonthView1DateClick(today);
     m_startupDone = true;
-    m_announce = false;
 }
 
 void EventsPanel::setStartupDone(bool done)
@@ -105,19 +101,19 @@ void EventsPanel::onMonthView1DateClick(const QDate &date)
     events.current = m_announce ? ReminderQueries::eventsByNotifyDate(events.store, text)
                                 : ReminderQueries::eventsByDate(events.store, text);
     List_Day_Events();
-    m_lastClicked = m_c.monthView1->selectedDate();
+    m_lastClicked = m_ui.monthView1->selectedDate();
 }
 
 void EventsPanel::onCboCALSearchClick()
 {
     ReminderDatabase &events = m_stores.events();
-    events.current = ReminderQueries::eventsByType(events.store, m_c.calSearch->currentText());
+    events.current = ReminderQueries::eventsByType(events.store, m_ui.calSearch->currentText());
     List_Events();
 }
 
 void EventsPanel::onLstDataClick()
 {
-    const QListWidgetItem *item = m_c.list->currentItem();
+    const QListWidgetItem *item = m_ui.list->currentItem();
     if (!item)
         return;
     ReminderDatabase &events = m_stores.events();
@@ -129,14 +125,14 @@ void EventsPanel::onLstDataClick()
     EventRecord row;
     if (!row.readCurrent(events.current))
         return;
-    m_c.title->setText(row.title);
-    m_c.type->setEditText(row.type);
-    m_c.msg->setText(row.msg);
-    m_c.date->setText(row.date);
-    m_c.notify->setText(row.notifyDate);
-    m_c.edit->setEnabled(true);
-    m_c.remove->setEnabled(true);
-    m_c.add->setEnabled(true);
+    m_ui.title->setText(row.title);
+    m_ui.type->setEditText(row.type);
+    m_ui.msg->setText(row.msg);
+    m_ui.date->setText(row.date);
+    m_ui.notify->setText(row.notifyDate);
+    m_ui.edit->setEnabled(true);
+    m_ui.remove->setEnabled(true);
+    m_ui.add->setEnabled(true);
     m_guide->setTip(EventTexts::kSelectedTip);
 }
 
@@ -149,13 +145,13 @@ void EventsPanel::List_Day_Events()
         return;
     }
     showEmptyDay();
-    m_c.panel->hide();
-    m_c.list->clear();
+    m_ui.panel->hide();
+    m_ui.list->clear();
     Set_Inputs();
     if (!m_startupDone)
         return;
-    m_c.edit->setEnabled(false);
-    m_c.remove->setEnabled(false);
+    m_ui.edit->setEnabled(false);
+    m_ui.remove->setEnabled(false);
     const auto answer
         = m_services.prompter.ask({EventTexts::kEmptyDayQuestion, EventTexts::kEmptyDayTitle,
                                    Prompter::Icon::None, Prompter::Buttons::YesNo});
@@ -174,7 +170,7 @@ void EventsPanel::List_Events()
         return;
     }
     showEmptyDay();
-    m_c.list->clear();
+    m_ui.list->clear();
     Set_Inputs();
 }
 
@@ -193,7 +189,7 @@ void EventsPanel::Show_All()
                                  Prompter::Icon::None);
         return;
     }
-    fillListWidget(*m_c.list, current(), kTitleField, ListFill::Mode::Replace);
+    fillListWidget(*m_ui.list, current(), kTitleField, ListFill::Mode::Replace);
     setRowButtonsEnabled(false);
 }
 
@@ -205,7 +201,7 @@ void EventsPanel::Missed_Events()
     play(QStringLiteral("\\Sounds\\notify1.wav"));
     fillList();
     showPanel();
-    m_c.list->setCurrentRow(0);
+    m_ui.list->setCurrentRow(0);
     onLstDataClick();
 }
 
@@ -228,25 +224,25 @@ void EventsPanel::playNotify()
 void EventsPanel::play(const QString &sound)
 {
     playSound(m_services.sound, m_services.appFolder.path(sound),
-              m_soundFlags ? m_soundFlags() : 0);
+              m_connectivity.flags);
 }
 
 void EventsPanel::showPanel()
 {
-    m_c.panel->show();
-    m_c.panel->raise();
+    m_ui.panel->show();
+    m_ui.panel->raise();
 }
 
 int EventsPanel::fillList()
 {
-    const int rows = fillListWidget(*m_c.list, current(), kTitleField, ListFill::Mode::Replace);
+    const int rows = fillListWidget(*m_ui.list, current(), kTitleField, ListFill::Mode::Replace);
     // The count box is not repainted during the fill, so setting it once shows the same.
-    m_c.noEvents->setText(EventTexts::countText(rows));
+    m_ui.noEvents->setText(EventTexts::countText(rows));
     setRowButtonsEnabled(false);
     return rows;
 }
 
 void EventsPanel::showEmptyDay()
 {
-    m_c.noEvents->setText(EventTexts::emptyDayText(DateText::toText(m_selectedDate)));
+    m_ui.noEvents->setText(EventTexts::emptyDayText(DateText::toText(m_selectedDate)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Connectivity.h"
 #include "platform/Services.h"
 #include "reminders/EventControls.h"
 
@@ -21,7 +22,8 @@ class EventsPanel : public QObject
 {
     Q_OBJECT
 public:
-    EventsPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores);
+    EventsPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores,
+                const Connectivity::State &connectivity);
     ~EventsPanel() override;
 
     // The events half of the start-up date check, after the bills half: events announce
@@ -37,8 +39,6 @@ public:
     void setSelectedDate(const QDate &date);
     // Run by "Close" before the panel hides (the bills panel leaves its entry mode).
     void setOnClose(std::function<void()> onClose) { m_onClose = std::move(onClose); }
-    // The connectivity check's flags word, handed on with every sound played.
-    void setSoundFlags(std::function<quint32()> flags) { m_soundFlags = std::move(flags); }
 
     // Handlers, named after the control and its event; tests call them directly.
     void onMonthView1DateClick(const QDate &date);
@@ -60,7 +60,7 @@ public:
     // Empties and locks the five entry boxes.
     void Set_Inputs();
 
-    const EventControls &controls() const { return m_c; }
+    const EventControls &controls() const { return m_ui; }
     EventsGuide &guide() const { return *m_guide; }
     QDate selectedDate() const { return m_selectedDate; }
     QDate lastClickedDate() const { return m_lastClicked; }
@@ -91,10 +91,10 @@ private:
     QWidget *m_surface;
     TipPanel &m_tips;
     ReminderStores &m_stores;
-    EventControls m_c;
+    const Connectivity::State &m_connectivity; // its flags word goes with every sound
+    EventControls m_ui;
     std::unique_ptr<EventsGuide> m_guide;
     std::function<void()> m_onClose;
-    std::function<quint32()> m_soundFlags;
 
     QDate m_selectedDate;
     QDate m_lastClicked;

@@ -28,9 +28,9 @@ void enable(std::initializer_list<LumoButton *> buttons, bool on)
 
 void EventsPanel::Set_Inputs()
 {
-    m_c.type->setEditText(QString());
-    m_c.type->setLocked(true);
-    for (QLineEdit *box : {m_c.title, m_c.msg, m_c.date, m_c.notify}) {
+    m_ui.type->setEditText(QString());
+    m_ui.type->setLocked(true);
+    for (QLineEdit *box : {m_ui.title, m_ui.msg, m_ui.date, m_ui.notify}) {
         box->setReadOnly(true);
         box->clear();
     }
@@ -38,15 +38,15 @@ void EventsPanel::Set_Inputs()
 
 void EventsPanel::setEntryLocked(bool locked)
 {
-    m_c.type->setLocked(locked);
-    for (QLineEdit *box : {m_c.date, m_c.notify, m_c.title, m_c.msg})
+    m_ui.type->setLocked(locked);
+    for (QLineEdit *box : {m_ui.date, m_ui.notify, m_ui.title, m_ui.msg})
         box->setReadOnly(locked);
 }
 
 EventRecord EventsPanel::entryFields() const
 {
-    return {m_c.type->currentText(), m_c.title->text(), m_c.msg->text(), m_c.date->text(),
-            m_c.notify->text()};
+    return {m_ui.type->currentText(), m_ui.title->text(), m_ui.msg->text(), m_ui.date->text(),
+            m_ui.notify->text()};
 }
 
 bool EventsPanel::hasCurrentRow()
@@ -57,8 +57,8 @@ bool EventsPanel::hasCurrentRow()
 void EventsPanel::setRowButtonsEnabled(bool wanted)
 {
     const bool on = wanted && hasCurrentRow();
-    m_c.edit->setEnabled(on);
-    m_c.remove->setEnabled(on);
+    m_ui.edit->setEnabled(on);
+    m_ui.remove->setEnabled(on);
 }
 
 bool EventsPanel::askForSelection()
@@ -73,9 +73,8 @@ bool EventsPanel::askForSelection()
 
 void EventsPanel::tellStoreError()
 {
-    const StoreError &error = current().lastError();
-    m_services.prompter.tell(QStringLiteral("%1 (%2)").arg(error.description).arg(error.number),
-                             EventTexts::kErrorTitle, Prompter::Icon::Critical);
+    m_services.prompter.tell(current().lastError().text(), EventTexts::kErrorTitle,
+                             Prompter::Icon::Critical);
 }
 
 bool EventsPanel::add()
@@ -91,8 +90,8 @@ bool EventsPanel::add()
         return false;
     }
     Set_Inputs();
-    enable({m_c.save, m_c.cancel, m_c.close, m_c.remove}, false);
-    m_c.add->setEnabled(true);
+    enable({m_ui.save, m_ui.cancel, m_ui.close, m_ui.remove}, false);
+    m_ui.add->setEnabled(true);
     List_Events(); // the new row has joined the current recordset
     m_adding = m_editing = false;
     return true;
@@ -117,8 +116,8 @@ bool EventsPanel::edit()
         return false;
     }
     Set_Inputs();
-    enable({m_c.save, m_c.cancel, m_c.remove}, false);
-    enable({m_c.add, m_c.close}, true);
+    enable({m_ui.save, m_ui.cancel, m_ui.remove}, false);
+    enable({m_ui.add, m_ui.close}, true);
     makeTableCurrent();
     List_Events();
     m_adding = m_editing = false;
@@ -129,13 +128,13 @@ void EventsPanel::onCmdAddEventReleased(int x, int y)
 {
     if (!releasedInside({x, y}, kButtonArea))
         return;
-    m_c.type->setEditText(QString());
-    for (QLineEdit *box : {m_c.title, m_c.msg, m_c.date, m_c.notify})
+    m_ui.type->setEditText(QString());
+    for (QLineEdit *box : {m_ui.title, m_ui.msg, m_ui.date, m_ui.notify})
         box->clear();
     setEntryLocked(false);
-    m_c.date->setText(DateText::toText(m_selectedDate));
-    enable({m_c.add, m_c.remove, m_c.edit, m_c.close}, false);
-    enable({m_c.cancel, m_c.save}, true);
+    m_ui.date->setText(DateText::toText(m_selectedDate));
+    enable({m_ui.add, m_ui.remove, m_ui.edit, m_ui.close}, false);
+    enable({m_ui.cancel, m_ui.save}, true);
     m_adding = true;
     m_editing = false;
     m_guide->setTip(EventTexts::kAddTip);
@@ -146,8 +145,8 @@ void EventsPanel::onCmdEditEventReleased(int x, int y)
     if (!releasedInside({x, y}, kButtonArea) || !askForSelection())
         return;
     setEntryLocked(false);
-    enable({m_c.add, m_c.remove, m_c.edit, m_c.close}, false);
-    enable({m_c.cancel, m_c.save}, true);
+    enable({m_ui.add, m_ui.remove, m_ui.edit, m_ui.close}, false);
+    enable({m_ui.cancel, m_ui.save}, true);
     m_editing = true;
     m_adding = false;
     m_guide->setTip(EventTexts::kEditTip);
@@ -157,14 +156,14 @@ void EventsPanel::onCmdSaveEventReleased(int x, int y)
 {
     if (!releasedInside({x, y}, kButtonArea))
         return;
-    m_c.picCal->hide();
+    m_ui.picCal->hide();
     // A refused save keeps the entry open with its values and the buttons as they were.
     const bool saved = m_adding ? add() : m_editing ? edit() : true;
     if (!saved)
         return;
-    enable({m_c.close, m_c.add}, true);
+    enable({m_ui.close, m_ui.add}, true);
     setRowButtonsEnabled(true);
-    enable({m_c.cancel, m_c.save}, false);
+    enable({m_ui.cancel, m_ui.save}, false);
     m_guide->setTip(EventTexts::kSavedTip);
 }
 
@@ -182,8 +181,8 @@ void EventsPanel::onCmdDeleteEventReleased(int x, int y)
     makeTableCurrent();
     List_Events();
     Set_Inputs();
-    enable({m_c.save, m_c.cancel}, false);
-    enable({m_c.add, m_c.close}, true);
+    enable({m_ui.save, m_ui.cancel}, false);
+    enable({m_ui.add, m_ui.close}, true);
     setRowButtonsEnabled(true);
 }
 
@@ -191,10 +190,10 @@ void EventsPanel::onCmdCancelEventReleased(int x, int y)
 {
     if (!releasedInside({x, y}, kButtonArea))
         return;
-    m_c.picCal->hide();
+    m_ui.picCal->hide();
     Set_Inputs();
-    enable({m_c.cancel, m_c.save, m_c.remove}, false);
-    enable({m_c.add, m_c.close}, true);
+    enable({m_ui.cancel, m_ui.save, m_ui.remove}, false);
+    enable({m_ui.add, m_ui.close}, true);
     setEntryLocked(true);
     m_adding = m_editing = false;
     m_guide->setTip(EventTexts::kCancelTip);
@@ -208,11 +207,11 @@ void EventsPanel::onCmdCloseEventsReleased(int x, int y)
         return;
     if (m_onClose)
         m_onClose();
-    m_c.panel->hide();
+    m_ui.panel->hide();
     m_surface->window()->setFocus();
-    m_c.picCal->hide();
+    m_ui.picCal->hide();
     // Out of the way of the calendar from now on.
-    m_c.panel->move(twips(180), twips(60));
+    m_ui.panel->move(twips(180), twips(60));
     m_tips.hide();
 }
 
@@ -221,8 +220,8 @@ void EventsPanel::onCmdViewAllEventsReleased(int x, int y)
     if (!releasedInside({x, y}, kViewAllArea))
         return;
     Set_Inputs();
-    enable({m_c.save, m_c.cancel, m_c.edit, m_c.remove}, false);
-    enable({m_c.close, m_c.add}, true);
+    enable({m_ui.save, m_ui.cancel, m_ui.edit, m_ui.remove}, false);
+    enable({m_ui.close, m_ui.add}, true);
     makeTableCurrent();
     showPanel();
     Show_All();

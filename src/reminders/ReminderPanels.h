@@ -1,11 +1,10 @@
 #pragma once
 
+#include "platform/Connectivity.h"
 #include "platform/Services.h"
 #include "reminders/ReminderStores.h"
 
 #include <QObject>
-
-#include <functional>
 
 class AddressBookPanel;
 class BillsPanel;
@@ -15,27 +14,30 @@ class TipPanel;
 class QWidget;
 
 // The reminders in the dashboard's lifecycle: the record stores and the panels over them.
+// The panels are its children and die before the stores they hold references to.
 class ReminderPanels : public QObject
 {
     Q_OBJECT
 public:
-    ReminderPanels(Services &services, QWidget *surface, TipPanel &tips);
+    ReminderPanels(Services &services, QWidget *surface, TipPanel &tips,
+                   const Connectivity::State &connectivity);
+    ~ReminderPanels() override;
 
-    // Load sequence step 13: the missed-days check.
+    // The missed-days check.
     void checkMissedDays();
-    // Load sequence step 14: open "Address.mdb", fill the address list, lock its boxes.
+    // Open "Address.mdb", fill the address list, lock its boxes.
     // Throws OrvaneError naming the file when the database cannot be opened.
     void loadAddressBook();
-    // Load sequence step 15: the start-up date check for bills, then events. Throws as above.
+    // The start-up date check for bills, then events. Throws as above.
     void dateStartup();
+    // After the load: the bills' new-day check runs.
+    void start();
     // The clock saw a new date: the start-up date check with both start-up done flags
-    // cleared, then the missed-days check.
+    // cleared, then the missed-days check. The flags are set again however the check ends.
     void dayChanged();
     // "&Exit": close the events, bills and address databases.
     void closeStores();
 
-    // The connectivity flags word the event sounds carry.
-    void setEventSoundFlags(std::function<quint32()> flags);
 
     ReminderStores &stores() { return m_stores; }
     EventsPanel &events() const { return *m_events; }

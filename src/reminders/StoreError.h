@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/OrvaneError.h"
+
 #include <QString>
 
 class SqliteConnection;
@@ -12,6 +14,7 @@ struct StoreError
     QString description;
 
     bool isError() const { return number != 0; }
+    QString text() const { return errorText(description, number); }
 
     // The engine's last failure on this connection, after "what" was tried ("Could not save
     // the row"); a lock held by another program and a write-protected file get their own number.

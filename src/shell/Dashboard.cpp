@@ -9,7 +9,6 @@
 #include "music/MusicPlayer.h"
 #include "netutil/MailPanel.h"
 #include "netutil/TimeSyncPanel.h"
-#include "reminders/BillsPanel.h"
 #include "reminders/ReminderPanels.h"
 #include "shell/AppIcon.h"
 #include "shell/SubPanels.h"
@@ -34,25 +33,25 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     setWindowIcon(orvaneIcon());
     m_menus = DashboardMenus::build(this);
     buildSurface();
-    createTimers();
+    m_timMinutes = new QTimer(this);
+    m_timMinutes->setObjectName(QStringLiteral("timMinutes"));
+    m_timMinutes->setInterval(60000);
+    connect(m_timMinutes, &QTimer::timeout, this, &Dashboard::onTimMinutes);
 
     m_tips = new TipPanel(m_surface);
     m_trayOptions = new TrayOptions(services, subPanel(QStringLiteral("picTray")), this,
                                     m_menus.popUp);
     m_clock = new ClockPanel(services, m_surface, m_menus.show24Hour, m_menus.showSeconds);
     // The alarm rings through the music player and the CD, so those come first.
-    m_music = new MusicPanel(services, m_surface, timer("Timer1"));
-    m_cd = new CdAudio(services, m_surface, timer("TimerCD"));
+    m_music = new MusicPanel(services, m_surface);
+    m_cd = new CdAudio(services, m_surface);
     m_cd->setAfterPoll([this] { m_trayOptions->removeIconWhileShown(); });
     m_alarm = new AlarmPanel(services, m_surface, *m_tips, alarmControls());
     m_talkingClock = new TalkingClock(services, m_surface, *m_alarm,
-                                      {m_menus.every15, m_menus.every30, m_menus.everyHour});
+                                      {m_menus.every15, m_menus.every30, m_menus.everyHour},
+                                      m_connectivity);
     m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
-    m_talkingClock->setSoundFlags([this] { return m_flags; });
-    m_reminders = new ReminderPanels(services, m_surface, *m_tips);
-    m_reminders->bills().setSoundFlags([this] { return m_flags; });
-    m_reminders->setEventSoundFlags([this] { return m_flags; });
-    connect(timer("TimerBM"), &QTimer::timeout, &m_reminders->bills(), &BillsPanel::onTimerBM);
+    m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
@@ -78,14 +77,9 @@ AlarmControls Dashboard::alarmControls()
     c.sounds = m_menus.alarmSounds;
     c.tests = m_menus.testAlarms;
     c.show24Hour = m_menus.show24Hour;
-    c.timerAlarmCheck = timer("TimerAlarmCheck");
-    c.timerAlarm = timer("TimerAlarm");
-    c.timerSnooze = timer("TimerSnooze");
-    c.timerAlarmCount = timer("TimerAlarmCount");
-    c.timer1 = timer("Timer1");
     c.music = m_music;
-    c.cdAudio = m_cd;
-    c.soundFlags = [this] { return unsigned{m_flags}; };
+    c.disc = m_cd;
+    c.connectivity = &m_connectivity;
     return c;
 }
 
@@ -138,42 +132,12 @@ QFrame *Dashboard::subPanel(const QString &name) const
     return nullptr;
 }
 
-void Dashboard::createTimers()
-{
-    struct TimerDesign
-    {
-        const char *name;
-        int interval;
-        bool onAtStart;
-    };
-    static const TimerDesign designs[] = {
-        {"TimerClock", 950, true},      {"TimerClock2", 1000, true},
-        {"TimerAlarmCheck", 950, true}, {"TimerAlarm", 700, false},
-        {"TimerAlarmCount", 60000, false}, {"TimerSnooze", 1000, false},
-        {"TimerCD", 1000, false},       {"Timer1", 1000, false},
-        {"timMinutes", 60000, true},    {"TimerBM", 2000, true},
-        {"TimerWeather", 500, true},    {"TimerWeather2", 60000, true},
-    };
-    for (const TimerDesign &design : designs) {
-        auto *timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(design.name));
-        timer->setInterval(design.interval);
-        if (design.onAtStart)
-            m_timersOnAtStart.append(timer);
-    }
-    m_timMinutes = timer("timMinutes");
-    connect(m_timMinutes, &QTimer::timeout, this, &Dashboard::onTimMinutes);
-}
-
-QTimer *Dashboard::timer(const char *name) const
-{
-    return findChild<QTimer *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
-
 void Dashboard::startTimers()
 {
-    for (QTimer *timer : m_timersOnAtStart)
-        timer->start();
+    m_clock->start();
+    m_alarm->start();
+    m_timMinutes->start();
+    m_reminders->start();
 }
 
 void Dashboard::addSecondaryWindow(QWidget *window)

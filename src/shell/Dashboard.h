@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/AlarmControls.h"
+#include "platform/Connectivity.h"
 #include "platform/Services.h"
 #include "shell/DashboardMenus.h"
 #include "shell/MinuteSchedule.h"
@@ -66,9 +67,8 @@ public:
     void onDayChanged(const QDate &today);
 
     // State other panels read.
-    bool connected() const { return m_connected; }
+    const Connectivity::State &connectivity() const { return m_connectivity; }
     const QString &connectivityStatus() const { return m_status; }
-    quint32 connectivityFlags() const { return m_flags; }
     QDate currentDay() const;
     const QString &dateCaption() const { return m_dateCaption; }
     const QStringList &loadTrace() const { return m_loadTrace; }
@@ -79,7 +79,6 @@ public:
     ReminderPanels &reminders() const { return *m_reminders; }
     MusicPanel &music() const { return *m_music; }
     QFrame *subPanel(const QString &name) const;
-    QTimer *timer(const char *name) const;
     ClockPanel &clockPanel() const { return *m_clock; }
     AlarmPanel &alarmPanel() const { return *m_alarm; }
     TalkingClock &talkingClock() const { return *m_talkingClock; }
@@ -102,7 +101,6 @@ private:
     static const QList<Step> &loadSteps();
 
     void buildSurface();
-    void createTimers();
     AlarmControls alarmControls();
     void startTimers();
     void wireMenus();
@@ -135,7 +133,6 @@ private:
     QLabel *m_lblStatus = nullptr;
     QFrame *m_picCollectData = nullptr;
     QList<QFrame *> m_subPanels;
-    QList<QTimer *> m_timersOnAtStart;
     QTimer *m_timMinutes = nullptr;
     TipPanel *m_tips = nullptr;
     TrayOptions *m_trayOptions = nullptr;
@@ -152,8 +149,7 @@ private:
     MinuteSchedule m_minutes;
     std::function<bool()> m_stopRequested;
 
-    bool m_connected = false;
-    quint32 m_flags = 0;
+    Connectivity::State m_connectivity; // read by the panels that play sounds
     QString m_status;
     QString m_dateCaption;
     QStringList m_loadTrace;

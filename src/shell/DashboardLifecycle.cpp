@@ -52,13 +52,11 @@ void Dashboard::wireMenus()
     open(m_menus.webCamSearch, ShellTexts::kWebCamSearch);
     open(m_menus.link1, ShellTexts::kSecondCamDirectory);
     open(m_menus.link2, ShellTexts::kMakerSite);
-    // "Show WebCams" and "View WebCams" open the webcam window, which its own issue adds.
+    // "Show WebCams" and "View WebCams" do nothing: there is no webcam window yet.
 
     connect(m_menus.show24Hour, &QAction::triggered, m_clock, &ClockPanel::onMnuShow24HourClick);
     connect(m_menus.showSeconds, &QAction::triggered, m_clock,
             &ClockPanel::onMnuShowSecondsClick);
-    connect(timer("TimerClock2"), &QTimer::timeout, m_clock, &ClockPanel::onTimerClock2);
-    connect(timer("TimerClock"), &QTimer::timeout, m_clock, &ClockPanel::onTimerClock);
     connect(m_clock, &ClockPanel::dayChanged, this, &Dashboard::onDayChanged);
     connect(m_clock, &ClockPanel::ticked, m_talkingClock, &TalkingClock::onClockTick);
     const QAction *intervals[] = {m_menus.every15, m_menus.every30, m_menus.everyHour};
@@ -73,8 +71,8 @@ void Dashboard::onDayChanged(const QDate &)
     // A failure here must not end a program that has run all day: report it and go on.
     try {
         m_reminders->dayChanged();
-    } catch (const OrvaneError &error) {
-        reportError(m_services.prompter, error.description(), error.number());
+    } catch (const std::exception &error) {
+        reportError(m_services.prompter, error);
     }
 }
 

@@ -71,12 +71,8 @@ Dashboard::LoadResult Dashboard::load()
             m_loadTrace.append(QString::fromLatin1(step.name));
             (this->*step.run)();
         }
-    } catch (const OrvaneError &error) {
-        reportError(m_services.prompter, error.description(), error.number());
-        return LoadResult::Failed;
     } catch (const std::exception &error) {
-        reportError(m_services.prompter, QString::fromLocal8Bit(error.what()),
-                    OrvaneError::InternalError);
+        reportError(m_services.prompter, error);
         return LoadResult::Failed;
     }
     if (stopRequested())
@@ -117,10 +113,8 @@ void Dashboard::stepConnectivity()
 
 void Dashboard::checkConnectivity()
 {
-    const Connectivity::State state = m_services.connectivity.check();
-    m_connected = state.connected;
-    m_flags = state.flags;
-    m_status = state.connected ? ShellTexts::kConnected : ShellTexts::kNotConnected;
+    m_connectivity = m_services.connectivity.check();
+    m_status = m_connectivity.connected ? ShellTexts::kConnected : ShellTexts::kNotConnected;
     m_lblStatus->setText(QStringLiteral("Status: ") + m_status);
 }
 

@@ -18,7 +18,6 @@ class TrayOptions : public QObject
 public:
     TrayOptions(Services &services, QFrame *panel, QWidget *window, QMenu *popup);
 
-    // Load sequence step 3.
     void load();
     bool showInTray() const;
 

@@ -24,12 +24,10 @@ void WeatherPanel::loadSwitch()
 
 void WeatherPanel::load()
 {
-    // Filled by the weather panel issue.
 }
 
 void WeatherPanel::fetchLastReport()
 {
-    // Filled by the weather panel issue.
 }
 
 bool WeatherPanel::weatherEnabled() const

@@ -1,9 +1,7 @@
 #include "clock/AlarmMenu.h"
 #include "clock/AlarmPanel.h"
 #include "clock/AlarmRinging.h"
-#include "music/CdAudio.h"
-#include "music/MusicPanel.h"
-#include "music/SimulatedCdDrive.h"
+#include "clock/AlarmSources.h"
 #include "support/FakeServices.h"
 #include "widgets/TipPanel.h"
 
@@ -18,7 +16,37 @@
 
 namespace {
 
-// The alarm over a simulated drive, outside the dashboard, so the disc can be watched.
+// The disc as the alarm sees it: what it was asked, in order.
+class FakeDisc final : public AlarmDisc
+{
+public:
+    bool isOpen() const override { return opened; }
+    bool open() override
+    {
+        calls << "open";
+        opened = true;
+        return true;
+    }
+    bool discPresent() override { return present; }
+    void play() override { calls << "play"; }
+    void rewind() override { calls << "rewind"; }
+
+    bool opened = false;
+    bool present = false;
+    QStringList calls;
+};
+
+class FakeMusic final : public AlarmMusic
+{
+public:
+    bool hasSongs() const override { return false; }
+    bool playSelectedSong() override { return false; }
+    void stopSong() override { calls << "stopSong"; }
+    void showStopped() override { calls << "showStopped"; }
+    QStringList calls;
+};
+
+// The alarm outside the dashboard, over a disc and a music player that record their calls.
 class AlarmCd : public ::testing::Test
 {
 protected:
@@ -26,10 +54,6 @@ protected:
     {
         for (const char *name : {"picAlarms", "picAlarmActive"})
             (new QFrame(&surface))->setObjectName(QLatin1String(name));
-        auto owned = std::make_unique<SimulatedCdDrive>();
-        drive = owned.get();
-        cd = new CdAudio(fakes.services, &surface, &timerCD, std::move(owned));
-        music = new MusicPanel(fakes.services, &surface, &timer1);
         c.popUp = &popUp;
         c.on = popUp.addAction("On");
         c.off = popUp.addAction("Off");
@@ -42,13 +66,8 @@ protected:
             c.sounds << new QAction(&surface);
             c.tests << new QAction(&surface);
         }
-        c.timerAlarmCheck = &check;
-        c.timerAlarm = &ring;
-        c.timerSnooze = &snooze;
-        c.timerAlarmCount = &count;
-        c.timer1 = &timer1;
-        c.music = music;
-        c.cdAudio = cd;
+        c.music = &music;
+        c.disc = &disc;
         alarm = new AlarmPanel(fakes.services, &surface, *new TipPanel(&surface), c);
         fakes.settings.saveSetting("Clock", "AlarmTime1", "9:31:00 AM");
         fakes.settings.saveSetting("Clock", "Alarm1", "on");
@@ -60,10 +79,8 @@ protected:
     QWidget surface;
     QMenu popUp;
     QAction mp3, cdItem, snoozeTime;
-    QTimer timerCD, timer1, check, ring, snooze, count;
-    SimulatedCdDrive *drive = nullptr;
-    CdAudio *cd = nullptr;
-    MusicPanel *music = nullptr;
+    FakeDisc disc;
+    FakeMusic music;
     AlarmControls c;
     AlarmPanel *alarm = nullptr;
 };
@@ -73,47 +90,46 @@ TEST_F(AlarmCd, ChoosingTheCdNeedsADisc)
     alarm->menu().onMnuCdClick();
     EXPECT_EQ(fakes.prompter.shown.last().text, "You need to put in a CD!");
     EXPECT_EQ(fakes.prompter.shown.last().title, "No CD in the Player");
-    EXPECT_TRUE(cd->deviceOpen());
+    EXPECT_EQ(disc.calls, QStringList{"open"});
     EXPECT_FALSE(cdItem.isChecked());
-    drive->insertDisc({240, 240, 240});
+    disc.present = true;
     alarm->menu().onMnuCdClick();
     EXPECT_EQ(fakes.settings.getSetting("Clock", "AlarmType"), "CD");
     EXPECT_TRUE(cdItem.isChecked());
+    EXPECT_EQ(disc.calls, QStringList{"open"}); // already open: not opened again
 }
 
 TEST_F(AlarmCd, DiscPlaysRewindsOnSnoozeAndStops)
 {
-    alarm->menu().onMnuCdClick(); // no disc yet: the source stays the sound
     fakes.settings.saveSetting("Clock", "AlarmType", "CD");
     fakes.clock.current = QDateTime(QDate(2026, 12, 9), QTime(9, 31, 0, 400));
     alarm->onTimerAlarmCheck();
     alarm->ringing().onTimerAlarm(); // no disc: the sound rings instead, and the disc is sought
     EXPECT_EQ(fakes.sound.beeps, 1); // (this application folder has no sound files)
     EXPECT_TRUE(alarm->ringing().sourcePending());
+    EXPECT_TRUE(disc.calls.isEmpty());
 
-    drive->insertDisc({240, 240, 240});
-    cd->onTimerCD(); // the disc poll sees it
+    disc.present = true;
     alarm->ringing().onTimerAlarm();
-    EXPECT_TRUE(drive->playing());
+    EXPECT_EQ(disc.calls, QStringList{"play"});
     EXPECT_FALSE(alarm->ringing().sourcePending());
-    drive->advance(75 * 250); // into track 2
-    cd->refreshDisc();
-    ASSERT_EQ(cd->currentTrack(), 2);
+    alarm->ringing().onTimerAlarm(); // playing: not asked again
+    EXPECT_EQ(disc.calls, QStringList{"play"});
 
     alarm->ringing().onImgAlarmSnoozeReleased(10, 10);
-    EXPECT_FALSE(drive->playing());
-    EXPECT_EQ(drive->seeks().last(), 2);
-    EXPECT_TRUE(fakes.prompter.shown.size() == 1); // only the "put in a CD" message
+    EXPECT_EQ(disc.calls, QStringList({"play", "rewind"}));
+    EXPECT_EQ(music.calls, QStringList{"showStopped"});
 
     fakes.clock.advanceMs(5 * 60 * 1000);
     alarm->ringing().onTimerSnooze();
     alarm->ringing().onTimerAlarm();
-    EXPECT_TRUE(drive->playing());
+    EXPECT_EQ(disc.calls, QStringList({"play", "rewind", "play"}));
 
     alarm->ringing().onImgAlarmStopReleased(10, 10);
-    EXPECT_FALSE(drive->playing());
-    EXPECT_FALSE(ring.isActive());
+    EXPECT_EQ(disc.calls, QStringList({"play", "rewind", "play", "rewind"}));
+    EXPECT_FALSE(surface.findChild<QTimer *>("TimerAlarm")->isActive());
     EXPECT_EQ(fakes.sound.beeps, 1);
+    EXPECT_TRUE(fakes.prompter.shown.isEmpty());
 }
 
 } // namespace

@@ -34,7 +34,6 @@ protected:
     }
     bool ringingShown() { return !find<QFrame>("picAlarmActive")->isHidden(); }
     QString text(const char *name) { return find<QLabel>(QLatin1String(name))->text(); }
-    QTimer *timer(const char *name) { return dashboard().timer(name); }
     QStringList played() const
     {
         QStringList names;

@@ -62,7 +62,7 @@ TEST_F(ClockFace, TickShowsTheCurrentTime)
     face().onTimerClock2();
     EXPECT_EQ(labels().first(), "5:45:13 PM");
     EXPECT_EQ(ticks.count(), 1);
-    EXPECT_EQ(dashboard().timer("TimerClock2")->isActive(), true);
+    EXPECT_EQ(timer("TimerClock2")->isActive(), true);
 }
 
 TEST_F(ClockFace, TwentyFourHourModeAndBackKeepsTheSecondsChoice)

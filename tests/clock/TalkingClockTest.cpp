@@ -71,8 +71,8 @@ TEST_F(TalkingClockTest, QuarterHourSaysTheHourThenTheQuarterAfterAPause)
     EXPECT_EQ(soundWords(), QStringList({"7.wav", "15.wav"}));
     EXPECT_TRUE(fakes.voice.calls.isEmpty());
     EXPECT_TRUE(QFileInfo(sound.plays.first().path).isFile());
-    EXPECT_NE(dashboard().connectivityFlags(), 0u);
-    EXPECT_EQ(sound.plays.first().flags, dashboard().connectivityFlags());
+    EXPECT_NE(dashboard().connectivity().flags, 0u);
+    EXPECT_EQ(sound.plays.first().flags, dashboard().connectivity().flags);
 }
 
 TEST_F(TalkingClockTest, HalfHourAndHourModes)

@@ -35,8 +35,8 @@ TEST_F(CdAudioStartupTest, CdSourceWithoutADriveIsReportedAndTheProgramRuns)
     EXPECT_EQ(sound.beeps, 4);
     EXPECT_EQ(endRequests, 0);
     EXPECT_FALSE(d.unloaded());
-    EXPECT_FALSE(d.timer("TimerCD")->isActive());
-    EXPECT_TRUE(d.timer("TimerAlarmCheck")->isActive()); // the load ran to its end
+    EXPECT_FALSE(timer("TimerCD")->isActive());
+    EXPECT_TRUE(timer("TimerAlarmCheck")->isActive()); // the load ran to its end
 
     // The exit asks nothing of a device that never opened.
     const qsizetype before = prompter.shown.size();
@@ -49,10 +49,10 @@ TEST_F(CdAudioStartupTest, CdSourceWithAnEmptyDriveWarnsAndPolls)
 {
     SimulatedCdVariable emptyDrive("0");
     setSetting("Clock", "AlarmType", "CD");
-    Dashboard &d = loaded();
+    loaded();
     EXPECT_EQ(boxesTitled("No CD in the Player"), 1);
     EXPECT_EQ(boxesTitled("Error Checking!"), 0);
-    EXPECT_TRUE(d.timer("TimerCD")->isActive());
+    EXPECT_TRUE(timer("TimerCD")->isActive());
 }
 
 TEST_F(CdAudioStartupTest, DiscPollAppliesTheTrayRule)
@@ -60,10 +60,10 @@ TEST_F(CdAudioStartupTest, DiscPollAppliesTheTrayRule)
     SimulatedCdVariable disc("12");
     setSetting("Clock", "AlarmType", "CD");
     setSetting("System", "Tray", "1");
-    Dashboard &d = loaded();
+    loaded();
     EXPECT_EQ(boxesTitled("No CD in the Player"), 0);
     tray.calls.clear();
-    QMetaObject::invokeMethod(d.timer("TimerCD"), "timeout");
+    QMetaObject::invokeMethod(timer("TimerCD"), "timeout");
     EXPECT_EQ(tray.calls, QStringList{"inTray:off"});
     EXPECT_EQ(boxesTitled("Error Checking!"), 0); // the first poll's seek to track 1 worked
 }
@@ -72,9 +72,9 @@ TEST_F(CdAudioStartupTest, OtherSourcesNeverOpenTheDevice)
 {
     SimulatedCdVariable noDrive("none");
     setSetting("Clock", "AlarmType", "MP3");
-    Dashboard &d = loaded();
+    loaded();
     EXPECT_EQ(boxesReading("mmsystem262"), 0);
-    EXPECT_FALSE(d.timer("TimerCD")->isActive());
+    EXPECT_FALSE(timer("TimerCD")->isActive());
 }
 
 } // namespace

@@ -23,16 +23,14 @@ const QString kErrorChecking = QStringLiteral(
 class CdAudioTest : public ::testing::Test
 {
 protected:
-    CdAudioTest() { timerCD.setInterval(1000); }
-
     // Builds the CD audio over a simulated drive (attached or not).
     CdAudio &cd(bool attached = true)
     {
         if (!m_cd) {
             auto owned = std::make_unique<SimulatedCdDrive>(attached);
             drive = owned.get();
-            m_cd = std::make_unique<CdAudio>(fakes.services, &surface, &timerCD,
-                                             std::move(owned));
+            m_cd = std::make_unique<CdAudio>(fakes.services, &surface, std::move(owned));
+            timerCD = m_cd->findChild<QTimer *>("TimerCD");
             m_cd->setAfterPoll([this] { ++afterPolls; });
         }
         return *m_cd;
@@ -48,7 +46,7 @@ protected:
     QTemporaryDir dir;
     FakeServices fakes{dir.path() + "/app", dir.path() + "/settings/settings.ini"};
     QWidget surface;
-    QTimer timerCD;
+    QTimer *timerCD = nullptr; // the CD audio's own disc poll
     SimulatedCdDrive *drive = nullptr;
     int afterPolls = 0;
     std::unique_ptr<CdAudio> m_cd;
@@ -93,8 +91,8 @@ TEST_F(CdAudioTest, OpeningStartsThePollOnce)
     EXPECT_TRUE(cd().openDevice());
     EXPECT_TRUE(cd().deviceOpen());
     EXPECT_TRUE(drive->isOpen());
-    EXPECT_TRUE(timerCD.isActive());
-    EXPECT_EQ(timerCD.interval(), 1000);
+    EXPECT_TRUE(timerCD->isActive());
+    EXPECT_EQ(timerCD->interval(), 1000);
     EXPECT_TRUE(cd().openDevice());
     EXPECT_EQ(drive->opens(), 1);
     EXPECT_TRUE(shown().isEmpty());
@@ -104,7 +102,7 @@ TEST_F(CdAudioTest, FailedOpenIsReportedAndLeavesAllClosed)
 {
     EXPECT_FALSE(cd(false).openDevice());
     EXPECT_FALSE(cd().deviceOpen());
-    EXPECT_FALSE(timerCD.isActive());
+    EXPECT_FALSE(timerCD->isActive());
     EXPECT_EQ(cd().lastResult(), MciDevice::Success); // the quiet "close all" came last
     EXPECT_EQ(shown().size(), 2);
     // Choosing the CD source later tries again.
@@ -167,6 +165,24 @@ TEST_F(CdAudioTest, OneTrackDiscIsNeverSeenAndItsPositionNeverRead)
     EXPECT_TRUE(cd().discSeen());
 }
 
+TEST_F(CdAudioTest, AlarmPlaysThenRewindsToTheStartOfTheCurrentTrack)
+{
+    AlarmDisc &disc = cd(); // never opened: rewinding asks nothing
+    disc.rewind();
+    EXPECT_TRUE(drive->seeks().isEmpty());
+    openWithDisc({240, 240, 240});
+    cd().onTimerCD(); // the poll sees the disc
+    disc.play();
+    EXPECT_TRUE(drive->playing());
+    drive->advance(75 * 250); // into track 2
+    cd().refreshDisc();
+    ASSERT_EQ(cd().currentTrack(), 2);
+    disc.rewind();
+    EXPECT_FALSE(drive->playing());
+    EXPECT_EQ(drive->seeks().last(), 2);
+    EXPECT_TRUE(shown().isEmpty());
+}
+
 TEST_F(CdAudioTest, EveryPollEndsWithTheTrayRule)
 {
     cd().onTimerCD(); // device not open: every query fails, silently
@@ -178,7 +194,7 @@ TEST_F(CdAudioTest, EveryPollEndsWithTheTrayRule)
     EXPECT_TRUE(shown().isEmpty());
 
     // TimerCD's tick is the poll.
-    QMetaObject::invokeMethod(&timerCD, "timeout");
+    QMetaObject::invokeMethod(timerCD, "timeout");
     EXPECT_EQ(afterPolls, 4);
 }
 
@@ -187,7 +203,7 @@ TEST_F(CdAudioTest, LoadWithAnotherSourceLeavesTheDeviceAlone)
     openWithDisc({300, 300});
     cd().onTimerCD();
     cd().load("Alarm");
-    EXPECT_FALSE(timerCD.isActive());
+    EXPECT_FALSE(timerCD->isActive());
     EXPECT_FALSE(cd().discSeen());
     EXPECT_EQ(drive->opens(), 1);
     EXPECT_TRUE(shown().isEmpty());
@@ -197,7 +213,7 @@ TEST_F(CdAudioTest, LoadWithCdAndNoDriveReportsAndCarriesOn)
 {
     cd(false).load("CD");
     EXPECT_FALSE(cd().deviceOpen());
-    EXPECT_FALSE(timerCD.isActive());
+    EXPECT_FALSE(timerCD->isActive());
     EXPECT_EQ(fakes.sound.beeps, 4);
     ASSERT_EQ(shown().size(), 2);
     EXPECT_EQ(shown()[0].text, "mmsystem262");
@@ -212,7 +228,7 @@ TEST_F(CdAudioTest, LoadWithCdWarnsWhenTheDriveIsEmpty)
 {
     cd().load("CD");
     EXPECT_TRUE(cd().deviceOpen());
-    EXPECT_TRUE(timerCD.isActive());
+    EXPECT_TRUE(timerCD->isActive());
     ASSERT_EQ(shown().size(), 1);
     EXPECT_EQ(shown()[0].text, "Your alarm type is set to CD.\rYou need to put in a CD.\r\r"
                                "Failing to do so will result in a program error!");
@@ -241,7 +257,7 @@ TEST_F(CdAudioTest, ExitStopsTheDiscAndClosesTheDevice)
     EXPECT_FALSE(drive->playing());
     EXPECT_FALSE(drive->isOpen());
     EXPECT_FALSE(cd().deviceOpen());
-    EXPECT_FALSE(timerCD.isActive());
+    EXPECT_FALSE(timerCD->isActive());
     EXPECT_TRUE(shown().isEmpty());
 }
 

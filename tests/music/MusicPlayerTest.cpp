@@ -92,7 +92,7 @@ TEST_F(Music, PauseThenPlayResumesWithoutReopening)
     EXPECT_EQ(fakes.music.calls,
               QStringList({"open:" + song("one.mp3"), "pause", "play"}));
     EXPECT_EQ(text("Label7"), "Song One"); // no new fetch
-    EXPECT_TRUE(dashboard().timer("Timer1")->isActive());
+    EXPECT_TRUE(timer("Timer1")->isActive());
 }
 
 TEST_F(Music, ProgressShowsTimesAndMovesOnWhenTheClipEnds)
@@ -131,7 +131,7 @@ TEST_F(Music, NextAndPreviousAtTheEnds)
     panel().playList()->setCurrentRow(1);
     player().nextAction();
     EXPECT_EQ(lastMessage(), "End of Playlist encountered!");
-    EXPECT_FALSE(dashboard().timer("Timer1")->isActive());
+    EXPECT_FALSE(timer("Timer1")->isActive());
 }
 
 TEST_F(Music, MissingFileAndEmptyPlaylist)

@@ -6,6 +6,7 @@
 #include "reminders/ReminderQueries.h"
 #include "reminders/ReminderStores.h"
 
+#include <QFile>
 #include <QTimer>
 
 namespace {
@@ -29,7 +30,7 @@ TEST_F(BillAnnounce, StartupListsOneTimeBillsBeforeMonthlyOnesWithOneSound)
     EXPECT_FALSE(bills().announceMode());
     EXPECT_EQ(ui().MonthViewBM->selectedDate(), QDate(2026, 12, 9));
     // The sounds carry the connectivity check's flags word.
-    EXPECT_EQ(sound.plays[0].flags, dashboard().connectivityFlags());
+    EXPECT_EQ(sound.plays[0].flags, dashboard().connectivity().flags);
 
     // Without a wave output there is no sound, and no beep in its place.
     sound.device = false;
@@ -46,7 +47,7 @@ TEST_F(BillAnnounce, TimerBMAnnouncesANewDayOnItsFirstTick)
     loaded();
     EXPECT_EQ(status(), "No Bills Due");
     EXPECT_FALSE(panelShown());
-    QTimer *timerBM = dashboard().timer("TimerBM");
+    QTimer *timerBM = timer("TimerBM");
     ASSERT_TRUE(timerBM);
     EXPECT_TRUE(timerBM->isActive());
     EXPECT_EQ(timerBM->interval(), 2000);
@@ -129,6 +130,20 @@ TEST_F(BillAnnounce, MissedBillsShowTheRowsAndSelectTheFirst)
     ASSERT_EQ(sound.plays.size(), 1);
     EXPECT_TRUE(sound.plays[0].path.endsWith("Sounds/notify1.wav"));
     EXPECT_TRUE(tip().startsWith("Orvane has checked the days"));
+}
+
+TEST_F(BillAnnounce, FailedReopenAtANewDayLeavesAnnounceModeSoClicksListByDueDate)
+{
+    seed("Rent", "12/20/2026", "10", 0); // due on the 20th, notified on the 10th
+    loaded();
+    QFile::remove(appPath("Bills.mdb"));
+    clock.current = QDateTime(QDate(2026, 12, 10), QTime(0, 0, 1));
+    dashboard().onDayChanged(QDate(2026, 12, 10));
+    ASSERT_FALSE(prompter.shown.isEmpty()); // the reopen failed and was reported
+    EXPECT_FALSE(bills().announceMode());
+    ui().MonthViewBM->setSelectedDate(QDate(2026, 12, 20));
+    bills().onMonthViewBMDateClick(QDate(2026, 12, 20));
+    EXPECT_EQ(listed(), QStringList({"Rent"}));
 }
 
 } // namespace

@@ -80,7 +80,8 @@ TEST_F(ReminderStartup, HooksOpenEachTableAsCurrentAndExitClosesThemAll)
     ASSERT_TRUE(QFile::rename(appPath("Address.mdb"), appPath("ADDRESS.MDB")));
     QWidget surface;
     TipPanel tips(&surface);
-    ReminderPanels panels(*services, &surface, tips);
+    const Connectivity::State connectivity;
+    ReminderPanels panels(*services, &surface, tips, connectivity);
     panels.loadAddressBook();
     panels.dateStartup();
 

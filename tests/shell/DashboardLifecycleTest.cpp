@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QListWidget>
 
 namespace {
@@ -99,6 +100,19 @@ TEST_F(DashboardLifecycle, EmptyListsGiveEmptyFiles)
     EXPECT_TRUE(QFile::exists(appPath("Album.txt")));
     EXPECT_EQ(readFile(appPath("List.txt")), QByteArray());
     EXPECT_EQ(readFile(appPath("Album.txt")), QByteArray());
+}
+
+TEST_F(DashboardLifecycle, AListThatCannotBeWrittenIsReportedAndTheOtherIsStillWritten)
+{
+    Dashboard &d = loaded();
+    d.music().album()->addItem("/m/a.mp3");
+    QDir().mkpath(appPath("List.txt")); // a folder where the file should go
+    d.onMnuExitClick();
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].text.contains("List.txt")) << prompter.shown[0].text.toStdString();
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Critical);
+    EXPECT_EQ(readFile(appPath("Album.txt")), "\"/m/a.mp3\"\r\n");
+    EXPECT_EQ(endRequests, 1);
 }
 
 TEST_F(DashboardLifecycle, ClosingWithTheIconShownLeavesNoIconBehind)

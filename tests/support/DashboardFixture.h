@@ -4,6 +4,7 @@
 #include "support/FakeServices.h"
 
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -33,6 +34,8 @@ protected:
     {
         return dashboard().findChild<T *>(name);
     }
+    // A panel's timer, by the name the design gives it.
+    QTimer *timer(const char *name) { return find<QTimer>(QLatin1String(name)); }
 
     QTemporaryDir m_dir;
     FakeServices fakes;

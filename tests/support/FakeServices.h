@@ -6,7 +6,7 @@
 #include "support/Fakes.h"
 
 // Every desktop seam as its double, over an application folder and a settings file the
-// test chose, bundled as the Services a panel takes.
+// test chose, bundled as the Services a panel takes. The doubles share one call log.
 struct FakeServices
 {
     FakeServices(const QString &appFolder, const QString &settingsFile)
@@ -14,8 +14,12 @@ struct FakeServices
         , folder(appFolder)
     {
         settings.setPrompter(&prompter);
+        connectivity.log = &calls;
+        tray.log = &calls;
+        lock.log = &calls;
     }
 
+    CallLog calls;
     FakeClock clock;
     IniSettingsStore settings;
     AppFolder folder;
@@ -28,6 +32,7 @@ struct FakeServices
     FakeInstanceLock lock;
     FakeMediaPlayer music;
     FakeMediaPlayer voice;
-    Services services{clock,        settings, folder,    sound, prompter, shell,
-                      connectivity, tray,     autostart, lock,  music,    voice};
+    LoggingSettings loggedSettings{settings, calls};
+    Services services{clock,        loggedSettings, folder,    sound, prompter, shell,
+                      connectivity, tray,           autostart, lock,  music,    voice};
 };

@@ -8,6 +8,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Tray.h"
@@ -16,6 +17,37 @@
 #include <QStringList>
 
 #include <optional>
+
+// One log the doubles of a test share: what the code asked of the desktop, in the order it
+// asked, whichever double it asked.
+using CallLog = QStringList;
+
+// A settings store that logs every read and save ("settings.get Section/Key") before passing
+// it on.
+class LoggingSettings final : public SettingsStore
+{
+public:
+    LoggingSettings(SettingsStore &inner, CallLog &log)
+        : m_inner(inner)
+        , m_log(log)
+    {
+    }
+    QString getSetting(const QString &section, const QString &key,
+                       const QString &defaultValue = QString()) override
+    {
+        m_log << QStringLiteral("settings.get %1/%2").arg(section, key);
+        return m_inner.getSetting(section, key, defaultValue);
+    }
+    void saveSetting(const QString &section, const QString &key, const QString &value) override
+    {
+        m_log << QStringLiteral("settings.save %1/%2").arg(section, key);
+        m_inner.saveSetting(section, key, value);
+    }
+
+private:
+    SettingsStore &m_inner;
+    CallLog &m_log;
+};
 
 class FakeClock final : public Clock
 {
@@ -83,10 +115,13 @@ class FakeConnectivity final : public Connectivity
 public:
     State state{true, Lan | Configured};
     int checks = 0;
+    CallLog *log = nullptr;
 
     State check() override
     {
         ++checks;
+        if (log)
+            *log << QStringLiteral("connectivity.check");
         return state;
     }
 };
@@ -101,6 +136,7 @@ public:
     QMenu *popup = nullptr;
     bool iconSet = false;
     QStringList calls;
+    CallLog *log = nullptr;
 
     void setFirstOption(int v) override { firstOption = v; }
     void setSecondOption(int v) override { secondOption = v; }
@@ -112,7 +148,12 @@ public:
         calls.append(on ? QStringLiteral("inTray:on") : QStringLiteral("inTray:off"));
     }
     bool inTray() const override { return shown; }
-    void setOwner(QWidget *w) override { owner = w; }
+    void setOwner(QWidget *w) override
+    {
+        owner = w;
+        if (log)
+            *log << QStringLiteral("tray.setOwner");
+    }
     void setPopupMenu(QMenu *m) override { popup = m; }
     void setToolTip(const QString &t) override { toolTip = t; }
     void restore() override
@@ -141,11 +182,14 @@ public:
     bool free = true;
     std::optional<OrvaneError> refusal; // thrown instead of an answer
     int attempts = 0;
+    CallLog *log = nullptr;
     bool tryLock() override
     {
         ++attempts;
         if (refusal)
             throw *refusal;
+        if (log)
+            *log << QStringLiteral("instanceLock.tryLock");
         return free;
     }
 };

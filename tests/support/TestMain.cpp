@@ -1,6 +1,13 @@
-// Test main: a QApplication on the offscreen platform, with every folder a test could write
-// to pointed at a temporary folder, so no test touches the user's home or real settings.
+// Test main, with every folder a test could write to pointed at a temporary folder, so no test
+// touches the user's home or real settings: a QApplication on the offscreen platform for the
+// widget tests, a QCoreApplication for the tests of the core libraries.
+#ifdef ORVANE_TEST_GUI
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,7 +36,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Fails when an include crosses a layer the build keeps apart: a core source (one compiled into
+# an orvane_*_core library) reaching Qt Widgets or a widgets-side header, a feature folder
+# reaching the shell, or the clock reaching the music player.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+status=0
+fail() { echo "layering: $*" >&2; status=1; }
+
+# The sources of each core library, read from its folder's CMakeLists.txt.
+core_sources()
+{
+    local lists=$1 dir
+    dir=$(dirname "$lists")
+    awk '/orvane_library\(orvane_[a-z]+_core/ { on = 1 } on { print } on && /\)/ { on = 0 }' "$lists" \
+        | grep -oE '[A-Za-z0-9_]+\.cpp' | sed "s|^|$dir/|"
+}
+
+widgets_include='#include <(QtWidgets/)?Q(Widget|Dialog|MainWindow|Label|PushButton|Frame|LineEdit|ListWidget|Menu|Action|CheckBox|RadioButton|CalendarWidget|TextEdit|Layout|BoxLayout|GridLayout|ScrollArea|ComboBox|SpinBox|Application|MessageBox|AbstractButton|Style|ToolTip|SystemTrayIcon|FileDialog)\b'
+for lists in src/*/CMakeLists.txt; do
+    for source in $(core_sources "$lists"); do
+        header=${source%.cpp}.h
+        for file in "$source" $( [ -f "$header" ] && echo "$header"); do
+            [ -f "$file" ] || continue
+            if grep -nE "$widgets_include" "$file"; then
+                fail "$file is in a core library but includes a Qt Widgets header"
+            fi
+            if grep -nE '#include "widgets/' "$file"; then
+                fail "$file is in a core library but includes the widgets library"
+            fi
+        done
+    done
+done
+
+for dir in src/*/; do
+    folder=$(basename "$dir")
+    [ "$folder" = shell ] && continue
+    if grep -rnE '#include "shell/' "$dir"; then
+        fail "src/$folder includes the shell"
+    fi
+done
+
+if grep -rnE '#include "music/' src/clock; then
+    fail "src/clock includes the music player"
+fi
+exit $status
