@@ -1,6 +1,6 @@
 // A keystroke in the address book's search box over 100,000 contacts: the query, the list
-// fill and the list box laid out and painted, as the user waits for them. Target: under 10 ms for a letter typed
-// into the box.
+// fill and the list box laid out and painted, as the user waits for them. Target: under 10 ms for a
+// letter typed into the box.
 #include "BulkRows.h"
 #include "reminders/AddressBookPanel.h"
 #include "reminders/AddressNameList.h"

@@ -9,7 +9,8 @@
 inline void copyTree(const QString &from, const QString &to)
 {
     QDir().mkpath(to);
-    for (const QFileInfo &info : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo &info :
+         QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
         if (info.isDir())
             copyTree(info.filePath(), to + u'/' + info.fileName());
         else if (!info.isExecutable())

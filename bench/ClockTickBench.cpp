@@ -43,7 +43,7 @@ public:
     int plays = 0;
     bool hasWaveOutput() const override { return true; }
     void playWave(const QString &, quint32) override { ++plays; }
-    void stopWave() override {}
+    void stopWave() override { }
     void beep() override { ++plays; }
 };
 
@@ -67,16 +67,17 @@ struct World
     World()
     {
         copyTree(QStringLiteral(ORVANE_STAGED_APP_DIR), dir.path() + QStringLiteral("/app"));
-        settings = std::make_unique<IniSettingsStore>(dir.path() + QStringLiteral("/s/settings.ini"));
+        settings
+            = std::make_unique<IniSettingsStore>(dir.path() + QStringLiteral("/s/settings.ini"));
         settings->saveSetting(QStringLiteral("System"), QStringLiteral("AutoHide"),
                               QStringLiteral("True"));
         folder = std::make_unique<AppFolder>(dir.path() + QStringLiteral("/app"));
         autostart = std::make_unique<XdgAutostart>(dir.path() + QStringLiteral("/autostart"),
                                                    QString(), dir.path() + QStringLiteral("/data"));
         lock = std::make_unique<LockFileInstance>(dir.path() + QStringLiteral("/orvane.lock"));
-        services = std::make_unique<Services>(Services{clock, *settings, *folder, sound,
-                                                       prompter, shell, connectivity, tray,
-                                                       *autostart, *lock, music, voice});
+        services = std::make_unique<Services>(Services{clock, *settings, *folder, sound, prompter,
+                                                       shell, connectivity, tray, *autostart, *lock,
+                                                       music, voice});
         dashboard = std::make_unique<Dashboard>(*services);
         if (dashboard->load() != Dashboard::LoadResult::Loaded)
             qFatal("the dashboard did not load");

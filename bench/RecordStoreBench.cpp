@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int Rows = 100000;
-const QStringList Types {"Anniversary", "Appointment", "Birthday", "Occasion", "To Do!"};
+const QStringList Types{"Anniversary", "Appointment", "Birthday", "Occasion", "To Do!"};
 
 QString dateText(const QDate &date)
 {
@@ -52,30 +52,33 @@ private:
             QFile::copy(QStringLiteral(ORVANE_STAGED_APP_DIR "/") + QLatin1String(name),
                         path(name));
         std::mt19937 random(2002);
-        bulkInsert(path("Events.mdb"),
-             "INSERT INTO Events (Title, Type, Msg, Date, NotifyDate) VALUES (?1,?2,?3,?4,?5)", Rows,
-             [&](int i) {
-                 const QDate date = someDay(random);
-                 return QStringList {QStringLiteral("Event %1").arg(i), Types[i % 5],
-                                     QStringLiteral("A message of some length"), dateText(date),
-                                     dateText(date.addDays(-3))};
-             });
+        bulkInsert(
+            path("Events.mdb"),
+            "INSERT INTO Events (Title, Type, Msg, Date, NotifyDate) VALUES (?1,?2,?3,?4,?5)", Rows,
+            [&](int i) {
+                const QDate date = someDay(random);
+                return QStringList{QStringLiteral("Event %1").arg(i), Types[i % 5],
+                                   QStringLiteral("A message of some length"), dateText(date),
+                                   dateText(date.addDays(-3))};
+            });
         bulkInsert(path("Bills.mdb"),
-             "INSERT INTO Bills (Payee, Amount, DueDate, NDate, EM) VALUES (?1,?2,?3,?4,?5)", Rows,
-             [&](int i) {
-                 const QString due = dateText(someDay(random));
-                 const bool monthly = i % 2 == 0;
-                 return QStringList {QStringLiteral("Payee %1").arg(i), QStringLiteral("99.95"),
-                                     due, monthly ? due.mid(3, 2) : due,
-                                     monthly ? QStringLiteral("0") : QStringLiteral("1")};
-             });
-        bulkInsert(path("Address.mdb"),
-             "INSERT INTO AddressBook (Firstname, Lastname, City, email) VALUES (?1,?2,?3,?4)", Rows,
-             [&](int i) {
-                 return QStringList {QStringLiteral("First%1").arg(i), someLastName(random),
-                                     QStringLiteral("Springfield"),
-                                     QStringLiteral("someone%1@example.org").arg(i)};
-             });
+                   "INSERT INTO Bills (Payee, Amount, DueDate, NDate, EM) VALUES (?1,?2,?3,?4,?5)",
+                   Rows, [&](int i) {
+                       const QString due = dateText(someDay(random));
+                       const bool monthly = i % 2 == 0;
+                       return QStringList{QStringLiteral("Payee %1").arg(i),
+                                          QStringLiteral("99.95"), due,
+                                          monthly ? due.mid(3, 2) : due,
+                                          monthly ? QStringLiteral("0") : QStringLiteral("1")};
+                   });
+        bulkInsert(
+            path("Address.mdb"),
+            "INSERT INTO AddressBook (Firstname, Lastname, City, email) VALUES (?1,?2,?3,?4)", Rows,
+            [&](int i) {
+                return QStringList{QStringLiteral("First%1").arg(i), someLastName(random),
+                                   QStringLiteral("Springfield"),
+                                   QStringLiteral("someone%1@example.org").arg(i)};
+            });
         events.open(path("Events.mdb"));
         bills.open(path("Bills.mdb"));
         addresses.open(path("Address.mdb"));

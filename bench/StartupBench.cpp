@@ -26,9 +26,9 @@
 #include <functional>
 
 #include <algorithm>
-#include <random>
 #include <cstdio>
 #include <ctime>
+#include <random>
 #include <unistd.h>
 
 namespace {
@@ -56,24 +56,26 @@ void fillDatabases(const QString &app, int rows)
         const int offset = std::uniform_int_distribution<int>(-1826, 1826)(random);
         return QDate::currentDate().addDays(offset).toString(QStringLiteral("MM/dd/yyyy"));
     };
-    auto name = [](const char *prefix, int i) { return QString::fromLatin1(prefix) + QString::number(i); };
+    auto name = [](const char *prefix, int i) {
+        return QString::fromLatin1(prefix) + QString::number(i);
+    };
     bulkInsert(app + QStringLiteral("/Events.mdb"),
-              "INSERT INTO Events (Title, Type, Msg, Date, NotifyDate) VALUES (?1,?2,?3,?4,?5)",
-              rows, [&](int i) {
-                  return QStringList{name("Event ", i), QStringLiteral("Birthday"),
-                                     QStringLiteral("A message"), someDay(), someDay()};
-              });
+               "INSERT INTO Events (Title, Type, Msg, Date, NotifyDate) VALUES (?1,?2,?3,?4,?5)",
+               rows, [&](int i) {
+                   return QStringList{name("Event ", i), QStringLiteral("Birthday"),
+                                      QStringLiteral("A message"), someDay(), someDay()};
+               });
     bulkInsert(app + QStringLiteral("/Bills.mdb"),
-              "INSERT INTO Bills (Payee, Amount, DueDate, NDate, EM) VALUES (?1,?2,?3,?4,?5)",
-              rows, [&](int i) {
-                  return QStringList{name("Payee ", i), QStringLiteral("12.50"), someDay(),
-                                     someDay(), QStringLiteral("0")};
-              });
+               "INSERT INTO Bills (Payee, Amount, DueDate, NDate, EM) VALUES (?1,?2,?3,?4,?5)",
+               rows, [&](int i) {
+                   return QStringList{name("Payee ", i), QStringLiteral("12.50"), someDay(),
+                                      someDay(), QStringLiteral("0")};
+               });
     bulkInsert(app + QStringLiteral("/Address.mdb"),
-              "INSERT INTO AddressBook (Firstname, Lastname, City) VALUES (?1,?2,?3)", rows,
-              [&](int i) {
-                  return QStringList{name("First", i), name("Last", i), QStringLiteral("Town")};
-              });
+               "INSERT INTO AddressBook (Firstname, Lastname, City) VALUES (?1,?2,?3)", rows,
+               [&](int i) {
+                   return QStringList{name("First", i), name("Last", i), QStringLiteral("Town")};
+               });
 }
 
 int once(int argc, char **argv, int rows)
@@ -126,7 +128,8 @@ int main(int argc, char **argv)
         child.start(QString::fromLocal8Bit(argv[0]),
                     {QStringLiteral("--once"), QStringLiteral("--rows"), QString::number(rows)});
         if (!child.waitForFinished(30000) || child.exitCode() != 0) {
-            std::fprintf(stderr, "run %d failed: %s\n", i, child.readAllStandardError().constData());
+            std::fprintf(stderr, "run %d failed: %s\n", i,
+                         child.readAllStandardError().constData());
             return 1;
         }
         const QList<QByteArray> f = child.readAllStandardOutput().trimmed().split(' ');

@@ -131,8 +131,7 @@ void AlarmMenu::setCheckMarks()
 void AlarmMenu::storeSource(const QString &source)
 {
     m_source = source;
-    m_services.settings.saveSetting(AlarmSettings::section(), QStringLiteral("AlarmType"),
-                                    source);
+    m_services.settings.saveSetting(AlarmSettings::section(), QStringLiteral("AlarmType"), source);
 }
 
 SnoozeDialog *AlarmMenu::snoozeDialog() const

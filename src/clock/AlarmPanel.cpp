@@ -23,12 +23,11 @@ AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
     , m_tips(tips)
     , m_controls(controls)
     , m_slots(new AlarmSlots(services, surface))
-    , m_settingsPanel(new AlarmSettingsPanel(services,
-                                             surface->findChild<QFrame *>(QStringLiteral("picAlarms")),
-                                             *m_slots, tips, controls.show24Hour))
-    , m_ringing(new AlarmRinging(services,
-                                 surface->findChild<QFrame *>(QStringLiteral("picAlarmActive")),
-                                 controls))
+    , m_settingsPanel(new AlarmSettingsPanel(
+          services, surface->findChild<QFrame *>(QStringLiteral("picAlarms")), *m_slots, tips,
+          controls.show24Hour))
+    , m_ringing(new AlarmRinging(
+          services, surface->findChild<QFrame *>(QStringLiteral("picAlarmActive")), controls))
     , m_menu(new AlarmMenu(services, surface->window(), controls, *m_ringing))
     , m_timerAlarmCheck(new QTimer(this))
 {
@@ -39,8 +38,8 @@ AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
     connect(controls.on, &QAction::triggered, this, &AlarmPanel::onMnuAlarmOnClick);
     connect(controls.off, &QAction::triggered, this, &AlarmPanel::onMnuAlarmOffClick);
     // After the chosen item has been handled.
-    connect(controls.popUp, &QMenu::aboutToHide, this, [this] { m_tips.hide(); },
-            Qt::QueuedConnection);
+    connect(
+        controls.popUp, &QMenu::aboutToHide, this, [this] { m_tips.hide(); }, Qt::QueuedConnection);
     connect(m_timerAlarmCheck, &QTimer::timeout, this, &AlarmPanel::onTimerAlarmCheck);
 }
 

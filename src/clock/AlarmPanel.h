@@ -20,8 +20,7 @@ class AlarmPanel : public QObject
 {
     Q_OBJECT
 public:
-    AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
-               const AlarmControls &controls);
+    AlarmPanel(Services &services, QWidget *surface, TipPanel &tips, const AlarmControls &controls);
 
     // Snooze off, not snoozed, alarm sound silent.
     void resetAtLoad();

@@ -35,7 +35,7 @@ QDateTime DueWindow::latest(const QTime &time, const QDateTime &now)
 }
 
 QList<DueSlot> dueSlots(SettingsStore &settings, const QStringList &states, DueWindow &window,
-                    const QDateTime &now)
+                        const QDateTime &now)
 {
     // A clock set back starts the span afresh rather than waiting to pass the old time.
     if (window.last().isValid() && window.last() > now)

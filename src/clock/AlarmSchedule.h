@@ -31,7 +31,7 @@ private:
 
 struct DueSlot
 {
-    int slot; // 1 to 8
+    int slot;     // 1 to 8
     QDateTime at; // the moment its time was reached
 };
 
@@ -39,4 +39,4 @@ struct DueSlot
 // reached and whose in-memory state is "on". Reads every time from the store, so a time
 // just set takes effect on the next tick. Advances the window.
 QList<DueSlot> dueSlots(SettingsStore &settings, const QStringList &states, DueWindow &window,
-                    const QDateTime &now);
+                        const QDateTime &now);

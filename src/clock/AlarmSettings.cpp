@@ -129,8 +129,8 @@ QString shownTitle(const QString &stored)
 
 QString AlarmSettings::alarmSource(SettingsStore &settings)
 {
-    const QString stored = settings.getSetting(section(), QStringLiteral("AlarmType"),
-                                               QStringLiteral("1"));
+    const QString stored
+        = settings.getSetting(section(), QStringLiteral("AlarmType"), QStringLiteral("1"));
     if (stored == QLatin1String("MP3") || stored == QLatin1String("CD"))
         return stored;
     return QStringLiteral("Alarm");

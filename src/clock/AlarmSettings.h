@@ -14,7 +14,7 @@ namespace AlarmSettings {
 
 inline constexpr int kSlots = 8;
 
-QString section(); // "Clock"
+QString section();          // "Clock"
 QString stateKey(int slot); // Alarm3
 QString timeKey(int slot);  // AlarmTime3
 QString titleKey(int slot); // A3Title

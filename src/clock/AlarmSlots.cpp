@@ -79,9 +79,10 @@ void AlarmSlots::readStates()
 void AlarmSlots::readTitles()
 {
     for (int slot = 1; slot <= AlarmSettings::kSlots; ++slot)
-        setTitle(slot, AlarmSettings::shownTitle(m_services.settings.getSetting(
-                           AlarmSettings::section(), AlarmSettings::titleKey(slot),
-                           QStringLiteral("1"))));
+        setTitle(
+            slot,
+            AlarmSettings::shownTitle(m_services.settings.getSetting(
+                AlarmSettings::section(), AlarmSettings::titleKey(slot), QStringLiteral("1"))));
 }
 
 void AlarmSlots::switchSlot(int slot, bool on)

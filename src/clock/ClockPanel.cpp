@@ -53,8 +53,7 @@ ClockPanel::ClockPanel(Services &services, QWidget *surface, QAction *show24Hour
         label->setProperty("index", index);
         label->setFont(face);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setGeometry(index == 0 ? black
-                                      : black.translated(-twips(45), -twips(75)));
+        label->setGeometry(index == 0 ? black : black.translated(-twips(45), -twips(75)));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_lblClock.append(label);
     }
@@ -66,13 +65,13 @@ void ClockPanel::load()
 {
     auto &settings = m_services.settings;
     m_timeFormat = settings.getSetting(kClock, QStringLiteral("TimeFormat"), QStringLiteral("1"))
-                           == QLatin1String("24")
+            == QLatin1String("24")
         ? 24
         : 12;
     // Anything but a number reads as the default: seconds shown.
-    m_showSeconds = textToInt(settings.getSetting(kClock, QStringLiteral("ShowSecs"),
-                                                  QStringLiteral("1")))
-                        .value_or(1);
+    m_showSeconds
+        = textToInt(settings.getSetting(kClock, QStringLiteral("ShowSecs"), QStringLiteral("1")))
+              .value_or(1);
     show(TimeFormats::display(m_services.clock.now().time(), m_timeFormat, m_showSeconds));
     m_mnu24Hour->setChecked(m_timeFormat == 24);
     if (m_timeFormat == 12)

@@ -39,7 +39,10 @@ public:
     // Where the dashboard's own state is read. Defaults: the alarm panel's snoozed flag and
     // the music player's play state.
     void setSnoozedCheck(std::function<bool()> snoozed) { m_snoozed = std::move(snoozed); }
-    void setMusicPlayingCheck(std::function<bool()> playing) { m_musicPlaying = std::move(playing); }
+    void setMusicPlayingCheck(std::function<bool()> playing)
+    {
+        m_musicPlaying = std::move(playing);
+    }
 
     int checkedMode() const { return m_checked; }
     QTimer *gapTimer() const { return m_gap; }

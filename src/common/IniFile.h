@@ -43,12 +43,12 @@ private:
     struct Line
     {
         Kind kind = Kind::Other;
-        QByteArray raw; // the line as read, without its line end
-        QByteArray eol; // its own line end when it differs from the document's
-        QString name; // section name or key, trimmed
-        QString folded; // name, case-folded for lookups
-        QString value; // entry value, trimmed
-        QString prefix; // entry text up to its value ("  key = "), kept when the value changes
+        QByteArray raw;    // the line as read, without its line end
+        QByteArray eol;    // its own line end when it differs from the document's
+        QString name;      // section name or key, trimmed
+        QString folded;    // name, case-folded for lookups
+        QString value;     // entry value, trimmed
+        QString prefix;    // entry text up to its value ("  key = "), kept when the value changes
         bool open = false; // the file's last line had no line end: keep it so while it is last
     };
 
@@ -78,9 +78,9 @@ private:
     std::vector<Line> m_lines;
     QByteArray m_lineEnding = "\n";
     bool m_bom = false;
-    QHash<QString, int> m_entries; // folded section + '\n' + folded key -> first entry line
-    QHash<QString, int> m_sectionIds; // folded section -> id
-    QStringList m_sectionNames; // by id: first spelling, file order
+    QHash<QString, int> m_entries;     // folded section + '\n' + folded key -> first entry line
+    QHash<QString, int> m_sectionIds;  // folded section -> id
+    QStringList m_sectionNames;        // by id: first spelling, file order
     std::vector<int> m_sectionHeaders; // by id: first header line
-    std::vector<int> m_lineSection; // by line: section id
+    std::vector<int> m_lineSection;    // by line: section id
 };

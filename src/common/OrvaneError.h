@@ -15,14 +15,14 @@ public:
         PermissionDenied = 70,
         PathFileAccessError = 75,
         // The record databases keep the numbers their engine's users know.
-        DatabaseFailure = 3000, // any other engine failure; the description says which
-        UpdateWithoutEdit = 3020, // Update with neither AddNew nor Edit pending
-        NoCurrentRow = 3021, // the cursor stands past the end or on a deleted row
-        DatabaseNotFound = 3024, // the database file is not there
-        DatabaseReadOnly = 3027, // the file or its folder is write-protected
+        DatabaseFailure = 3000,    // any other engine failure; the description says which
+        UpdateWithoutEdit = 3020,  // Update with neither AddNew nor Edit pending
+        NoCurrentRow = 3021,       // the cursor stands past the end or on a deleted row
+        DatabaseNotFound = 3024,   // the database file is not there
+        DatabaseReadOnly = 3027,   // the file or its folder is write-protected
         DatabaseCannotOpen = 3051, // a folder, no permission, or the engine refused it
         TableNotFound = 3078,
-        RowDeleted = 3167, // the row was removed by another recordset
+        RowDeleted = 3167,     // the row was removed by another recordset
         DatabaseLocked = 3218, // another program holds the file; nothing was written
         FieldNotFound = 3265,
         NotADatabase = 3343,

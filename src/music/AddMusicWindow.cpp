@@ -118,8 +118,8 @@ void AddMusicWindow::resizeEvent(QResizeEvent *event)
     m_path->setGeometry(twips(120), twips(60), w - twips(240), twips(255));
     m_drives->setGeometry(twips(120), twips(360), twips(2360), twips(330));
     m_folders->setGeometry(twips(120), twips(780), twips(2360), std::max(0, h - twips(1380)));
-    m_files->setGeometry(twips(2480), twips(360),
-                         std::max(0, w - twips(2600)), std::max(0, h - twips(1000)));
+    m_files->setGeometry(twips(2480), twips(360), std::max(0, w - twips(2600)),
+                         std::max(0, h - twips(1000)));
     m_add->setGeometry(w - 91 - 55 - 24, h - 24 - 12, 91, 24);
     m_close->setGeometry(w - 55 - 12, h - 24 - 12, 55, 24);
     QWidget::resizeEvent(event);

@@ -163,9 +163,7 @@ void CdAudio::pollDisc()
         return;
     }
     if (!m_discSeen) {
-        const int tracks = query(QStringLiteral("status cd number of tracks wait"))
-                               .left(2)
-                               .toInt();
+        const int tracks = query(QStringLiteral("status cd number of tracks wait")).left(2).toInt();
         // A one-track disc is never taken as seen: it is counted again on every poll and
         // its position is never read.
         if (tracks == 1)

@@ -94,7 +94,7 @@ int MciDevice::close(const QStringList &words)
 int MciDevice::set(const QStringList &rest)
 {
     const bool timeFormat = rest.size() == 3 && rest[0] == QLatin1String("time")
-                            && rest[1] == QLatin1String("format");
+        && rest[1] == QLatin1String("format");
     return timeFormat && rest[2] == QLatin1String("tmsf") ? Success : BadValue;
 }
 
@@ -131,9 +131,8 @@ int MciDevice::status(const QStringList &rest, QString *reply)
 int MciDevice::seek(const QStringList &rest)
 {
     bool isNumber = false;
-    const int track = rest.size() == 2 && rest[0] == QLatin1String("to")
-                          ? rest[1].toInt(&isNumber)
-                          : 0;
+    const int track
+        = rest.size() == 2 && rest[0] == QLatin1String("to") ? rest[1].toInt(&isNumber) : 0;
     if (!isNumber)
         return BadValue;
     return fromDrive(m_drive.seekToTrack(track));

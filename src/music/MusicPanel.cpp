@@ -108,12 +108,12 @@ void MusicPanel::load()
 {
     m_player->load();
     // The playlist is read before the album.
-    const struct {
+    const struct
+    {
         const QString &name;
         QListWidget *list;
         bool *read;
-    } files[] = {{kPlayListFile, m_playList, &m_playListRead},
-                 {kAlbumFile, m_album, &m_albumRead}};
+    } files[] = {{kPlayListFile, m_playList, &m_playListRead}, {kAlbumFile, m_album, &m_albumRead}};
     for (const auto &f : files) {
         const QString path = m_services.appFolder.path(f.name);
         const std::optional<QStringList> entries = MusicListFile::read(path, &m_eightBit);
@@ -229,10 +229,9 @@ void MusicPanel::onImgDeleteAllReleased(int x, int y)
     m_player->resetToStopped(false);
     m_playListCount->setText(QStringLiteral("0"));
     if (m_playList->count() > 0) {
-        const auto answer = m_services.prompter.ask({QStringLiteral("Delete All Items In Playlist?"),
-                                                     QStringLiteral("Tunelo Question"),
-                                                     Prompter::Icon::Question,
-                                                     Prompter::Buttons::YesNo});
+        const auto answer = m_services.prompter.ask(
+            {QStringLiteral("Delete All Items In Playlist?"), QStringLiteral("Tunelo Question"),
+             Prompter::Icon::Question, Prompter::Buttons::YesNo});
         if (answer == Prompter::Answer::Yes)
             m_playList->clear();
     } else {

@@ -28,10 +28,15 @@ struct ButtonPlace
 
 // In the order of Transport::Button.
 const ButtonPlace kPlaces[] = {
-    {"imgPlay", "Play", 180},       {"imgPause", "Pause", 660},   {"imgStop", "Stop", 1140},
-    {"imgNext", "Next", 2580},      {"imgPrevious", "Previous", 2100},
-    {"imgRewind", "Rewind", 1620},  {"imgEnd", "End", 3060},
-    {"imgDelete", "Delete Song", 180}, {"imgDeleteAll", "Delete All Songs", 660},
+    {"imgPlay", "Play", 180},
+    {"imgPause", "Pause", 660},
+    {"imgStop", "Stop", 1140},
+    {"imgNext", "Next", 2580},
+    {"imgPrevious", "Previous", 2100},
+    {"imgRewind", "Rewind", 1620},
+    {"imgEnd", "End", 3060},
+    {"imgDelete", "Delete Song", 180},
+    {"imgDeleteAll", "Delete All Songs", 660},
 };
 
 // The music picture list holds lit, normal, pressed for each button in this order.
@@ -64,9 +69,8 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
         button->setAccessibleName(QString::fromLatin1(kPlaces[b].accessible));
         const int top = b >= Transport::Delete ? 7140 : 5220;
         button->setGeometry(twips(kPlaces[b].left), twips(top), twips(435), twips(270));
-        connect(button, &ImageButton::MouseUp, this, [this, b](int, int, int x, int y) {
-            onImgReleased(Button(b), x, y);
-        });
+        connect(button, &ImageButton::MouseUp, this,
+                [this, b](int, int, int x, int y) { onImgReleased(Button(b), x, y); });
         m_buttons[b] = button;
     }
     m_repeat->setObjectName(QStringLiteral("repeat"));
@@ -78,10 +82,9 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
     m_songNo->setAlignment(Qt::AlignCenter);
     m_title = label(surface, "Label7", QString(), QRect(180, 4740, 4200, 255));
     m_author = label(surface, "Label8", QString(), QRect(180, 4980, 4200, 255));
-    m_totalRemain = label(surface, "totalRemain", QStringLiteral("00:00"),
-                          QRect(3600, 5220, 660, 270));
-    m_totalFull = label(surface, "totalFull", QStringLiteral("00:00"),
-                        QRect(3600, 4980, 660, 255));
+    m_totalRemain
+        = label(surface, "totalRemain", QStringLiteral("00:00"), QRect(3600, 5220, 660, 270));
+    m_totalFull = label(surface, "totalFull", QStringLiteral("00:00"), QRect(3600, 4980, 660, 255));
     m_packets = label(surface, "sPackets", QStringLiteral("Packets Received : 0"),
                       QRect(2520, 7140, 1860, 255));
     connect(m_timer1, &QTimer::timeout, this, &MusicPlayer::onTimer1);
@@ -89,8 +92,8 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
 
 void MusicPlayer::load()
 {
-    const PictureList pictures
-        = PictureList::load(m_services.appFolder.path(QStringLiteral("\\resources\\pictures\\music")));
+    const PictureList pictures = PictureList::load(
+        m_services.appFolder.path(QStringLiteral("\\resources\\pictures\\music")));
     for (int i = 0; i < int(std::size(kPictureOrder)); ++i) {
         const int lit = 3 * i + 1;
         m_buttons[kPictureOrder[i]]->setPictures(pictures.at(lit + 1), pictures.at(lit + 2),
@@ -135,16 +138,31 @@ void MusicPlayer::onImgReleased(Transport::Button button, int x, int y)
     if (!releasedInside({x, y}, {435, 270}))
         return;
     switch (button) {
-    case Transport::Play: playAction(); break;
-    case Transport::Pause: pauseAction(); break;
-    case Transport::Stop: stopAction(); break;
-    case Transport::Next: nextAction(); break;
-    case Transport::Previous: previousAction(); break;
-    case Transport::Rewind: rewindAction(); break;
-    case Transport::End: endAction(); break;
+    case Transport::Play:
+        playAction();
+        break;
+    case Transport::Pause:
+        pauseAction();
+        break;
+    case Transport::Stop:
+        stopAction();
+        break;
+    case Transport::Next:
+        nextAction();
+        break;
+    case Transport::Previous:
+        previousAction();
+        break;
+    case Transport::Rewind:
+        rewindAction();
+        break;
+    case Transport::End:
+        endAction();
+        break;
     case Transport::Delete:
     case Transport::DeleteAll:
-    case Transport::ButtonCount: break; // the playlist's own handlers
+    case Transport::ButtonCount:
+        break; // the playlist's own handlers
     }
 }
 
@@ -213,8 +231,9 @@ void MusicPlayer::stepThrough(Transport::Button which, int direction)
         playAction();
     } else {
         stopAction();
-        m_services.prompter.tell(direction > 0 ? QStringLiteral("End of Playlist encountered!")
-                                               : QStringLiteral("Beginning of Playlist encountered!"),
+        m_services.prompter.tell(direction > 0
+                                     ? QStringLiteral("End of Playlist encountered!")
+                                     : QStringLiteral("Beginning of Playlist encountered!"),
                                  QStringLiteral("Tunelo Info"), Prompter::Icon::Critical);
         m_timer1->stop();
     }

@@ -53,7 +53,7 @@ private:
     bool m_playSupported = true;
     bool m_playing = false;
     QList<int> m_trackFrames; // empty: no disc
-    int m_at = 0; // frames from the start of the disc
+    int m_at = 0;             // frames from the start of the disc
     int m_opens = 0;
     int m_trackCountQueries = 0;
     int m_positionQueries = 0;

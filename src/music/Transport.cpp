@@ -13,7 +13,7 @@ std::array<ButtonState, ButtonCount> states(State state)
         return {S{true, N}, S{false, N}, S{false, N}, S{false, N}, S{false, N},
                 S{true, N}, S{true, N},  S{true, N},  S{true, N}};
     case State::Playing:
-        return {S{false, L}, S{true, N}, S{true, N},        S{true, N},  S{true, N},
+        return {S{false, L}, S{true, N},         S{true, N},  S{true, N}, S{true, N},
                 S{true, N},  S{std::nullopt, N}, S{false, P}, S{false, P}};
     case State::Paused:
         return {S{true, N}, S{false, L}, S{true, N},  S{true, N}, S{true, N},

@@ -29,8 +29,7 @@ void MailPanel::loadSwitch(bool connected)
 void MailPanel::loadSettings()
 {
     auto read = [this](const char *key) {
-        return m_services.settings.getSetting(QStringLiteral("Settings"),
-                                              QString::fromLatin1(key));
+        return m_services.settings.getSetting(QStringLiteral("Settings"), QString::fromLatin1(key));
     };
     m_delay = read("Delay");
     m_password = read("Password");
@@ -45,10 +44,6 @@ bool MailPanel::mailDisabled() const
     return m_disableEmail->isChecked();
 }
 
-void MailPanel::checkMail()
-{
-}
+void MailPanel::checkMail() { }
 
-void MailPanel::closeSetupDialog()
-{
-}
+void MailPanel::closeSetupDialog() { }

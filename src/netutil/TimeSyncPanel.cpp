@@ -9,6 +9,4 @@ TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface)
 {
 }
 
-void TimeSyncPanel::load()
-{
-}
+void TimeSyncPanel::load() { }

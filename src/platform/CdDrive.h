@@ -14,7 +14,7 @@ public:
         NoDisc,
         NoSuchTrack,
         Unsupported, // the drive cannot do this (a drive without analogue output, an image)
-        Failed, // the drive refused or reported an error
+        Failed,      // the drive refused or reported an error
     };
 
     // Where the head stands: track number, then minutes, seconds and frames (75 a second)

@@ -8,7 +8,13 @@
 class Connectivity
 {
 public:
-    enum Flag : quint32 { Modem = 0x01, Lan = 0x02, Proxy = 0x04, Offline = 0x20, Configured = 0x40 };
+    enum Flag : quint32 {
+        Modem = 0x01,
+        Lan = 0x02,
+        Proxy = 0x04,
+        Offline = 0x20,
+        Configured = 0x40
+    };
 
     struct State
     {

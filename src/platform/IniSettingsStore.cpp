@@ -169,8 +169,8 @@ std::optional<IniSettingsStore::FileStamp> IniSettingsStore::stamp() const
     const auto ns = [](const timespec &t) {
         return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
     };
-    return FileStamp {qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
-                      ns(info.st_mtim), ns(info.st_ctim)};
+    return FileStamp{qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
+                     ns(info.st_mtim), ns(info.st_ctim)};
 }
 
 void IniSettingsStore::refresh()

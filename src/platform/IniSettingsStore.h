@@ -51,7 +51,7 @@ private:
     bool m_loaded = false;
     std::optional<FileStamp> m_loadedStamp; // the file as m_doc was read from it
     bool m_unreadable = false; // the file exists but could not be read: never replace it
-    bool m_unsaved = false; // m_doc holds values the file does not
+    bool m_unsaved = false;    // m_doc holds values the file does not
     Prompter *m_prompter = nullptr;
     bool m_toldUnsaved = false;
 };

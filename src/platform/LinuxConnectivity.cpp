@@ -19,7 +19,7 @@ bool usable(const QByteArray &flagsHex, const QByteArray &device)
     bool ok = false;
     const quint32 flags = flagsHex.toUInt(&ok, 16);
     return ok && (flags & kRouteUp) && !(flags & kRouteReject) && !device.isEmpty()
-           && device != "lo" && device != "*";
+        && device != "lo" && device != "*";
 }
 
 // Calls match on the whitespace-separated fields of each line until it returns true.

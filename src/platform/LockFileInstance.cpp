@@ -63,8 +63,8 @@ bool LockFileInstance::tryLock()
 
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                          | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     checkPrivate(folder);
     return m_lock.tryLock(0);
 }

@@ -8,11 +8,16 @@ namespace {
 QMessageBox::Icon boxIcon(Prompter::Icon icon)
 {
     switch (icon) {
-    case Prompter::Icon::Critical: return QMessageBox::Critical;
-    case Prompter::Icon::Question: return QMessageBox::Question;
-    case Prompter::Icon::Warning: return QMessageBox::Warning;
-    case Prompter::Icon::Information: return QMessageBox::Information;
-    case Prompter::Icon::None: break;
+    case Prompter::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
+    case Prompter::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Information:
+        return QMessageBox::Information;
+    case Prompter::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -20,11 +25,14 @@ QMessageBox::Icon boxIcon(Prompter::Icon icon)
 QMessageBox::StandardButtons boxButtons(Prompter::Buttons buttons)
 {
     switch (buttons) {
-    case Prompter::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Prompter::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Prompter::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Prompter::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case Prompter::Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case Prompter::Buttons::Ok: break;
+    case Prompter::Buttons::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -34,9 +42,12 @@ Prompter::Answer escapeAnswer(Prompter::Buttons buttons)
 {
     switch (buttons) {
     case Prompter::Buttons::OkCancel:
-    case Prompter::Buttons::YesNoCancel: return Prompter::Answer::Cancel;
-    case Prompter::Buttons::YesNo: return Prompter::Answer::No;
-    case Prompter::Buttons::Ok: break;
+    case Prompter::Buttons::YesNoCancel:
+        return Prompter::Answer::Cancel;
+    case Prompter::Buttons::YesNo:
+        return Prompter::Answer::No;
+    case Prompter::Buttons::Ok:
+        break;
     }
     return Prompter::Answer::Ok;
 }
@@ -44,10 +55,14 @@ Prompter::Answer escapeAnswer(Prompter::Buttons buttons)
 QMessageBox::StandardButton boxButton(Prompter::Answer answer)
 {
     switch (answer) {
-    case Prompter::Answer::Cancel: return QMessageBox::Cancel;
-    case Prompter::Answer::Yes: return QMessageBox::Yes;
-    case Prompter::Answer::No: return QMessageBox::No;
-    case Prompter::Answer::Ok: break;
+    case Prompter::Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Prompter::Answer::Yes:
+        return QMessageBox::Yes;
+    case Prompter::Answer::No:
+        return QMessageBox::No;
+    case Prompter::Answer::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -87,10 +102,15 @@ Prompter::Answer QtPrompter::ask(const Message &message)
     m_open = nullptr;
 
     switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return onEscape;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return onEscape;
     }
 }

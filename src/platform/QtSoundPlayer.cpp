@@ -134,7 +134,8 @@ void QtSoundPlayer::onOutputState(QAudio::State state)
     // Once the sound and its silence have been read, the stream to the server is given up;
     // a failed output is given up too, so the next play opens a fresh one.
     if ((state == QAudio::IdleState && m_stream->finished())
-        || (m_sink && m_sink->error() != QAudio::NoError && m_sink->error() != QAudio::UnderrunError))
+        || (m_sink && m_sink->error() != QAudio::NoError
+            && m_sink->error() != QAudio::UnderrunError))
         closeOutput();
 }
 

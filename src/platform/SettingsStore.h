@@ -11,7 +11,7 @@ class SettingsStore
 public:
     virtual ~SettingsStore() = default;
     virtual QString getSetting(const QString &section, const QString &key,
-                               const QString &defaultValue = QString()) = 0;
-    virtual void saveSetting(const QString &section, const QString &key, const QString &value)
+                               const QString &defaultValue = QString())
         = 0;
+    virtual void saveSetting(const QString &section, const QString &key, const QString &value) = 0;
 };

@@ -34,12 +34,23 @@ QString escapeStringValue(const QString &value)
     escaped.reserve(value.size() * 2);
     for (const QChar c : value) {
         switch (c.unicode()) {
-        case '\\': escaped += QLatin1String("\\\\"); break;
-        case '\n': escaped += QLatin1String("\\n"); break;
-        case '\t': escaped += QLatin1String("\\t"); break;
-        case '\r': escaped += QLatin1String("\\r"); break;
-        case '%': escaped += QLatin1String("%%"); break;
-        default: escaped += c;
+        case '\\':
+            escaped += QLatin1String("\\\\");
+            break;
+        case '\n':
+            escaped += QLatin1String("\\n");
+            break;
+        case '\t':
+            escaped += QLatin1String("\\t");
+            break;
+        case '\r':
+            escaped += QLatin1String("\\r");
+            break;
+        case '%':
+            escaped += QLatin1String("%%");
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -58,13 +69,13 @@ QByteArray launcherScript(const QString &program)
     QByteArray quoted = QFile::encodeName(program);
     quoted.replace('\'', "'\\''");
     return "#!/bin/sh\n# Starts Orvane with the session; its own path upsets some launchers.\n"
-           "exec '" + quoted + "' \"$@\"\n";
+           "exec '"
+        + quoted + "' \"$@\"\n";
 }
 
 } // namespace
 
-XdgAutostart::XdgAutostart(QString autostartFolder, QString executablePath,
-                           QString launcherFolder)
+XdgAutostart::XdgAutostart(QString autostartFolder, QString executablePath, QString launcherFolder)
     : m_folder(std::move(autostartFolder))
     , m_executable(std::move(executablePath))
     , m_launcherFolder(std::move(launcherFolder))
@@ -151,9 +162,9 @@ Autostart::State XdgAutostart::state() const
             continue;
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals > 0 && line.left(equals).trimmed() == QLatin1String("Hidden"))
-            hidden = line.mid(equals + 1).trimmed().compare(QLatin1String("true"),
-                                                            Qt::CaseInsensitive)
-                     == 0;
+            hidden
+                = line.mid(equals + 1).trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive)
+                == 0;
     }
     return hidden ? State::Parked : State::Active;
 }

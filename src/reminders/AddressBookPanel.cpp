@@ -50,7 +50,8 @@ AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPane
             [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
     connect(m_ui.list, &QListView::activated, this,
             [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
-    const struct {
+    const struct
+    {
         LumoButton *button;
         void (AddressBookPanel::*handler)(int, int);
     } buttons[] = {

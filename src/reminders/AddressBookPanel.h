@@ -16,8 +16,7 @@ class AddressBookPanel : public QObject
 {
     Q_OBJECT
 public:
-    AddressBookPanel(Services &services, QWidget *surface, TipPanel &tips,
-                     ReminderStores &stores);
+    AddressBookPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores);
 
     // Open "\Address.mdb", fill the address list, lock the boxes.
     // Throws OrvaneError when the database cannot be opened.
@@ -58,9 +57,7 @@ public:
 
 private:
     bool finishSave(bool stored);
-    enum ButtonSet : unsigned {
-        Add = 1, Edit = 2, Save = 4, Delete = 8, Cancel = 16, Close = 32
-    };
+    enum ButtonSet : unsigned { Add = 1, Edit = 2, Save = 4, Delete = 8, Cancel = 16, Close = 32 };
     // The six page buttons: those in the set enabled, the others disabled.
     void enableOnly(unsigned buttons);
     // The last names of the current recordset into the list; 0, the list untouched, for none.

@@ -87,8 +87,8 @@ QWidget *makeBox(const AddressField &field, const BoxPlace &place, QWidget *pare
     return box;
 }
 
-LumoButton *makeButton(const char *caption, const char *name, QWidget *parent,
-                       Services &services, QRect geometry)
+LumoButton *makeButton(const char *caption, const char *name, QWidget *parent, Services &services,
+                       QRect geometry)
 {
     auto *button = smallButton(QString::fromLatin1(caption), name, parent, services);
     button->setGeometry(geometry);

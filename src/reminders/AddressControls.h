@@ -15,10 +15,10 @@ struct Services;
 // dashboard's frames "PicAddress1" and "picAddress2").
 struct AddressControls
 {
-    QLineEdit *search = nullptr;  // txtSearch
-    QListView *list = nullptr;    // lstAddress
+    QLineEdit *search = nullptr;      // txtSearch
+    QListView *list = nullptr;        // lstAddress
     AddressNameList *names = nullptr; // what lstAddress shows
-    LumoButton *view = nullptr;   // "View Address Book"
+    LumoButton *view = nullptr;       // "View Address Book"
     QFrame *page1 = nullptr;
     QFrame *page2 = nullptr;
     QList<QWidget *> boxes;       // in the order of addressFields()

@@ -40,7 +40,6 @@ QCalendarWidget *calendar(QWidget *parent, const char *name, QRect place)
     return c;
 }
 
-
 QLineEdit *box(QWidget *parent, const char *name, const QString &accessible, QRect place)
 {
     auto *b = new QLineEdit(parent);
@@ -69,7 +68,7 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
                              QRect(twips(4320), twips(1740), twips(3480), twips(2640)));
     c.MonthViewBM->setToolTip(QStringLiteral("Select a date to see the bills due that day"));
     c.lblNoBills = placedLabel(QStringLiteral("No Bills Due"), surface,
-                         QRect(twips(4320), twips(4440), twips(1860), twips(285)));
+                               QRect(twips(4320), twips(4440), twips(1860), twips(285)));
     c.lblNoBills->setObjectName(QStringLiteral("lblNoBills"));
     c.cmdViewAllBills = new LumoButton(QStringLiteral("View All Bills"), surface, &services);
     c.cmdViewAllBills->setObjectName(QStringLiteral("cmdViewAllBills"));
@@ -81,28 +80,27 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     QFrame *bills = c.PicBMBills = frame(surface, "PicBMBills");
     const int col = 8, colWidth = 168;
     placedLabel(QStringLiteral("Notify Date:"), bills, QRect(col, 4, colWidth, 16));
-    c.txtBMNDate = box(bills, "txtBMNDate", QStringLiteral("Notify Date"),
-                       QRect(col, 20, colWidth, 20));
+    c.txtBMNDate
+        = box(bills, "txtBMNDate", QStringLiteral("Notify Date"), QRect(col, 20, colWidth, 20));
     c.txtBMNDate->setMaxLength(10);
     c.txtBMNDate->setToolTip(QStringLiteral("Select a DATE you want to be notified on"));
     placedLabel(QStringLiteral("Due Date:"), bills, QRect(col, 44, colWidth, 16));
-    c.txtBMDueDate = box(bills, "txtBMDueDate", QStringLiteral("Due Date"),
-                         QRect(col, 60, colWidth, 20));
+    c.txtBMDueDate
+        = box(bills, "txtBMDueDate", QStringLiteral("Due Date"), QRect(col, 60, colWidth, 20));
     c.txtBMDueDate->setMaxLength(10);
     placedLabel(QStringLiteral("Pay Bill To:"), bills, QRect(col, 84, colWidth, 16));
-    c.txtBMPayee = box(bills, "txtBMPayee", QStringLiteral("Pay Bill To"),
-                       QRect(col, 100, colWidth, 20));
+    c.txtBMPayee
+        = box(bills, "txtBMPayee", QStringLiteral("Pay Bill To"), QRect(col, 100, colWidth, 20));
     placedLabel(QStringLiteral("Amount:"), bills, QRect(col, 124, colWidth, 16));
-    c.txtBMAmount = box(bills, "txtBMAmount", QStringLiteral("Amount"),
-                        QRect(col, 140, colWidth, 20));
+    c.txtBMAmount
+        = box(bills, "txtBMAmount", QStringLiteral("Amount"), QRect(col, 140, colWidth, 20));
     c.lstBillMinder = new QListWidget(bills);
     c.lstBillMinder->setObjectName(QStringLiteral("lstBillMinder"));
     c.lstBillMinder->setAccessibleName(QStringLiteral("Bills"));
     c.lstBillMinder->setToolTip(QStringLiteral("Click here to display the bill"));
     c.lstBillMinder->setGeometry(184, 8, 128, 152);
 
-    placedLabel(QStringLiteral("Notify on this day every month?"), bills,
-                QRect(col, 166, 196, 18));
+    placedLabel(QStringLiteral("Notify on this day every month?"), bills, QRect(col, 166, 196, 18));
     // The two choices in a box of their own, so they exclude only each other.
     auto *choices = new QWidget(bills);
     choices->setGeometry(206, 164, 106, 22);
@@ -117,23 +115,21 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
         c.optEveryMonth[index] = option;
     }
 
-    c.cmdAddNewBill = button(bills, services, "cmdAddNewBill", QStringLiteral("Add New Bill"),
-                             {8, 190});
-    c.cmdEditBill = button(bills, services, "cmdEditBill", QStringLiteral("Edit Bill"),
-                           {120, 190});
-    c.cmdSaveBill = button(bills, services, "cmdSaveBill", QStringLiteral("Save Bill"),
-                           {232, 190});
-    c.cmdDeleteBill = button(bills, services, "cmdDeleteBill", QStringLiteral("Delete Bill"),
-                             {8, 218});
+    c.cmdAddNewBill
+        = button(bills, services, "cmdAddNewBill", QStringLiteral("Add New Bill"), {8, 190});
+    c.cmdEditBill = button(bills, services, "cmdEditBill", QStringLiteral("Edit Bill"), {120, 190});
+    c.cmdSaveBill = button(bills, services, "cmdSaveBill", QStringLiteral("Save Bill"), {232, 190});
+    c.cmdDeleteBill
+        = button(bills, services, "cmdDeleteBill", QStringLiteral("Delete Bill"), {8, 218});
     c.cmdBMCancel = button(bills, services, "cmdBMCancel", QStringLiteral("Cancel"), {120, 218});
     c.cmdBMClose = button(bills, services, "cmdBMClose", QStringLiteral("Close"), {232, 218});
 
     // The notify calendar pop-up.
     QFrame *pop = c.PicBM = frame(surface, "PicBM");
-    c.MonthViewBM2 = calendar(pop, "MonthViewBM2", QRect(4, 4, pop->width() - 8,
-                                                         pop->height() - 8 - kButtonHeight - 6));
-    c.cmdBMSetDate = button(pop, services, "cmdBMSetDate", QStringLiteral("Set Date"),
-                            {(pop->width() - kButtonWidth) / 2, pop->height() - 4 - kButtonHeight
-                                                                    - 2});
+    c.MonthViewBM2 = calendar(pop, "MonthViewBM2",
+                              QRect(4, 4, pop->width() - 8, pop->height() - 8 - kButtonHeight - 6));
+    c.cmdBMSetDate
+        = button(pop, services, "cmdBMSetDate", QStringLiteral("Set Date"),
+                 {(pop->width() - kButtonWidth) / 2, pop->height() - 4 - kButtonHeight - 2});
     return c;
 }

@@ -76,7 +76,7 @@ bool BillsPanel::askToSelectFirst()
     if (m_stores.bills().current.hasCurrentRow())
         return false;
     tell(QStringLiteral("Please select a bill in the list first."), {},
-                             Prompter::Icon::Information);
+         Prompter::Icon::Information);
     return true;
 }
 
@@ -84,8 +84,8 @@ bool BillsPanel::refuseIncomplete()
 {
     if (BillRules::complete(entry()))
         return false;
-    tell(QStringLiteral("All Fields Must Contain Data"),
-                             QStringLiteral("Error"), Prompter::Icon::Critical);
+    tell(QStringLiteral("All Fields Must Contain Data"), QStringLiteral("Error"),
+         Prompter::Icon::Critical);
     return true;
 }
 
@@ -132,8 +132,9 @@ void BillsPanel::onCmdAddNewBillReleased(int x, int y)
     for (QLineEdit *box : {m_ui.txtBMPayee, m_ui.txtBMAmount, m_ui.txtBMDueDate, m_ui.txtBMNDate})
         box->clear();
     m_ui.txtBMDueDate->setText(DateText::toText(m_selectedDate));
-    setButtons({m_ui.cmdBMCancel}, {m_ui.cmdAddNewBill, m_ui.cmdBMClose, m_ui.cmdDeleteBill,
-                                    m_ui.cmdEditBill, m_ui.cmdSaveBill});
+    setButtons({m_ui.cmdBMCancel},
+               {m_ui.cmdAddNewBill, m_ui.cmdBMClose, m_ui.cmdDeleteBill, m_ui.cmdEditBill,
+                m_ui.cmdSaveBill});
     clearChoices();
     m_adding = true;
     m_editing = false;
@@ -167,11 +168,10 @@ void BillsPanel::onCmdSaveBillReleased(int x, int y)
     const BillRules::Entry typed = entry();
     if (!typed.choice) {
         // Without the choice a bill could not be told monthly or once; ask for it.
-        tell(BillRules::complete(typed)
-                                     ? QStringLiteral("Please select YES or NO: Notify on this "
-                                                      "day every month?")
-                                     : QStringLiteral("All fields must contain data"),
-                                 {}, Prompter::Icon::None);
+        tell(BillRules::complete(typed) ? QStringLiteral("Please select YES or NO: Notify on this "
+                                                         "day every month?")
+                                        : QStringLiteral("All fields must contain data"),
+             {}, Prompter::Icon::None);
         return;
     }
     // A refused entry stays open with what was typed, and nothing claims it was saved.
@@ -191,9 +191,9 @@ void BillsPanel::onCmdDeleteBillReleased(int x, int y)
     if (!releasedInside({x, y}, kPanelButton) || askToSelectFirst())
         return;
     m_billMode = QStringLiteral("None");
-    const auto answer = ask(
-        {QStringLiteral("Are You Sure You Want To Delete This Record"),
-         QStringLiteral("Delete Record"), Prompter::Icon::None, Prompter::Buttons::YesNo});
+    const auto answer
+        = ask({QStringLiteral("Are You Sure You Want To Delete This Record"),
+               QStringLiteral("Delete Record"), Prompter::Icon::None, Prompter::Buttons::YesNo});
     if (answer != Prompter::Answer::Yes)
         return;
     ReminderDatabase &bills = m_stores.bills();

@@ -27,10 +27,9 @@ QString countText(int row, const char *what)
 
 int BillsPanel::fillList(bool append, const std::function<void(int)> &rowAdded)
 {
-    const int rows = fillListWidget(*m_ui.lstBillMinder, m_stores.bills().current,
-                                    QStringLiteral("Payee"),
-                                    append ? ListFill::Mode::Append : ListFill::Mode::Replace,
-                                    rowAdded);
+    const int rows
+        = fillListWidget(*m_ui.lstBillMinder, m_stores.bills().current, QStringLiteral("Payee"),
+                         append ? ListFill::Mode::Append : ListFill::Mode::Replace, rowAdded);
     if (rows > 0)
         setButtons({}, {m_ui.cmdEditBill, m_ui.cmdDeleteBill});
     return rows;
@@ -41,9 +40,8 @@ void BillsPanel::List_Due_Bills()
     if (m_stores.bills().current.recordCount() > 0) {
         playWave(kNotifySound);
         m_oneTimeFound = true;
-        fillList(false, [this](int row) {
-            m_ui.lblNoBills->setText(countText(row, " Bill(s) Due"));
-        });
+        fillList(false,
+                 [this](int row) { m_ui.lblNoBills->setText(countText(row, " Bill(s) Due")); });
         showPanel();
         return;
     }
@@ -55,9 +53,9 @@ void BillsPanel::List_Due_Bills()
     if (!m_startupDone)
         return;
     m_ui.cmdEditBill->setEnabled(false);
-    const auto answer = ask(
-        {QStringLiteral("No scheduled Bills.\r\nWould you like to add a Bill?"),
-         QStringLiteral("No Bills Scheduled"), Prompter::Icon::None, Prompter::Buttons::YesNo});
+    const auto answer = ask({QStringLiteral("No scheduled Bills.\r\nWould you like to add a Bill?"),
+                             QStringLiteral("No Bills Scheduled"), Prompter::Icon::None,
+                             Prompter::Buttons::YesNo});
     if (answer == Prompter::Answer::Yes) {
         showPanel();
         showListHint();
@@ -79,9 +77,8 @@ void BillsPanel::List_Monthly_Bills()
 void BillsPanel::List_Bills()
 {
     if (m_stores.bills().current.recordCount() > 0) {
-        fillList(false, [this](int row) {
-            m_ui.lblNoBills->setText(countText(row, " Bills Scheduled"));
-        });
+        fillList(false,
+                 [this](int row) { m_ui.lblNoBills->setText(countText(row, " Bills Scheduled")); });
         playWave(kNotifySound);
         showPanel();
         return;
@@ -94,8 +91,7 @@ void BillsPanel::List_Bills()
 void BillsPanel::Show_All2()
 {
     if (fillList(false, {}) == 0)
-        tell(QStringLiteral("No Records Found"), QStringLiteral("Error"),
-                                 Prompter::Icon::None);
+        tell(QStringLiteral("No Records Found"), QStringLiteral("Error"), Prompter::Icon::None);
 }
 
 void BillsPanel::Missed_Bills()
@@ -108,9 +104,7 @@ void BillsPanel::Missed_Bills()
                 QPoint(3750, 6495));
     playWave(QStringLiteral("\\Sounds\\notify1.wav"));
     m_oneTimeFound = true;
-    fillList(false, [this](int row) {
-        m_ui.lblNoBills->setText(countText(row, " Bill(s) Due"));
-    });
+    fillList(false, [this](int row) { m_ui.lblNoBills->setText(countText(row, " Bill(s) Due")); });
     showPanel();
     m_ui.lstBillMinder->setCurrentRow(0); // runs the selection
 }

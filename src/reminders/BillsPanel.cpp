@@ -12,16 +12,16 @@
 
 #include <QCalendarWidget>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
 
-BillsPanel::BillsPanel(Services &services, QWidget *surface, TipPanel &tips,
-                       ReminderStores &stores, const Connectivity::State &connectivity)
+BillsPanel::BillsPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores,
+                       const Connectivity::State &connectivity)
     : QObject(surface)
     , m_services(services)
     , m_surface(surface)
@@ -59,8 +59,7 @@ void BillsPanel::wire()
     released(m_ui.cmdBMClose, &BillsPanel::onCmdCloseReleased);
     released(m_ui.cmdBMSetDate, &BillsPanel::onCmdSetDateReleased);
 
-    connect(m_ui.MonthViewBM, &QCalendarWidget::clicked, this,
-            &BillsPanel::onMonthViewBMDateClick);
+    connect(m_ui.MonthViewBM, &QCalendarWidget::clicked, this, &BillsPanel::onMonthViewBMDateClick);
     connect(m_ui.MonthViewBM2, &QCalendarWidget::clicked, this,
             &BillsPanel::onMonthViewBM2DateClick);
 
@@ -70,8 +69,7 @@ void BillsPanel::wire()
         if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton)
             onLstBillMinderClick();
     });
-    connect(m_ui.lstBillMinder, &QListWidget::itemClicked, this,
-            &BillsPanel::onLstBillMinderClick);
+    connect(m_ui.lstBillMinder, &QListWidget::itemClicked, this, &BillsPanel::onLstBillMinderClick);
 
     connect(m_ui.txtBMPayee, &QLineEdit::textEdited, this, &BillsPanel::onTxtBMPayeeKeyPress);
     for (int index = 0; index < 2; ++index)
@@ -161,8 +159,7 @@ void BillsPanel::playWave(const QString &relativePath)
 {
     if (!m_services.sound.hasWaveOutput())
         return;
-    playSound(m_services.sound, m_services.appFolder.path(relativePath),
-              m_connectivity.flags);
+    playSound(m_services.sound, m_services.appFolder.path(relativePath), m_connectivity.flags);
 }
 
 // The entry's tips sit left of the calendar, clear of the bills panel and its notify calendar.

@@ -15,7 +15,7 @@ inline const QString kTypes[] = {
     QStringLiteral("Occasion"),    QStringLiteral("To Do!"),
 };
 
-QString countText(int rows); // "3 Events Scheduled"
+QString countText(int rows);                   // "3 Events Scheduled"
 QString emptyDayText(const QString &dateText); // "No Events for: 12/09/2026"
 
 // Message boxes.

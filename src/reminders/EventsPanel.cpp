@@ -43,7 +43,8 @@ EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
     m_guide = std::make_unique<EventsGuide>(services, m_ui, tips);
 
     connect(m_ui.monthView1, &QCalendarWidget::clicked, this, &EventsPanel::onMonthView1DateClick);
-    connect(m_ui.monthView1, &QCalendarWidget::activated, this, &EventsPanel::onMonthView1DateClick);
+    connect(m_ui.monthView1, &QCalendarWidget::activated, this,
+            &EventsPanel::onMonthView1DateClick);
     connect(m_ui.calSearch, &QComboBox::activated, this, &EventsPanel::onCboCALSearchClick);
     connect(m_ui.list, &QListWidget::itemClicked, this, &EventsPanel::onLstDataClick);
     connect(m_ui.list, &QListWidget::itemActivated, this, &EventsPanel::onLstDataClick);
@@ -223,8 +224,7 @@ void EventsPanel::playNotify()
 
 void EventsPanel::play(const QString &sound)
 {
-    playSound(m_services.sound, m_services.appFolder.path(sound),
-              m_connectivity.flags);
+    playSound(m_services.sound, m_services.appFolder.path(sound), m_connectivity.flags);
 }
 
 void EventsPanel::showPanel()

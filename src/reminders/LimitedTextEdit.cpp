@@ -18,8 +18,7 @@ void LimitedTextEdit::cutToLimit()
     // What was just typed or pasted ends at the cursor: that is what gets refused. Text set
     // by the program leaves the cursor at the start, so there its end is cut instead.
     QTextCursor cursor = textCursor();
-    const int end = cursor.position() >= excess ? cursor.position()
-                                                : int(toPlainText().size());
+    const int end = cursor.position() >= excess ? cursor.position() : int(toPlainText().size());
     cursor.setPosition(end - int(excess));
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     cursor.removeSelectedText(); // runs this again, now within the limit

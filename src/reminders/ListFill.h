@@ -13,7 +13,7 @@ namespace ListFill {
 
 enum class Mode {
     Replace, // clear the list first
-    Append, // add after what the list holds (the monthly bills follow the one-time ones)
+    Append,  // add after what the list holds (the monthly bills follow the one-time ones)
 };
 
 struct Target

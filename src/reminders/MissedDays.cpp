@@ -44,8 +44,8 @@ MissedDays::MissedDays(Services &services, QWidget *surface, ReminderStores &sto
 void MissedDays::check()
 {
     const QDate today = m_services.clock.now().date();
-    const QString lastUsed = m_services.settings.getSetting(kSection, kLastUsed,
-                                                            QStringLiteral("1"));
+    const QString lastUsed
+        = m_services.settings.getSetting(kSection, kLastUsed, QStringLiteral("1"));
     const QStringList days = MissedDayList::between(lastUsed, today);
     if (!days.isEmpty()) {
         if (m_panel)

@@ -40,10 +40,7 @@ public:
 
     const QString &tableName() const;
     // The table has this column (the name ignores case).
-    bool hasColumn(const QString &name) const
-    {
-        return m_table && m_table->columnIndex(name) >= 0;
-    }
+    bool hasColumn(const QString &name) const { return m_table && m_table->columnIndex(name) >= 0; }
     // The number of rows; 0 exactly when there is none.
     int recordCount() const { return int(m_rows.size()); }
     bool hasCurrentRow() const { return !m_onDeletedRow && m_position < m_rows.size(); }

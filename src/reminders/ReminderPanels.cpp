@@ -19,15 +19,15 @@ ReminderPanels::ReminderPanels(Services &services, QWidget *surface, TipPanel &t
     , m_missedDays(new MissedDays(services, surface, m_stores, *m_events, *m_bills))
 {
     // Their widgets stay on the surface; the panel objects live no longer than the stores.
-    for (QObject *panel : std::initializer_list<QObject *>{m_events, m_bills, m_addressBook,
-                                                          m_missedDays})
+    for (QObject *panel :
+         std::initializer_list<QObject *>{m_events, m_bills, m_addressBook, m_missedDays})
         panel->setParent(this);
     // Closing the events panel also ends a bill entry left open.
     m_events->setOnClose([this] { m_bills->setBillModeNone(); });
     m_stores.setReadOnlyNotice([this](const StoreError &notice) {
         m_services.prompter.tell(
-            QStringLiteral("%1 (%2)").arg(notice.description).arg(notice.number),
-            kApplicationTitle, Prompter::Icon::Warning);
+            QStringLiteral("%1 (%2)").arg(notice.description).arg(notice.number), kApplicationTitle,
+            Prompter::Icon::Warning);
     });
 }
 

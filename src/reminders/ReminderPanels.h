@@ -38,7 +38,6 @@ public:
     // "&Exit": close the events, bills and address databases.
     void closeStores();
 
-
     ReminderStores &stores() { return m_stores; }
     EventsPanel &events() const { return *m_events; }
     BillsPanel &bills() const { return *m_bills; }

@@ -11,9 +11,9 @@ namespace {
 const QStringList kEventsColumns{"Title", "Type", "Msg", "Date", "NotifyDate"};
 const QStringList kBillsColumns{"Payee", "Amount", "DueDate", "NDate", "EM"};
 const QStringList kAddressColumns{
-    "Firstname", "Lastname", "Homephone", "Address", "Address2", "City",
-    "State", "Country", "Zip", "BusinessPhone", "ExtBusinessPhone", "FAX",
-    "email", "Website", "BusinessName", "Birthday", "Anniversary", "Comments"};
+    "Firstname", "Lastname", "Homephone",    "Address",       "Address2",         "City",
+    "State",     "Country",  "Zip",          "BusinessPhone", "ExtBusinessPhone", "FAX",
+    "email",     "Website",  "BusinessName", "Birthday",      "Anniversary",      "Comments"};
 
 } // namespace
 

@@ -12,9 +12,9 @@
 #include "reminders/ReminderPanels.h"
 #include "shell/AppIcon.h"
 #include "shell/SubPanels.h"
-#include "widgets/TipPanel.h"
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
+#include "widgets/TipPanel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,17 +39,17 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     connect(m_timMinutes, &QTimer::timeout, this, &Dashboard::onTimMinutes);
 
     m_tips = new TipPanel(m_surface);
-    m_trayOptions = new TrayOptions(services, subPanel(QStringLiteral("picTray")), this,
-                                    m_menus.popUp);
+    m_trayOptions
+        = new TrayOptions(services, subPanel(QStringLiteral("picTray")), this, m_menus.popUp);
     m_clock = new ClockPanel(services, m_surface, m_menus.show24Hour, m_menus.showSeconds);
     // The alarm rings through the music player and the CD, so those come first.
     m_music = new MusicPanel(services, m_surface);
     m_cd = new CdAudio(services, m_surface);
     m_cd->setAfterPoll([this] { m_trayOptions->removeIconWhileShown(); });
     m_alarm = new AlarmPanel(services, m_surface, *m_tips, alarmControls());
-    m_talkingClock = new TalkingClock(services, m_surface, *m_alarm,
-                                      {m_menus.every15, m_menus.every30, m_menus.everyHour},
-                                      m_connectivity);
+    m_talkingClock
+        = new TalkingClock(services, m_surface, *m_alarm,
+                           {m_menus.every15, m_menus.every30, m_menus.everyHour}, m_connectivity);
     m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
@@ -170,8 +170,8 @@ bool Dashboard::eventFilter(QObject *watched, QEvent *event)
         && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop)) {
         auto *drop = static_cast<QDropEvent *>(event);
         const QByteArray name = drop->mimeData()->data(QString::fromLatin1(kControlMimeType));
-        QWidget *source = name.isEmpty() ? nullptr
-                                         : m_surface->findChild<QWidget *>(QString::fromUtf8(name));
+        QWidget *source
+            = name.isEmpty() ? nullptr : m_surface->findChild<QWidget *>(QString::fromUtf8(name));
         if (!source)
             return false;
         drop->acceptProposedAction();

@@ -40,10 +40,7 @@ public:
 
     // Asked before each load step and after the last: true ends the load there (Stopped),
     // as a termination request does.
-    void setStopRequest(std::function<bool()> requested)
-    {
-        m_stopRequested = std::move(requested);
-    }
+    void setStopRequest(std::function<bool()> requested) { m_stopRequested = std::move(requested); }
     LoadResult load();
     // After a failed or stopped load: release what was taken and end, writing no file that
     // was not read.

@@ -19,9 +19,9 @@
 #include "reminders/ReminderPanels.h"
 #include "shell/ErrorReport.h"
 #include "shell/ShellTexts.h"
-#include "widgets/TipPanel.h"
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
+#include "widgets/TipPanel.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -37,8 +37,7 @@ void Dashboard::wireMenus()
         panel->show();
         panel->raise();
     });
-    connect(m_menus.addToStartup, &QAction::triggered, this,
-            &Dashboard::onMnuAddToStartupClick);
+    connect(m_menus.addToStartup, &QAction::triggered, this, &Dashboard::onMnuAddToStartupClick);
     connect(m_menus.removeFromStartup, &QAction::triggered, this,
             &Dashboard::onMnuRemoveFromStartupClick);
     connect(m_menus.help, &QAction::triggered, this, &Dashboard::onMnuHelpClick);
@@ -55,8 +54,7 @@ void Dashboard::wireMenus()
     // "Show WebCams" and "View WebCams" do nothing: there is no webcam window yet.
 
     connect(m_menus.show24Hour, &QAction::triggered, m_clock, &ClockPanel::onMnuShow24HourClick);
-    connect(m_menus.showSeconds, &QAction::triggered, m_clock,
-            &ClockPanel::onMnuShowSecondsClick);
+    connect(m_menus.showSeconds, &QAction::triggered, m_clock, &ClockPanel::onMnuShowSecondsClick);
     connect(m_clock, &ClockPanel::dayChanged, this, &Dashboard::onDayChanged);
     connect(m_clock, &ClockPanel::ticked, m_talkingClock, &TalkingClock::onClockTick);
     const QAction *intervals[] = {m_menus.every15, m_menus.every30, m_menus.everyHour};
@@ -83,8 +81,8 @@ void Dashboard::onFormActivate()
         m_inFirstActivation = true;
         if (m_weather->weatherEnabled() && m_status == ShellTexts::kConnected)
             m_weather->fetchLastReport();
-        const QString autoHide = m_services.settings.getSetting(QStringLiteral("System"),
-                                                                QStringLiteral("AutoHide"));
+        const QString autoHide
+            = m_services.settings.getSetting(QStringLiteral("System"), QStringLiteral("AutoHide"));
         if (!textToBool(autoHide).value_or(false)) {
             m_services.prompter.tell(ShellTexts::taskbarAdvice(), ShellTexts::kAdviceTitle,
                                      Prompter::Icon::Warning);
@@ -99,8 +97,8 @@ void Dashboard::onFormActivate()
 
 void Dashboard::onTimMinutes()
 {
-    const MinuteSchedule::Actions actions = m_minutes.tick(m_mail->delayText(),
-                                                           m_mail->mailDisabled());
+    const MinuteSchedule::Actions actions
+        = m_minutes.tick(m_mail->delayText(), m_mail->mailDisabled());
     if (actions.checkMail)
         m_mail->checkMail();
     if (actions.checkConnectivity)

@@ -22,9 +22,9 @@
 #include "shell/ErrorReport.h"
 #include "shell/ShellTexts.h"
 #include "shell/SubPanels.h"
-#include "widgets/TipPanel.h"
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
+#include "widgets/TipPanel.h"
 
 #include <QAction>
 #include <QFrame>
@@ -34,33 +34,35 @@ const QList<Dashboard::Step> &Dashboard::loadSteps()
 {
     // Step 1, the single-instance check, comes before these and saves nothing.
     static const QList<Step> steps{
-        {"tray", &Dashboard::stepTray},                  // 2  tray options
-        {"trayBoxes", &Dashboard::stepTrayBoxes},        // 3  tray options
-        {"currentDay", &Dashboard::stepCurrentDay},      // 4  dashboard
-        {"connectivity", &Dashboard::stepConnectivity},  // 5  dashboard
-        {"tips", &Dashboard::stepTips},                  // 6  tip panel
-        {"weatherSwitch", &Dashboard::stepWeatherSwitch}, // 7 weather panel
-        {"mailSwitch", &Dashboard::stepMailSwitch},      // 8  mail panel
-        {"mailSettings", &Dashboard::stepMailSettings},  // 9  mail panel
-        {"captions", &Dashboard::stepCaptions},          // 10 dashboard
-        {"alarmReset", &Dashboard::stepAlarmReset},      // 11 alarm panel, CD audio
+        {"tray", &Dashboard::stepTray},                     // 2  tray options
+        {"trayBoxes", &Dashboard::stepTrayBoxes},           // 3  tray options
+        {"currentDay", &Dashboard::stepCurrentDay},         // 4  dashboard
+        {"connectivity", &Dashboard::stepConnectivity},     // 5  dashboard
+        {"tips", &Dashboard::stepTips},                     // 6  tip panel
+        {"weatherSwitch", &Dashboard::stepWeatherSwitch},   // 7 weather panel
+        {"mailSwitch", &Dashboard::stepMailSwitch},         // 8  mail panel
+        {"mailSettings", &Dashboard::stepMailSettings},     // 9  mail panel
+        {"captions", &Dashboard::stepCaptions},             // 10 dashboard
+        {"alarmReset", &Dashboard::stepAlarmReset},         // 11 alarm panel, CD audio
         {"placeSubPanels", &Dashboard::stepPlaceSubPanels}, // 12 dashboard
-        {"missedDays", &Dashboard::stepMissedDays},      // 13 missed days
-        {"addressBook", &Dashboard::stepAddressBook},    // 14 address book
-        {"dateStartup", &Dashboard::stepDateStartup},    // 15 start-up date check
-        {"weatherFields", &Dashboard::stepWeatherFields}, // 16 weather panel, time sync
-        {"music", &Dashboard::stepMusic},                // 17 music player
-        {"clock", &Dashboard::stepClock},                // 18 clock face
-        {"alarms", &Dashboard::stepAlarms},              // 19 alarm panel
-        {"talkingClock", &Dashboard::stepTalkingClock},  // 20 talking clock
-        {"cdAudio", &Dashboard::stepCdAudio},            // 21 CD audio
+        {"missedDays", &Dashboard::stepMissedDays},         // 13 missed days
+        {"addressBook", &Dashboard::stepAddressBook},       // 14 address book
+        {"dateStartup", &Dashboard::stepDateStartup},       // 15 start-up date check
+        {"weatherFields", &Dashboard::stepWeatherFields},   // 16 weather panel, time sync
+        {"music", &Dashboard::stepMusic},                   // 17 music player
+        {"clock", &Dashboard::stepClock},                   // 18 clock face
+        {"alarms", &Dashboard::stepAlarms},                 // 19 alarm panel
+        {"talkingClock", &Dashboard::stepTalkingClock},     // 20 talking clock
+        {"cdAudio", &Dashboard::stepCdAudio},               // 21 CD audio
     };
     return steps;
 }
 
 Dashboard::LoadResult Dashboard::load()
 {
-    const auto stopRequested = [this] { return m_stopRequested && m_stopRequested(); };
+    const auto stopRequested = [this] {
+        return m_stopRequested && m_stopRequested();
+    };
     try {
         if (!m_services.instanceLock.tryLock())
             return LoadResult::SecondInstance;
@@ -120,8 +122,8 @@ void Dashboard::checkConnectivity()
 
 void Dashboard::stepTips()
 {
-    const QString stored = m_services.settings.getSetting(QStringLiteral("System"),
-                                                          QStringLiteral("Tips"));
+    const QString stored
+        = m_services.settings.getSetting(QStringLiteral("System"), QStringLiteral("Tips"));
     m_tips->setTipsOn(textToBool(stored).value_or(false));
     m_menus.showTips->setChecked(m_tips->tipsOn());
 }

@@ -35,7 +35,9 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
 {
     DashboardMenus m{};
     QMenuBar *bar = window->menuBar();
-    auto S = [](const char *s) { return QString::fromLatin1(s); };
+    auto S = [](const char *s) {
+        return QString::fromLatin1(s);
+    };
 
     QMenu *file = bar->addMenu(S("&File"));
     file->setObjectName(S("mnuFile"));

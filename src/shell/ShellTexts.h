@@ -22,7 +22,8 @@ inline const QString kStartupWarningTitle = QStringLiteral("VERY IMPORTANT!");
 
 // Link items.
 inline const QString kWebCamsOfTheWorld = QStringLiteral("https://www.earthcam.com/");
-inline const QString kWebCamSearch = QStringLiteral("https://search.yahoo.com/bin/search?p=Web+cams");
+inline const QString kWebCamSearch
+    = QStringLiteral("https://search.yahoo.com/bin/search?p=Web+cams");
 inline const QString kSecondCamDirectoryCaption = QStringLiteral("SkylineWebcams");
 inline const QString kSecondCamDirectory = QStringLiteral("https://www.skylinewebcams.com/");
 inline const QString kMakerSiteCaption = QStringLiteral("Orvane Home Page");

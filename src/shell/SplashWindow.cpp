@@ -61,8 +61,7 @@ void SplashWindow::paintEvent(QPaintEvent *)
     p.fillRect(picture, sky);
 
     const int iconSize = height() / 2;
-    p.drawPixmap(picture.left() + 24, (height() - iconSize) / 2,
-                 orvanePixmap(iconSize));
+    p.drawPixmap(picture.left() + 24, (height() - iconSize) / 2, orvanePixmap(iconSize));
     const int textLeft = picture.left() + 48 + iconSize;
     QFont title = font();
     title.setPointSize(30);
@@ -75,8 +74,8 @@ void SplashWindow::paintEvent(QPaintEvent *)
     small.setPointSize(11);
     p.setFont(small);
     p.setPen(Qt::white);
-    p.drawText(QRect(textLeft, picture.top() + 104, picture.width() - textLeft, 22),
-               Qt::AlignLeft, QStringLiteral("Reminders, clock, music and more"));
+    p.drawText(QRect(textLeft, picture.top() + 104, picture.width() - textLeft, 22), Qt::AlignLeft,
+               QStringLiteral("Reminders, clock, music and more"));
     p.drawText(QRect(textLeft, picture.bottom() - 70, picture.width() - textLeft, 22),
                Qt::AlignLeft, QStringLiteral("Version 1.0"));
     p.drawText(QRect(textLeft, picture.bottom() - 46, picture.width() - textLeft, 22),

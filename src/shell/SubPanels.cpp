@@ -30,8 +30,8 @@ void buildWarningClose(QFrame *warning, Services &services)
     QObject::connect(close, &LumoButton::MouseUp, warning, [warning](int, int, int x, int y) {
         onCmdWarningCloseReleased(warning, x, y);
     });
-    close->setGeometry(warning->width() - 89 - twips(180), warning->height() - 26 - twips(150),
-                       89, 26);
+    close->setGeometry(warning->width() - 89 - twips(180), warning->height() - 26 - twips(150), 89,
+                       26);
 }
 
 void onCmdWarningCloseReleased(QFrame *warning, int x, int y)

@@ -7,10 +7,10 @@
 #include "shell/ShellTexts.h"
 #include "widgets/ReleaseRule.h"
 
+#include "widgets/LumoButton.h"
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include "widgets/LumoButton.h"
 
 TrayOptions::TrayOptions(Services &services, QFrame *panel, QWidget *window, QMenu *popup)
     : QObject(panel)
@@ -39,16 +39,15 @@ TrayOptions::TrayOptions(Services &services, QFrame *panel, QWidget *window, QMe
     // toggled, not clicked: a value set at load acts as the user's click.
     connect(m_check1, &QCheckBox::toggled, this, &TrayOptions::onCheck1Click);
     connect(m_check2, &QCheckBox::toggled, this, &TrayOptions::onCheck2Click);
-    connect(m_close, &LumoButton::MouseUp, this, [this](int, int, int x, int y) {
-        onCommand1Released(x, y);
-    });
+    connect(m_close, &LumoButton::MouseUp, this,
+            [this](int, int, int x, int y) { onCommand1Released(x, y); });
 }
 
 void TrayOptions::load()
 {
     auto ticked = [this](const char *key) {
-        const QString stored = m_services.settings.getSetting(QStringLiteral("System"),
-                                                              QString::fromLatin1(key));
+        const QString stored
+            = m_services.settings.getSetting(QStringLiteral("System"), QString::fromLatin1(key));
         return textToInt(stored).value_or(0) == 1;
     };
     m_check1->setChecked(ticked("Tray"));

@@ -21,8 +21,8 @@ public:
     void load();
     bool showInTray() const;
 
-    void onCheck1Click(); // "Show In tray?"
-    void onCheck2Click(); // "Minimize to tray"
+    void onCheck1Click();                  // "Show In tray?"
+    void onCheck2Click();                  // "Minimize to tray"
     void onCommand1Released(int x, int y); // "Close"
     // Every activation and every disc poll: no icon while the window is up.
     void removeIconWhileShown();

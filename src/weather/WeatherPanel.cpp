@@ -22,13 +22,9 @@ void WeatherPanel::loadSwitch()
     m_disableWeather->setChecked(textToBool(stored).value_or(true));
 }
 
-void WeatherPanel::load()
-{
-}
+void WeatherPanel::load() { }
 
-void WeatherPanel::fetchLastReport()
-{
-}
+void WeatherPanel::fetchLastReport() { }
 
 bool WeatherPanel::weatherEnabled() const
 {

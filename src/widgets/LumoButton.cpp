@@ -232,11 +232,11 @@ void LumoButton::updateRegion()
     // Cut corners: a 2 x 1 and a 1 x 2 notch at each corner.
     const int w = width(), h = height();
     QRegion region(0, 0, w, h);
-    for (const QPoint &corner : {QPoint(0, 0), QPoint(w - 2, 0), QPoint(0, h - 1),
-                                 QPoint(w - 2, h - 1)})
+    for (const QPoint &corner :
+         {QPoint(0, 0), QPoint(w - 2, 0), QPoint(0, h - 1), QPoint(w - 2, h - 1)})
         region -= QRegion(corner.x(), corner.y(), 2, 1);
-    for (const QPoint &corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 2),
-                                 QPoint(w - 1, h - 2)})
+    for (const QPoint &corner :
+         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 2), QPoint(w - 1, h - 2)})
         region -= QRegion(corner.x(), corner.y(), 1, 2);
     setMask(region);
 }

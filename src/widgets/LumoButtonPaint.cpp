@@ -142,9 +142,9 @@ void LumoButton::paintRoundedFace(QPainter &p)
     p.drawLine(r.left() + 2, r.bottom(), r.right() - 2, r.bottom());
     p.drawLine(r.left(), r.top() + 2, r.left(), r.bottom() - 2);
     p.drawLine(r.right(), r.top() + 2, r.right(), r.bottom() - 2);
-    for (const QPoint &corner : {QPoint(r.left() + 1, r.top() + 1), QPoint(r.right() - 1, r.top() + 1),
-                                 QPoint(r.left() + 1, r.bottom() - 1),
-                                 QPoint(r.right() - 1, r.bottom() - 1)})
+    for (const QPoint &corner :
+         {QPoint(r.left() + 1, r.top() + 1), QPoint(r.right() - 1, r.top() + 1),
+          QPoint(r.left() + 1, r.bottom() - 1), QPoint(r.right() - 1, r.bottom() - 1)})
         p.drawPoint(corner);
     if (m_hover && !down) {
         const QColor top = m_xpDefaultColors ? QColor(225, 153, 71) : xpColorHover();

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-LumoLayout LumoLayout::compute(QSize button, QSize pictureSize, bool hasPicture,
-                               QSize captionSize, bool hasCaption, int position)
+LumoLayout LumoLayout::compute(QSize button, QSize pictureSize, bool hasPicture, QSize captionSize,
+                               bool hasCaption, int position)
 {
     constexpr int gap = 4;
     LumoLayout l;

@@ -12,9 +12,9 @@ struct LumoLayout
     QRect inner;   // the button less 4 pixels left and top, 3 right and bottom
     QRect picture; // empty without a picture
     QRect caption;
-    QRect focus;   // the button inset by 3 pixels
+    QRect focus; // the button inset by 3 pixels
 
     // captionSize: the space the wrapped caption needs (ignored when it is empty).
-    static LumoLayout compute(QSize button, QSize pictureSize, bool hasPicture,
-                              QSize captionSize, bool hasCaption, int position);
+    static LumoLayout compute(QSize button, QSize pictureSize, bool hasPicture, QSize captionSize,
+                              bool hasCaption, int position);
 };

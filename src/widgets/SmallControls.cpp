@@ -32,8 +32,8 @@ QCalendarWidget *namedCalendar(QWidget *parent, const char *name)
     {
         const char *objectName;
         const char *accessibleName;
-    } arrows[] = {{"qt_calendar_prevmonth", "Previous month"},
-                  {"qt_calendar_nextmonth", "Next month"}};
+    } arrows[]
+        = {{"qt_calendar_prevmonth", "Previous month"}, {"qt_calendar_nextmonth", "Next month"}};
     for (const auto &arrow : arrows)
         if (auto *button = calendar->findChild<QToolButton *>(QLatin1String(arrow.objectName)))
             button->setAccessibleName(QString::fromLatin1(arrow.accessibleName));

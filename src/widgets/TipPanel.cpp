@@ -22,9 +22,9 @@ TipPanel::TipPanel(QWidget *surface)
     m_label->setObjectName(QStringLiteral("lblTip"));
     m_panel->setFrameShape(QFrame::Box);
     m_panel->setAutoFillBackground(true);
-    m_panel->setStyleSheet(QStringLiteral(
-        "#picTip { background: #ffffe1; border: 1px solid #7a6f3a; }"
-        "#lblTip { color: #202020; }"));
+    m_panel->setStyleSheet(
+        QStringLiteral("#picTip { background: #ffffe1; border: 1px solid #7a6f3a; }"
+                       "#lblTip { color: #202020; }"));
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto *layout = new QVBoxLayout(m_panel);

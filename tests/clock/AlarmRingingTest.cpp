@@ -52,7 +52,7 @@ TEST_F(Alarms, ALateTickStillRingsOnceAndAnAlarmSleptThroughStaysQuiet)
     EXPECT_FALSE(ringingShown());
 
     clock.current = QDateTime(QDate(2026, 12, 10), QTime(7, 29, 59, 900)); // the next day
-    check(); // 7:30:00.850
+    check();                                                               // 7:30:00.850
     EXPECT_TRUE(ringingShown());
 }
 

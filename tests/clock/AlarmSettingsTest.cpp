@@ -1,6 +1,6 @@
+#include "clock/AlarmSettings.h"
 #include "clock/AlarmFixture.h"
 #include "clock/AlarmMenu.h"
-#include "clock/AlarmSettings.h"
 #include "clock/SnoozeDialog.h"
 #include "widgets/LumoButton.h"
 #include "widgets/TipPanel.h"

@@ -58,7 +58,7 @@ TEST(Twips, RoundToTheNearestPixelOnBothSidesOfZero)
     EXPECT_EQ(twips(-7), 0);
     EXPECT_EQ(twips(-8), -1);
     EXPECT_EQ(twips(-23), -2);
-    EXPECT_EQ(twips(INT_MAX), 143165576); // 143165576.47, without overflowing on the way
+    EXPECT_EQ(twips(INT_MAX), 143165576);  // 143165576.47, without overflowing on the way
     EXPECT_EQ(twips(INT_MIN), -143165577); // -143165576.53
     for (int px : {0, 1, 37, -5})
         EXPECT_EQ(twips(toTwips(px)), px);

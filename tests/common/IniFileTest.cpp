@@ -26,8 +26,8 @@ TEST(IniFile, SectionsAndKeysIgnoreCaseAndKeepTheFilesSpelling)
     ini.setValue("system", "THEME", "Green"); // the last write wins
     EXPECT_EQ(ini.value("System", "Theme"), "Green");
     EXPECT_EQ(ini.serialize(), "[System]\nTheme = Green\n");
-    EXPECT_EQ(ini.sections(), QStringList {"System"});
-    EXPECT_EQ(ini.keys("sYsTeM"), QStringList {"Theme"});
+    EXPECT_EQ(ini.sections(), QStringList{"System"});
+    EXPECT_EQ(ini.keys("sYsTeM"), QStringList{"Theme"});
 }
 
 TEST(IniFile, UnchangedLinesSurviveByteForByte)
@@ -66,7 +66,7 @@ TEST(IniFile, MalformedLinesNeitherStopTheParseNorLeakIntoOtherSections)
     EXPECT_FALSE(ini.contains("A", "y")); // under the broken header, not under [A]
     EXPECT_FALSE(ini.contains("A", "z"));
     EXPECT_EQ(ini.value("B", "w"), "5");
-    EXPECT_EQ(ini.sections(), (QStringList {"A", "B"}));
+    EXPECT_EQ(ini.sections(), (QStringList{"A", "B"}));
     EXPECT_EQ(ini.value("missing", "key", "fallback"), "fallback");
 }
 
@@ -75,8 +75,8 @@ TEST(IniFile, DuplicatesResolveToTheFirstAndRemoveAllTogether)
     IniFile ini = parsed("[a]\nk=first\nk=second\n[b]\nq=1\n[A]\nk=third\nm=2\n");
     EXPECT_EQ(ini.value("a", "k"), "first");
     EXPECT_EQ(ini.value("a", "m"), "2"); // a repeated header continues the section
-    EXPECT_EQ(ini.keys("a"), (QStringList {"k", "m"}));
-    EXPECT_EQ(ini.sections(), (QStringList {"a", "b"}));
+    EXPECT_EQ(ini.keys("a"), (QStringList{"k", "m"}));
+    EXPECT_EQ(ini.sections(), (QStringList{"a", "b"}));
 
     ini.setValue("a", "k", "new");
     EXPECT_EQ(ini.serialize(), "[a]\nk=new\nk=second\n[b]\nq=1\n[A]\nk=third\nm=2\n");
@@ -99,7 +99,7 @@ TEST(IniFile, NewKeysGoAfterTheSectionsEntriesAndNewSectionsAtTheEnd)
               "top=1\nsecond=4\n; about A\n[A]\nx=1\ny=2\n; note\n\n\n"
               "[B]\nz=3\n\n[New]\nk=5\n");
     EXPECT_EQ(ini.value("", "top"), "1");
-    EXPECT_EQ(ini.keys(""), (QStringList {"top", "second"}));
+    EXPECT_EQ(ini.keys(""), (QStringList{"top", "second"}));
 
     IniFile empty;
     empty.setValue("", "first", "1");
@@ -121,11 +121,11 @@ TEST(IniFile, LineBreaksInValuesCannotForgeStructure)
     IniFile ini;
     ini.setValue("A", "k", "1\n[Evil]\r\nx=2");
     ini.setValue("A\n[B]", "key\r\nother", "v");
-    EXPECT_EQ(ini.sections(), (QStringList {"A", "A [B]"}));
+    EXPECT_EQ(ini.sections(), (QStringList{"A", "A [B]"}));
     EXPECT_EQ(ini.value("A", "k"), "1 [Evil]  x=2");
     EXPECT_EQ(ini.serialize().count('\n'), 5);
     ini.setValue("A", "  ", "ignored"); // an empty key would read back as an unknown line
-    EXPECT_EQ(ini.keys("A"), QStringList {"k"});
+    EXPECT_EQ(ini.keys("A"), QStringList{"k"});
 }
 
 TEST(IniFile, KeepsTheFilesLineEnds)
@@ -178,7 +178,7 @@ TEST(IniFile, LoadsAndSavesFiles)
     EXPECT_FALSE(ini.save(dir.filePath("missing/settings.ini")));
     EXPECT_FALSE(QDir(dir.filePath("missing")).exists()); // no folders made behind our back
     ASSERT_TRUE(ini.save(path));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"settings.ini"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.ini"});
 
     IniFile again;
     ASSERT_TRUE(again.load(path));

@@ -12,13 +12,13 @@
 
 namespace {
 
-const QString kErrorChecking = QStringLiteral(
-    "We have included error checking code\r\rto check for possible failures. \r\r"
-    "We want this clock to be a dependable application \r\r"
-    "so we have included this code to make sure of that. \r\r"
-    "This box is now being shown due to a possible error\r"
-    "That may cause the application to fail.\r"
-    "To ensure its dependability you must now restart the clock.\r\r");
+const QString kErrorChecking
+    = QStringLiteral("We have included error checking code\r\rto check for possible failures. \r\r"
+                     "We want this clock to be a dependable application \r\r"
+                     "so we have included this code to make sure of that. \r\r"
+                     "This box is now being shown due to a possible error\r"
+                     "That may cause the application to fail.\r"
+                     "To ensure its dependability you must now restart the clock.\r\r");
 
 class CdAudioTest : public ::testing::Test
 {
@@ -230,8 +230,9 @@ TEST_F(CdAudioTest, LoadWithCdWarnsWhenTheDriveIsEmpty)
     EXPECT_TRUE(cd().deviceOpen());
     EXPECT_TRUE(timerCD->isActive());
     ASSERT_EQ(shown().size(), 1);
-    EXPECT_EQ(shown()[0].text, "Your alarm type is set to CD.\rYou need to put in a CD.\r\r"
-                               "Failing to do so will result in a program error!");
+    EXPECT_EQ(shown()[0].text,
+              "Your alarm type is set to CD.\rYou need to put in a CD.\r\r"
+              "Failing to do so will result in a program error!");
     EXPECT_EQ(shown()[0].title, "No CD in the Player");
     EXPECT_EQ(shown()[0].icon, Prompter::Icon::Warning);
 

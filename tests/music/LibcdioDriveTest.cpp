@@ -1,9 +1,9 @@
 // The libcdio adapter on the machine running the tests, which normally has no CD drive,
 // and on a disc image written here.
-#include "music/CdDriveChoice.h"
 #include "music/LibcdioDrive.h"
-#include "music/MciDevice.h"
 #include "SimulatedCdVariable.h"
+#include "music/CdDriveChoice.h"
+#include "music/MciDevice.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -177,10 +177,10 @@ TEST_F(MciDeviceTest, ADriveWithoutAnalogueOutputCannotPlay)
 
 TEST_F(MciDeviceTest, EveryCodeHasItsOwnText)
 {
-    const QList<int> codes{MciDevice::NotOpen,     MciDevice::UnknownCommand,
-                           MciDevice::DeviceUnusable, MciDevice::AliasInUse,
-                           MciDevice::UnknownDevice,  MciDevice::BadValue,
-                           MciDevice::NoDisc,         MciDevice::NoSuchTrack,
+    const QList<int> codes{MciDevice::NotOpen,         MciDevice::UnknownCommand,
+                           MciDevice::DeviceUnusable,  MciDevice::AliasInUse,
+                           MciDevice::UnknownDevice,   MciDevice::BadValue,
+                           MciDevice::NoDisc,          MciDevice::NoSuchTrack,
                            MciDevice::PlayUnsupported, MciDevice::DriveFailed};
     QSet<QString> texts;
     for (int code : codes) {

@@ -46,8 +46,9 @@ TEST(MusicListFile, EachEntryKeepsItsOwnEncodingAndItsBytes)
                             "\"/m/\xff\xfe \"\"x\"\" \xc3.mp3\"\r\n";
     MusicListFile::EightBit eightBit;
     const QStringList entries = MusicListFile::parse(file, &eightBit);
-    EXPECT_EQ(entries, QStringList({"/m/Caf\u00e9.mp3", "/m/Bj\u00f6rk - J\u00f3ga.mp3",
-                                    "/m/caf\u00e9.mp3", "/m/\u00ff\u00fe \"x\" \u00c3.mp3"}));
+    EXPECT_EQ(entries,
+              QStringList({"/m/Caf\u00e9.mp3", "/m/Bj\u00f6rk - J\u00f3ga.mp3", "/m/caf\u00e9.mp3",
+                           "/m/\u00ff\u00fe \"x\" \u00c3.mp3"}));
     EXPECT_EQ(MusicListFile::serialize(entries, eightBit), file);
     // A name may begin with the character that also serves as a byte order mark.
     const QStringList marked{"\ufeff.mp3", "x"};

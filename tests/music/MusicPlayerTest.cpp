@@ -1,7 +1,7 @@
 // The music player on the dashboard: lists, transport and progress, over a fake player.
+#include "music/MusicPlayer.h"
 #include "music/AddMusicWindow.h"
 #include "music/MusicPanel.h"
-#include "music/MusicPlayer.h"
 #include "support/DashboardFixture.h"
 #include "widgets/ImageButton.h"
 
@@ -35,7 +35,10 @@ protected:
         panel().updateCounts();
     }
     QString text(const char *label) { return find<QLabel>(label)->text(); }
-    QString lastMessage() { return prompter.shown.isEmpty() ? QString() : prompter.shown.last().text; }
+    QString lastMessage()
+    {
+        return prompter.shown.isEmpty() ? QString() : prompter.shown.last().text;
+    }
     bool enabled(Button b) { return player().button(b)->isEnabled(); }
     ImageButton::Look look(Button b) { return player().button(b)->look(); }
 };
@@ -89,8 +92,7 @@ TEST_F(Music, PauseThenPlayResumesWithoutReopening)
     fakes.music.title = "Changed";
     player().playAction();
     player().onTimer1();
-    EXPECT_EQ(fakes.music.calls,
-              QStringList({"open:" + song("one.mp3"), "pause", "play"}));
+    EXPECT_EQ(fakes.music.calls, QStringList({"open:" + song("one.mp3"), "pause", "play"}));
     EXPECT_EQ(text("Label7"), "Song One"); // no new fetch
     EXPECT_TRUE(timer("Timer1")->isActive());
 }

@@ -290,7 +290,7 @@ TEST_F(IniSettingsStoreTest, SavesLeaveNoTemporaryFilesBehind)
     for (int i = 0; i < 20; ++i)
         store.saveSetting(QString("S%1").arg(i % 3), "Count", QString::number(i));
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList {"settings.ini"});
+              QStringList{"settings.ini"});
     EXPECT_EQ(store.getSetting("s1", "count"), "19");
 }
 

@@ -45,9 +45,9 @@ protected:
 
 TEST_F(LinuxConnectivityTest, DefaultRouteOnEthernetIsConnectedOverLan)
 {
-    write(ipv4, QByteArray(kIpv4Header)
-                    + "eth0\t00000000\t010200C0\t0003\t0\t0\t0\t00000000\t0\t0\t0\n"
-                    + kIpv4Subnet);
+    write(ipv4,
+          QByteArray(kIpv4Header) + "eth0\t00000000\t010200C0\t0003\t0\t0\t0\t00000000\t0\t0\t0\n"
+              + kIpv4Subnet);
     write(ipv6, kIpv6Local);
 
     const Connectivity::State state = check();
@@ -57,31 +57,34 @@ TEST_F(LinuxConnectivityTest, DefaultRouteOnEthernetIsConnectedOverLan)
 
 TEST_F(LinuxConnectivityTest, OnlyLocalRoutesAreOffline)
 {
-    write(ipv4, QByteArray(kIpv4Header) + kIpv4Subnet
-                    + "lo\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n");
+    write(ipv4,
+          QByteArray(kIpv4Header) + kIpv4Subnet
+              + "lo\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n");
     write(ipv6, kIpv6Local);
     expectOffline();
 }
 
 TEST_F(LinuxConnectivityTest, DefaultRoutesThatAreDownOrUnreachableAreOffline)
 {
-    write(ipv4, QByteArray(kIpv4Header)
-                    + "eth0\t00000000\t010200C0\t0002\t0\t0\t0\t00000000\t0\t0\t0\n"
-                    + "*\t00000000\t00000000\t0201\t0\t0\t0\t00000000\t0\t0\t0\n");
-    write(ipv6, QByteArray(kIpv6Local)
-                    + "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
-                      "00000000000000000000000000000000 ffffffff 00000001 00000000 00000201 "
-                      "wlan0\n");
+    write(ipv4,
+          QByteArray(kIpv4Header) + "eth0\t00000000\t010200C0\t0002\t0\t0\t0\t00000000\t0\t0\t0\n"
+              + "*\t00000000\t00000000\t0201\t0\t0\t0\t00000000\t0\t0\t0\n");
+    write(ipv6,
+          QByteArray(kIpv6Local)
+              + "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
+                "00000000000000000000000000000000 ffffffff 00000001 00000000 00000201 "
+                "wlan0\n");
     expectOffline();
 }
 
 TEST_F(LinuxConnectivityTest, AnIpv6DefaultRouteAloneIsConnected)
 {
     write(ipv4, QByteArray(kIpv4Header) + kIpv4Subnet);
-    write(ipv6, QByteArray(kIpv6Local)
-                    + "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
-                      "fe800000000000000000000000000001 00000400 00000002 00000000 00000003 "
-                      "wlp2s0\n");
+    write(ipv6,
+          QByteArray(kIpv6Local)
+              + "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
+                "fe800000000000000000000000000001 00000400 00000002 00000000 00000003 "
+                "wlp2s0\n");
 
     EXPECT_TRUE(check().connected);
 }

@@ -36,7 +36,7 @@ Shown askAndAnswer(QtPrompter &prompter, const Prompter::Message &message,
                 modal->close();
             return;
         }
-        shown = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+        shown = {box->text(),       box->windowTitle(), box->icon(), box->standardButtons(),
                  box->textFormat(), box->parentWidget()};
         answer(*box);
     });
@@ -60,8 +60,8 @@ TEST(QtPrompter, ShowsTheTextTitleIconAndButtonsAsGiven)
     prompter.setParent(&window);
     const QString text = QStringLiteral("Delete <b>Bills</b> & co?\nSure?");
     const Shown shown = askAndAnswer(
-        prompter, {text, QStringLiteral("Bills"), Prompter::Icon::Warning,
-                   Prompter::Buttons::YesNoCancel},
+        prompter,
+        {text, QStringLiteral("Bills"), Prompter::Icon::Warning, Prompter::Buttons::YesNoCancel},
         [](QMessageBox &box) { box.button(QMessageBox::No)->click(); });
 
     EXPECT_EQ(shown.text, text);
@@ -122,8 +122,7 @@ TEST(QtPrompter, DismissClosesTheOpenBoxAndAnswersLaterOnesWithoutABox)
             modal->close();
         }
     });
-    EXPECT_EQ(prompter.ask({"Save?", {}, Prompter::Icon::Question,
-                            Prompter::Buttons::YesNoCancel}),
+    EXPECT_EQ(prompter.ask({"Save?", {}, Prompter::Icon::Question, Prompter::Buttons::YesNoCancel}),
               Prompter::Answer::Cancel);
     EXPECT_FALSE(boxShown);
     QApplication::processEvents(); // the check above runs, finding no box

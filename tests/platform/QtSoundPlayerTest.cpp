@@ -144,7 +144,7 @@ TEST(WaveFile, ReadsPlayableKindsAndRefusesTheRest)
     EXPECT_EQ(WaveFile::parse(waveBytes(1, 1, 8, QByteArray(8, 0)))->sample,
               WaveFile::Sample::UInt8);
 
-    EXPECT_FALSE(WaveFile::parse(waveBytes(2, 1, 4, QByteArray(8, 0)))); // ADPCM
+    EXPECT_FALSE(WaveFile::parse(waveBytes(2, 1, 4, QByteArray(8, 0))));  // ADPCM
     EXPECT_FALSE(WaveFile::parse(waveBytes(1, 0, 16, QByteArray(8, 0)))); // no channels
     EXPECT_FALSE(WaveFile::parse(waveBytes(1, 1, 24, QByteArray(9, 0))));
     EXPECT_FALSE(WaveFile::parse("RIFF\xff\xff\xff\xffWAVEfmt \xff\xff\xff\xff"));

@@ -17,8 +17,8 @@ namespace {
 // field codes (only "%%" may appear), then the quoting into arguments. {} if it would refuse.
 QStringList decodeExec(const QString &value)
 {
-    static const QMap<QChar, QChar> escapes{{'s', ' '}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'},
-                                            {'\\', '\\'}};
+    static const QMap<QChar, QChar> escapes{
+        {'s', ' '}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'}, {'\\', '\\'}};
     QString text;
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value[i];

@@ -96,8 +96,9 @@ TEST_F(AddressEntry, OnlyALastNameIsNeededAndTheOtherSeventeenFieldsAreStoredEmp
     select("Lee");
     for (QWidget *b : panel().controls().boxes) {
         const bool last = b->objectName() == "txtLastName";
-        const QString text = qobject_cast<QLineEdit *>(b) ? qobject_cast<QLineEdit *>(b)->text()
-                                                           : qobject_cast<QPlainTextEdit *>(b)->toPlainText();
+        const QString text = qobject_cast<QLineEdit *>(b)
+            ? qobject_cast<QLineEdit *>(b)->text()
+            : qobject_cast<QPlainTextEdit *>(b)->toPlainText();
         EXPECT_EQ(text, last ? "Lee" : "") << b->objectName().toStdString();
     }
 }

@@ -17,7 +17,7 @@ class BillAnnounce : public BillsFixture
 
 TEST_F(BillAnnounce, StartupListsOneTimeBillsBeforeMonthlyOnesWithOneSound)
 {
-    seed("Rent", "12/15/2026", "09", 0);        // monthly, on the 9th
+    seed("Rent", "12/15/2026", "09", 0);          // monthly, on the 9th
     seed("Water", "12/12/2026", "12/09/2026", 1); // once, today
     seed("Gas", "12/20/2026", "12/10/2026", 1);   // once, tomorrow
     loaded();

@@ -60,7 +60,10 @@ protected:
             count += play.path.endsWith("notify2.wav");
         return count;
     }
-    QString lastMessage() { return prompter.shown.isEmpty() ? QString() : prompter.shown.last().text; }
+    QString lastMessage()
+    {
+        return prompter.shown.isEmpty() ? QString() : prompter.shown.last().text;
+    }
 
     // A bill entered through the panel as the guided entry leads the user.
     void enter(const QString &payee, const QString &amount, QDate notify, int choice)

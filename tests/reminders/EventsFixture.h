@@ -100,5 +100,5 @@ protected:
     }
     QString tip() { return dashboard().tips().label()->text(); }
 
-    const QDate today {2026, 12, 9};
+    const QDate today{2026, 12, 9};
 };

@@ -1,6 +1,6 @@
 // The events calendar, the announcement at start-up, the type search and the missed events.
-#include "reminders/EventsFixture.h"
 #include "clock/ClockPanel.h"
+#include "reminders/EventsFixture.h"
 #include "reminders/ReminderQueries.h"
 
 namespace {

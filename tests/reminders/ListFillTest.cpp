@@ -39,7 +39,7 @@ TEST_F(ListFillTest, ListsEveryRowFromTheFirstAndLeavesNoCurrentRow)
     Recordset rows = events.openTable("Events");
     rows.moveLast(); // wherever the cursor stood, the fill starts at the first row
     EXPECT_EQ(ListFill::fill(rows, "title", ListFill::Mode::Replace, recorder()), 3);
-    EXPECT_EQ(calls, (QStringList {"clear", "A", "1", "B", "2", "C", "3"}));
+    EXPECT_EQ(calls, (QStringList{"clear", "A", "1", "B", "2", "C", "3"}));
 
     EXPECT_TRUE(rows.isPastEnd());
     EXPECT_FALSE(rows.edit());
@@ -63,17 +63,17 @@ TEST_F(ListFillTest, ListWidgetReceivesTheEntriesAndCounts)
 
     Recordset none = ReminderQueries::eventsByDate(events, "01/01/1999");
     EXPECT_EQ(fillListWidget(list, none, "Title", ListFill::Mode::Replace), 0);
-    EXPECT_EQ(entries(), (QStringList {"old 1", "old 2"}));
+    EXPECT_EQ(entries(), (QStringList{"old 1", "old 2"}));
 
     Recordset rows = events.openTable("Events");
     EXPECT_EQ(fillListWidget(list, rows, "Title", ListFill::Mode::Append), 3);
-    EXPECT_EQ(entries(), (QStringList {"old 1", "old 2", "A", "B", "C"}));
+    EXPECT_EQ(entries(), (QStringList{"old 1", "old 2", "A", "B", "C"}));
 
     QStringList counts;
     rows = events.openTable("Events");
     fillListWidget(list, rows, "Title", ListFill::Mode::Replace,
                    [&counts](int row) { counts << QString::number(row) + " Events Scheduled"; });
-    EXPECT_EQ(entries(), (QStringList {"A", "B", "C"}));
+    EXPECT_EQ(entries(), (QStringList{"A", "B", "C"}));
     EXPECT_EQ(counts.last(), "3 Events Scheduled");
     EXPECT_EQ(counts.size(), 3);
     EXPECT_FALSE(rows.hasCurrentRow());

@@ -1,8 +1,8 @@
 // The missed-days check: which days are listed, when the panel shows, what "LastUsed" holds.
+#include "reminders/MissedDays.h"
 #include "clock/ClockPanel.h"
 #include "common/DateText.h"
 #include "reminders/MissedDayList.h"
-#include "reminders/MissedDays.h"
 #include "reminders/ReminderPanels.h"
 #include "support/DashboardFixture.h"
 
@@ -99,8 +99,7 @@ TEST_F(MissedDaysPanel, MidnightAddsOnlySkippedDaysToTheEndOfTheList)
     clock.current = clock.current.addDays(3); // the machine slept three days
     dashboard().clockPanel().onTimerClock();
     EXPECT_TRUE(warning()->isVisibleTo(&dashboard()));
-    EXPECT_EQ(entries(list()),
-              QStringList({"12/08/2026", "12/12/2026", "12/11/2026"}));
+    EXPECT_EQ(entries(list()), QStringList({"12/08/2026", "12/12/2026", "12/11/2026"}));
     EXPECT_EQ(setting("system", "LastUsed"), "12/13/2026");
 }
 

@@ -129,10 +129,9 @@ TEST_F(RecordsetTest, EditChangesTheCurrentRowOnlyAndMovingAbandonsIt)
     EXPECT_FALSE(rows.update());
 
     Recordset again = events.openTable("Events");
-    EXPECT_EQ(column(again, "Title"), (QStringList {"A", "B", "C"}));
-    EXPECT_EQ(column(again, "Msg"), (QStringList {"message of A", "changed", "message of C"}));
-    EXPECT_EQ(column(again, "NotifyDate"),
-              (QStringList {"06/01/2002", "07/01/2002", "06/01/2002"}));
+    EXPECT_EQ(column(again, "Title"), (QStringList{"A", "B", "C"}));
+    EXPECT_EQ(column(again, "Msg"), (QStringList{"message of A", "changed", "message of C"}));
+    EXPECT_EQ(column(again, "NotifyDate"), (QStringList{"06/01/2002", "07/01/2002", "06/01/2002"}));
 }
 
 TEST_F(RecordsetTest, DeleteLeavesNoCurrentRowAndNextGoesToTheFollowingRow)
@@ -150,7 +149,7 @@ TEST_F(RecordsetTest, DeleteLeavesNoCurrentRowAndNextGoesToTheFollowingRow)
     EXPECT_TRUE(rows.isPastEnd());
 
     Recordset again = events.openTable("Events");
-    EXPECT_EQ(column(again, "Title"), QStringList {"A"});
+    EXPECT_EQ(column(again, "Title"), QStringList{"A"});
 }
 
 TEST_F(RecordsetTest, RowDeletedThroughAnotherRecordsetIsReported)
@@ -166,7 +165,7 @@ TEST_F(RecordsetTest, RowDeletedThroughAnotherRecordsetIsReported)
     EXPECT_FALSE(first.update());
     EXPECT_EQ(first.lastError().number, OrvaneError::RowDeleted);
     Recordset again = events.openTable("Events");
-    EXPECT_EQ(column(again, "Title"), (QStringList {"B", "C"}));
+    EXPECT_EQ(column(again, "Title"), (QStringList{"B", "C"}));
 }
 
 TEST_F(RecordsetTest, ValuesAreStoredExactlyAsGiven)

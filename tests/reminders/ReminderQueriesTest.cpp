@@ -1,7 +1,7 @@
 // The named queries: which rows each finds, in which order, and that nothing typed by the
 // user changes what a query means or makes it fail.
-#include "common/DateText.h"
 #include "reminders/ReminderQueries.h"
+#include "common/DateText.h"
 #include "reminders/StoreFiles.h"
 
 #include <QDate>
@@ -35,15 +35,15 @@ TEST_F(ReminderQueriesTest, EventsMatchTheirFieldWithoutRegardToCaseInTableOrder
     addEvent(rows, "Hand typed", "To Do!", "6/5/2002", "6/1/2002");
 
     Recordset notified = eventsByNotifyDate(events, "06/01/2002");
-    EXPECT_EQ(column(notified, "Title"), (QStringList {"Mum", "Dad"}));
+    EXPECT_EQ(column(notified, "Title"), (QStringList{"Mum", "Dad"}));
     Recordset dated = eventsByDate(events, "06/01/2002");
-    EXPECT_EQ(column(dated, "Title"), QStringList {"Dentist"});
+    EXPECT_EQ(column(dated, "Title"), QStringList{"Dentist"});
     Recordset birthdays = eventsByType(events, "BIRTHDAY");
-    EXPECT_EQ(column(birthdays, "Title"), (QStringList {"Mum", "Dad"}));
+    EXPECT_EQ(column(birthdays, "Title"), (QStringList{"Mum", "Dad"}));
     Recordset toDo = eventsByType(events, "To Do!");
-    EXPECT_EQ(column(toDo, "Title"), QStringList {"Hand typed"});
+    EXPECT_EQ(column(toDo, "Title"), QStringList{"Hand typed"});
     Recordset byTitle = eventByTitle(events, "dentist");
-    EXPECT_EQ(column(byTitle, "Type"), QStringList {"Appointment"});
+    EXPECT_EQ(column(byTitle, "Type"), QStringList{"Appointment"});
 
     // Dates are texts: the hand-typed form is another value, and a query never finds it.
     EXPECT_EQ(eventsByDate(events, "06/05/2002").recordCount(), 1);
@@ -60,9 +60,9 @@ TEST_F(ReminderQueriesTest, TitleWithApostropheIsFoundAsTyped)
     addEvent(rows, "x' OR '1'='1", "Occasion", "06/05/2002", "06/01/2002");
 
     Recordset found = eventByTitle(events, "Dad's Birthday");
-    EXPECT_EQ(column(found, "Title"), QStringList {"Dad's Birthday"});
+    EXPECT_EQ(column(found, "Title"), QStringList{"Dad's Birthday"});
     Recordset injected = eventByTitle(events, "x' OR '1'='1");
-    EXPECT_EQ(column(injected, "Title"), QStringList {"x' OR '1'='1"});
+    EXPECT_EQ(column(injected, "Title"), QStringList{"x' OR '1'='1"});
     Recordset nobody = eventByTitle(events, "' OR ''='");
     EXPECT_EQ(nobody.recordCount(), 0);
     EXPECT_FALSE(nobody.hasError());
@@ -88,8 +88,8 @@ TEST_F(ReminderQueriesTest, DuplicateTitleFindsTheFirstInStoreOrderAndActsOnIt)
     ASSERT_TRUE(selected.deleteCurrent());
 
     Recordset table = events.openTable("Events");
-    EXPECT_EQ(column(table, "Date"), (QStringList {"06/05/2002", "07/05/2002"}));
-    EXPECT_EQ(column(table, "Msg"), (QStringList {"message of Other", "message of party"}));
+    EXPECT_EQ(column(table, "Date"), (QStringList{"06/05/2002", "07/05/2002"}));
+    EXPECT_EQ(column(table, "Msg"), (QStringList{"message of Other", "message of party"}));
 }
 
 TEST_F(ReminderQueriesTest, MonthlyBillsMatchTheDayTextOfEveryMonth)
@@ -102,17 +102,17 @@ TEST_F(ReminderQueriesTest, MonthlyBillsMatchTheDayTextOfEveryMonth)
 
     for (const QDate day : {QDate(2002, 6, 15), QDate(2003, 1, 15)}) {
         Recordset monthly = billsByNotifyDate(bills, DateText::dayText(DateText::toText(day)));
-        EXPECT_EQ(column(monthly, "Payee"), QStringList {"Rent"});
+        EXPECT_EQ(column(monthly, "Payee"), QStringList{"Rent"});
     }
     Recordset fifth = billsByNotifyDate(bills, DateText::dayText("11/05/2002"));
-    EXPECT_EQ(column(fifth, "Payee"), QStringList {"Phone"});
+    EXPECT_EQ(column(fifth, "Payee"), QStringList{"Phone"});
     EXPECT_EQ(billsByNotifyDate(bills, "5").recordCount(), 0);
     Recordset once = billsByNotifyDate(bills, "06/15/2002");
-    EXPECT_EQ(column(once, "Payee"), QStringList {"Once"});
+    EXPECT_EQ(column(once, "Payee"), QStringList{"Once"});
     Recordset due = billsByDueDate(bills, "07/15/2002");
-    EXPECT_EQ(column(due, "Payee"), QStringList {"Car"});
+    EXPECT_EQ(column(due, "Payee"), QStringList{"Car"});
     Recordset payee = billByPayee(bills, "PHONE");
-    EXPECT_EQ(column(payee, "EM"), QStringList {"0"});
+    EXPECT_EQ(column(payee, "EM"), QStringList{"0"});
 }
 
 TEST_F(ReminderQueriesTest, LastNamePrefixSearchIgnoresCaseAndMatchesOnlyTheStart)
@@ -122,12 +122,12 @@ TEST_F(ReminderQueriesTest, LastNamePrefixSearchIgnoresCaseAndMatchesOnlyTheStar
         addContact(rows, name);
 
     Recordset sm = addressesByLastNameStart(addresses, "sm");
-    EXPECT_EQ(column(sm, "Lastname"), (QStringList {"Smith", "smart", "Smythe", "SMALL"}));
+    EXPECT_EQ(column(sm, "Lastname"), (QStringList{"Smith", "smart", "Smythe", "SMALL"}));
     Recordset smi = addressesByLastNameStart(addresses, "SMI");
-    EXPECT_EQ(column(smi, "LastName"), QStringList {"Smith"});
+    EXPECT_EQ(column(smi, "LastName"), QStringList{"Smith"});
     EXPECT_EQ(addressesByLastNameStart(addresses, "mith").recordCount(), 0);
     Recordset exact = addressByLastName(addresses, "smith");
-    EXPECT_EQ(column(exact, "Lastname"), QStringList {"Smith"});
+    EXPECT_EQ(column(exact, "Lastname"), QStringList{"Smith"});
 }
 
 TEST_F(ReminderQueriesTest, SearchTextIsMatchedLiterallyAndNeverFails)
@@ -188,11 +188,11 @@ TEST_F(ReminderQueriesTest, RowAddedToAQueryResultJoinsIt)
     addContact(sm, "Brown", "Ann"); // joins the result although it does not match
     EXPECT_EQ(sm.recordCount(), 2);
     EXPECT_EQ(fieldText(sm, "Lastname"), "Smith"); // the cursor stays where it was
-    EXPECT_EQ(column(sm, "Firstname"), (QStringList {"", "Ann"}));
+    EXPECT_EQ(column(sm, "Firstname"), (QStringList{"", "Ann"}));
 
     Recordset birthdays = eventsByType(events, "Birthday");
     addEvent(birthdays, "Mum", "Birthday", "06/05/2002", "06/01/2002");
-    EXPECT_EQ(column(birthdays, "Title"), QStringList {"Mum"});
+    EXPECT_EQ(column(birthdays, "Title"), QStringList{"Mum"});
 }
 
 TEST_F(ReminderQueriesTest, QueryOnAFileWithoutItsTableReportsIt)

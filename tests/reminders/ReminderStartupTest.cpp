@@ -1,9 +1,9 @@
 // The databases at start-up and at "&Exit": a database that cannot be opened fails the load
 // with a report naming it and is never created or written; the hooks open and close all three.
 #include "reminders/ReminderPanels.h"
-#include "widgets/TipPanel.h"
 #include "reminders/StoreFiles.h"
 #include "support/DashboardFixture.h"
+#include "widgets/TipPanel.h"
 
 #include <QFile>
 #include <QFileInfo>

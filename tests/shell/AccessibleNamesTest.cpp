@@ -30,8 +30,7 @@ TEST_F(AccessibleNames, EveryVisiblePressableControlOnEveryPanelHasAName)
             QAccessibleInterface *face
                 = QAccessible::queryAccessibleInterface(const_cast<QAbstractButton *>(button));
             if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
-                unnamed << button->objectName() + " in "
-                               + button->parentWidget()->objectName();
+                unnamed << button->objectName() + " in " + button->parentWidget()->objectName();
         }
     };
     walk();

@@ -109,7 +109,8 @@ TEST_F(DashboardLifecycle, AListThatCannotBeWrittenIsReportedAndTheOtherIsStillW
     QDir().mkpath(appPath("List.txt")); // a folder where the file should go
     d.onMnuExitClick();
     ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_TRUE(prompter.shown[0].text.contains("List.txt")) << prompter.shown[0].text.toStdString();
+    EXPECT_TRUE(prompter.shown[0].text.contains("List.txt"))
+        << prompter.shown[0].text.toStdString();
     EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Critical);
     EXPECT_EQ(readFile(appPath("Album.txt")), "\"/m/a.mp3\"\r\n");
     EXPECT_EQ(endRequests, 1);

@@ -42,8 +42,7 @@ TEST_F(DashboardLoad, StepsRunInTheirFixedOrder)
     qsizetype previous = -1;
     for (const QString &mark : marks) {
         const qsizetype at = log.indexOf(mark);
-        ASSERT_GT(at, previous) << mark.toStdString() << " in\n"
-                                << log.join(u'\n').toStdString();
+        ASSERT_GT(at, previous) << mark.toStdString() << " in\n" << log.join(u'\n').toStdString();
         previous = at;
     }
 }
@@ -109,14 +108,15 @@ TEST_F(DashboardLoad, MailIsSwitchedOnOnlyWhileConnected)
 TEST_F(DashboardLoad, SubPanelsArePlacedAndHidden)
 {
     loaded();
-    const struct {
+    const struct
+    {
         const char *name;
         int left, top;
-    } places[] = {{"picTray", 1245, 60},      {"PicAddress1", 525, 1050},
-                  {"picAddress2", 525, 3840}, {"picCalEvents", 7230, 270},
-                  {"PicBMBills", 6120, 420},  {"PicBM", 5520, 1830},
-                  {"PicCal", 6030, 2955},     {"picAlarmActive", 1950, 1140},
-                  {"picAlarms", 7065, 1005},  {"picWarning", 735, 705}};
+    } places[]
+        = {{"picTray", 1245, 60},       {"PicAddress1", 525, 1050},     {"picAddress2", 525, 3840},
+           {"picCalEvents", 7230, 270}, {"PicBMBills", 6120, 420},      {"PicBM", 5520, 1830},
+           {"PicCal", 6030, 2955},      {"picAlarmActive", 1950, 1140}, {"picAlarms", 7065, 1005},
+           {"picWarning", 735, 705}};
     for (const auto &p : places) {
         QFrame *frame = find<QFrame>(p.name);
         ASSERT_NE(frame, nullptr) << p.name;
@@ -128,15 +128,16 @@ TEST_F(DashboardLoad, SubPanelsArePlacedAndHidden)
 TEST_F(DashboardLoad, TimersHaveTheirNamesIntervalsAndStartState)
 {
     loaded();
-    const struct {
+    const struct
+    {
         const char *name;
         int interval;
         bool active;
-    } timers[] = {{"TimerClock", 950, true},       {"TimerClock2", 1000, true},
-                  {"TimerAlarmCheck", 950, true},  {"TimerAlarm", 700, false},
+    } timers[] = {{"TimerClock", 950, true},         {"TimerClock2", 1000, true},
+                  {"TimerAlarmCheck", 950, true},    {"TimerAlarm", 700, false},
                   {"TimerAlarmCount", 60000, false}, {"TimerSnooze", 1000, false},
-                  {"TimerCD", 1000, false},        {"Timer1", 1000, false},
-                  {"timMinutes", 60000, true},     {"TimerBM", 2000, true}};
+                  {"TimerCD", 1000, false},          {"Timer1", 1000, false},
+                  {"timMinutes", 60000, true},       {"TimerBM", 2000, true}};
     for (const auto &t : timers) {
         QTimer *timer = find<QTimer>(t.name);
         ASSERT_NE(timer, nullptr) << t.name;
@@ -149,8 +150,9 @@ TEST_F(DashboardLoad, TimersHaveTheirNamesIntervalsAndStartState)
         if (timer->isActive())
             running << timer->objectName();
     running.sort();
-    EXPECT_EQ(running, QStringList({"TimerAlarmCheck", "TimerBM", "TimerClock", "TimerClock2",
-                                    "timMinutes"}));
+    EXPECT_EQ(
+        running,
+        QStringList({"TimerAlarmCheck", "TimerBM", "TimerClock", "TimerClock2", "timMinutes"}));
 }
 
 TEST_F(DashboardLoad, ListFilesFillBothListsAndCounts)

@@ -3,9 +3,9 @@
 #include "shell/ErrorReport.h"
 #include "shell/SplashTiming.h"
 #include "shell/SubPanels.h"
-#include "widgets/TipPanel.h"
 #include "support/DashboardFixture.h"
 #include "widgets/LumoButton.h"
+#include "widgets/TipPanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,9 +28,9 @@ TEST_F(ShellMenus, MenuBarHasEveryTopLevelMenuInOrder)
     QStringList titles;
     for (QAction *action : dashboard().menuBar()->actions())
         titles << action->text();
-    EXPECT_EQ(titles, QStringList({"&File", "Time Format", "Alarm", "Announce Time",
-                                   "Program Info", "Weather", "Email", "WebCam",
-                                   "Internet Links"}));
+    EXPECT_EQ(titles,
+              QStringList({"&File", "Time Format", "Alarm", "Announce Time", "Program Info",
+                           "Weather", "Email", "WebCam", "Internet Links"}));
     // The two popup menus never show in the bar.
     EXPECT_EQ(dashboard().menus().popUp->title(), "PopUp");
     EXPECT_EQ(dashboard().menus().alarmPopUp->title(), "AlarmPopUp");
@@ -107,8 +107,9 @@ TEST_F(ShellMenus, StartupEntryMovesBetweenActiveAndParked)
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].title, "VERY IMPORTANT!");
     EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Warning);
-    EXPECT_EQ(prompter.shown[0].text, "It is very important to remove Orvane from the start-up "
-                                      "menu if you choose to uninstall the software!");
+    EXPECT_EQ(prompter.shown[0].text,
+              "It is very important to remove Orvane from the start-up "
+              "menu if you choose to uninstall the software!");
     EXPECT_EQ(autostart.current, Autostart::State::Active);
     d.menus().removeFromStartup->trigger();
     EXPECT_EQ(autostart.current, Autostart::State::Parked);
@@ -139,8 +140,8 @@ TEST_F(ShellMenus, AboutAndLinks)
     EXPECT_TRUE(prompter.shown[0].title.isEmpty());
     EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::Ok);
 
-    for (QAction *link : {d.menus().webCamsOfTheWorld, d.menus().webCamSearch,
-                          d.menus().link1, d.menus().link2})
+    for (QAction *link :
+         {d.menus().webCamsOfTheWorld, d.menus().webCamSearch, d.menus().link1, d.menus().link2})
         link->trigger();
     ASSERT_EQ(shell.opened.size(), 4);
     EXPECT_TRUE(shell.opened[1].endsWith("/bin/search?p=Web+cams"));

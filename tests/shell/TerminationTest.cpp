@@ -38,8 +38,9 @@ protected:
         copyAppFolderData(QStringLiteral(ORVANE_STAGED_APP_DIR), path("app"));
         for (const char *sub : {"settings", "config", "home", "cache", "data", "runtime"})
             QDir().mkpath(path(sub));
-        QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                   | QFileDevice::ExeOwner);
+        QFile::setPermissions(path("runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                  | QFileDevice::ExeOwner);
     }
     ~TerminationProcess() override
     {

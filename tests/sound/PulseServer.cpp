@@ -18,8 +18,7 @@ QProcessEnvironment serverEnvironment(const QString &root)
 }
 
 // Waits on the event loop, never longer than the limit.
-template<typename Ready>
-bool waitFor(Ready ready, int limitMs)
+template<typename Ready> bool waitFor(Ready ready, int limitMs)
 {
     QElapsedTimer waited;
     waited.start();
@@ -51,17 +50,19 @@ bool PulseServer::start(QString *why)
     const QString root = m_dir.path();
     QDir().mkpath(root + "/runtime");
     QDir().mkpath(root + "/home");
-    QFile::setPermissions(root + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(root + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_server.setProcessEnvironment(serverEnvironment(root));
     m_server.setProcessChannelMode(QProcess::MergedChannels);
-    m_server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1",
-                                  "--load=module-native-protocol-unix",
-                                  "--load=module-null-sink sink_name=nullsink",
-                                  "--load=module-always-sink"});
+    m_server.start("pulseaudio",
+                   {"-n", "--daemonize=no", "--exit-idle-time=-1",
+                    "--load=module-native-protocol-unix",
+                    "--load=module-null-sink sink_name=nullsink", "--load=module-always-sink"});
     const QString socket = root + "/runtime/pulse/native";
     if (!m_server.waitForStarted(5000)
-        || !waitFor([&] { return QFileInfo::exists(socket) || m_server.state() != QProcess::Running; },
-                    10000)
+        || !waitFor(
+            [&] { return QFileInfo::exists(socket) || m_server.state() != QProcess::Running; },
+            10000)
         || m_server.state() != QProcess::Running) {
         *why = "pulseaudio did not start: " + QString::fromLocal8Bit(m_server.readAll());
         return false;
@@ -82,11 +83,13 @@ bool PulseServer::startRecording(QString *why)
             m_firstDataBytes = m_bytes.size();
         }
     });
-    m_recorder.start("parec", {"-d", "nullsink.monitor", "--format=s16le",
-                               QStringLiteral("--rate=%1").arg(Recording::kRate), "--channels=1",
-                               "--raw", "--latency-msec=20"});
+    m_recorder.start("parec",
+                     {"-d", "nullsink.monitor", "--format=s16le",
+                      QStringLiteral("--rate=%1").arg(Recording::kRate), "--channels=1", "--raw",
+                      "--latency-msec=20"});
     if (!waitFor([this] { return m_firstDataMs >= 0; }, 10000)) {
-        *why = "parec recorded nothing: " + QString::fromLocal8Bit(m_recorder.readAllStandardError());
+        *why = "parec recorded nothing: "
+            + QString::fromLocal8Bit(m_recorder.readAllStandardError());
         return false;
     }
     return true;

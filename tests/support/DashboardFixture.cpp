@@ -47,8 +47,7 @@ QString DashboardFixture::setting(const QString &section, const QString &key, co
     return settings->getSetting(section, key, def);
 }
 
-void DashboardFixture::setSetting(const QString &section, const QString &key,
-                                  const QString &value)
+void DashboardFixture::setSetting(const QString &section, const QString &key, const QString &value)
 {
     settings->saveSetting(section, key, value);
 }

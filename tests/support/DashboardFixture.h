@@ -29,11 +29,7 @@ protected:
     void writeFile(const QString &path, const QByteArray &content);
     QByteArray readFile(const QString &path) const;
 
-    template<typename T>
-    T *find(const QString &name)
-    {
-        return dashboard().findChild<T *>(name);
-    }
+    template<typename T> T *find(const QString &name) { return dashboard().findChild<T *>(name); }
     // A panel's timer, by the name the design gives it.
     QTimer *timer(const char *name) { return find<QTimer>(QLatin1String(name)); }
 

@@ -23,8 +23,7 @@ int main(int argc, char **argv)
     for (const char *sub : {"home", "config", "runtime", "settings", "data", "cache"})
         QDir(sandbox.path()).mkpath(QString::fromLatin1(sub));
     QFile::setPermissions(sandbox.path() + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                              | QFileDevice::ExeOwner);
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("HOME", root + "/home");
     qputenv("XDG_CONFIG_HOME", root + "/config");
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");

@@ -42,12 +42,14 @@ bool rerunAsNobody()
         return false;
     const QString program = QCoreApplication::applicationFilePath();
     if (!othersCanRun(program)) {
-        [&] { GTEST_SKIP() << "as root, and nobody cannot reach " << program.toStdString(); }();
+        [&] {
+            GTEST_SKIP() << "as root, and nobody cannot reach " << program.toStdString();
+        }();
         return true;
     }
     const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
     const QString name = QStringLiteral("%1.%2").arg(QString::fromUtf8(test->test_suite_name()),
-                                                    QString::fromUtf8(test->name()));
+                                                     QString::fromUtf8(test->name()));
     // The child makes its own sandbox in a folder it may write to.
     QTemporaryDir temp;
     EXPECT_EQ(::chown(QFile::encodeName(temp.path()).constData(), kNobody, kNobody), 0);
@@ -62,8 +64,7 @@ bool rerunAsNobody()
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
             ::_exit(126);
     });
-    child.start(program,
-                {QStringLiteral("--gtest_filter=") + name});
+    child.start(program, {QStringLiteral("--gtest_filter=") + name});
     const bool finished = child.waitForFinished(60000);
     const QByteArray output = child.readAll();
     EXPECT_TRUE(finished) << name.toStdString();
@@ -71,7 +72,7 @@ bool rerunAsNobody()
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
     // Kept out of the failure text: ctest takes that mark anywhere in the output for a skip.
     const bool ranThere = output.contains("[  PASSED  ] 1 test")
-                          || output.contains(QByteArray("[  SKIPPED") + " ] 1 test");
+        || output.contains(QByteArray("[  SKIPPED") + " ] 1 test");
     EXPECT_TRUE(ranThere) << output.toStdString();
     return true;
 }

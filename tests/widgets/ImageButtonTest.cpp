@@ -255,9 +255,9 @@ TEST_P(ShippedPictures, HaveTheirCountAndSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, ShippedPictures,
-                         ::testing::Values(ShippedSet {"music", 27, {29, 18}},
-                                           ShippedSet {"alarm", 2, {32, 32}},
-                                           ShippedSet {"alarmactive", 4, {102, 46}}),
+                         ::testing::Values(ShippedSet{"music", 27, {29, 18}},
+                                           ShippedSet{"alarm", 2, {32, 32}},
+                                           ShippedSet{"alarmactive", 4, {102, 46}}),
                          [](const auto &info) { return std::string(info.param.folder); });
 
 TEST(ShippedPictureFiles, MusicNumbersAndTheStagedCopy)

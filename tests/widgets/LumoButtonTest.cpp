@@ -1,5 +1,5 @@
-#include "support/FakeServices.h"
 #include "widgets/LumoButton.h"
+#include "support/FakeServices.h"
 #include "widgets/ReleaseRule.h"
 
 #include <QAccessible>

@@ -40,8 +40,8 @@ QPixmap samplePicture()
 void hover(ShownButton *b)
 {
     b->pointerStaysOver = true;
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(b, &move);
 }
 
@@ -71,10 +71,10 @@ int main(int argc, char **argv)
         int bevel;
         bool border;
     };
-    const Row rows[] = {{"0 raised", 0, 1, false}, {"0 bevel 6", 0, 6, false},
-                        {"1 flat", 1, 1, false},   {"2 xp", 2, 1, false},
-                        {"2 xp border", 2, 1, true}, {"3 rounded", 3, 1, false},
-                        {"4 plain", 4, 1, false}};
+    const Row rows[]
+        = {{"0 raised", 0, 1, false}, {"0 bevel 6", 0, 6, false},  {"1 flat", 1, 1, false},
+           {"2 xp", 2, 1, false},     {"2 xp border", 2, 1, true}, {"3 rounded", 3, 1, false},
+           {"4 plain", 4, 1, false}};
     QList<ShownButton *> toFocus;
     for (int r = 0; r < int(std::size(rows)); ++r) {
         grid->addWidget(new QLabel(QString::fromLatin1(rows[r].name)), r + 1, 0);

@@ -30,12 +30,12 @@ QColor engraveColor(Look look, Tone tone = Tone::Steel);
 
 // Colours shared with the drawings that are not faces.
 namespace Palette {
-inline const QColor steelOutline {0x4f, 0x5e, 0x73};
-inline const QColor steelInk {0x26, 0x34, 0x48};
-inline const QColor amberOutline {0x9c, 0x62, 0x08};
-inline const QColor amberLight {0xff, 0xe0, 0x7a};
-inline const QColor amberDeep {0xe3, 0x9b, 0x12};
-inline const QColor alarmRed {0xd2, 0x35, 0x2a};
-inline const QColor redOutline {0x7a, 0x17, 0x12};
-inline const QColor sleepBlue {0x2f, 0x6f, 0xc0};
+inline const QColor steelOutline{0x4f, 0x5e, 0x73};
+inline const QColor steelInk{0x26, 0x34, 0x48};
+inline const QColor amberOutline{0x9c, 0x62, 0x08};
+inline const QColor amberLight{0xff, 0xe0, 0x7a};
+inline const QColor amberDeep{0xe3, 0x9b, 0x12};
+inline const QColor alarmRed{0xd2, 0x35, 0x2a};
+inline const QColor redOutline{0x7a, 0x17, 0x12};
+inline const QColor sleepBlue{0x2f, 0x6f, 0xc0};
 } // namespace Palette

@@ -92,9 +92,9 @@ QList<NamedPicture> musicPictures()
     const QStringList buttons = QStringLiteral("delete deleteall end next previous pause play "
                                                "rewind stop")
                                     .split(u' ');
-    const QList<QPair<Look, QString>> looks {{Look::Lit, QStringLiteral("lit")},
-                                             {Look::Normal, QStringLiteral("normal")},
-                                             {Look::Pressed, QStringLiteral("pressed")}};
+    const QList<QPair<Look, QString>> looks{{Look::Lit, QStringLiteral("lit")},
+                                            {Look::Normal, QStringLiteral("normal")},
+                                            {Look::Pressed, QStringLiteral("pressed")}};
     QList<NamedPicture> pictures;
     for (const QString &button : buttons) {
         for (const auto &[look, lookName] : looks) {

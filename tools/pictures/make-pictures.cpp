@@ -53,12 +53,12 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir out(args.first());
-    const QList<SheetSet> sets {
+    const QList<SheetSet> sets{
         {QStringLiteral("music/ (29 x 18: lit, normal, pressed)"), musicPictures(), 9, 3},
         {QStringLiteral("alarm/ (32 x 32)"), alarmPictures(), 2, 0},
         {QStringLiteral("alarmactive/ (102 x 46)"), alarmActivePictures(), 2, 0}};
-    const QStringList folders {QStringLiteral("music"), QStringLiteral("alarm"),
-                               QStringLiteral("alarmactive")};
+    const QStringList folders{QStringLiteral("music"), QStringLiteral("alarm"),
+                              QStringLiteral("alarmactive")};
     for (int i = 0; i < sets.size(); ++i) {
         if (!writeSet(out.filePath(folders.at(i)), sets.at(i).pictures))
             return 1;
