@@ -116,13 +116,3 @@ BENCHMARK(BM_SecondLetter)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ThirdLetter)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UnmatchedLetter)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EraseToWholeBook)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
