@@ -177,9 +177,21 @@ void MusicPanel::onAlbumDblClick()
     updateCounts();
 }
 
+namespace {
+
+// A list keeps a current row even when nothing is highlighted (after start-up, after a click on
+// blank space); only a highlighted entry counts as the user's choice.
+int highlightedRow(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentItem();
+    return item && item->isSelected() ? list->row(item) : -1;
+}
+
+} // namespace
+
 void MusicPanel::removeSelected(QListWidget *list)
 {
-    const int row = list->currentRow();
+    const int row = highlightedRow(list);
     delete list->takeItem(row);
     if (list->count() > 0)
         list->setCurrentRow(std::min(row, list->count() - 1));
@@ -191,7 +203,7 @@ void MusicPanel::onCmdDeleteSongReleased(int x, int y)
 {
     if (!releasedInside({x, y}, {76, 18}))
         return;
-    if (m_album->currentRow() < 0) {
+    if (highlightedRow(m_album) < 0) {
         if (m_album->count() > 0)
             m_services.prompter.tell(QStringLiteral("Choose a song to delete!"),
                                      QStringLiteral("ORVANE Info"), Prompter::Icon::Critical);
@@ -209,7 +221,7 @@ void MusicPanel::onImgDeleteReleased(int x, int y)
     if (!releasedInside({x, y}, {435, 270}))
         return;
     m_player->resetToStopped(true);
-    if (m_playList->currentRow() < 0) {
+    if (highlightedRow(m_playList) < 0) {
         if (m_playList->count() > 0)
             m_services.prompter.tell(QStringLiteral("Choose a song to delete!"),
                                      QStringLiteral("Tunelo Info"), Prompter::Icon::Critical);

@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -190,6 +193,40 @@ TEST_F(Music, DeletingKeepsTheRightSelection)
     panel().onImgDeleteReleased(10, 10);
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_TRUE(player().button(Transport::Next)->isEnabled());
+}
+
+// A current row without a highlight (right after start-up, or after a click on blank space in
+// the list) is nobody's choice: both deletes refuse and remove nothing.
+TEST_F(Music, DeletesTakeOnlyAHighlightedSong)
+{
+    writeFile(appPath("Album.txt"), "\"/a\"\r\n\"/b\"\r\n\"/c\"\r\n");
+    writeFile(appPath("List.txt"), "\"/x\"\r\n\"/y\"\r\n");
+    loaded().show();
+    struct Case
+    {
+        QListWidget *list;
+        std::function<void()> press;
+    };
+    for (const Case &c : {Case{panel().album(),
+                               [&] {
+                                   panel().onCmdDeleteSongReleased(10, 10);
+                               }},
+                          Case{panel().playList(), [&] {
+                                   panel().onImgDeleteReleased(10, 10);
+                               }}}) {
+        const int count = c.list->count();
+        prompter.shown.clear();
+        c.press();
+        EXPECT_EQ(lastMessage(), "Choose a song to delete!");
+        c.list->setCurrentRow(1);
+        QWidget *blank = c.list->viewport();
+        QTest::mouseClick(blank, Qt::LeftButton, {}, QPoint(5, blank->height() - 3));
+        ASSERT_EQ(c.list->currentRow(), 1);
+        prompter.shown.clear();
+        c.press();
+        EXPECT_EQ(lastMessage(), "Choose a song to delete!");
+        EXPECT_EQ(c.list->count(), count);
+    }
 }
 
 TEST_F(Music, DeleteAllAsksAndNoKeepsTheCount)
