@@ -1,6 +1,7 @@
 #include "reminders/BillsControls.h"
 
 #include "common/Twips.h"
+#include "widgets/HintList.h"
 #include "widgets/LumoButton.h"
 #include "widgets/SmallControls.h"
 
@@ -8,7 +9,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -94,7 +94,7 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     placedLabel(QStringLiteral("Amount:"), bills, QRect(col, 124, colWidth, 16));
     c.txtBMAmount
         = box(bills, "txtBMAmount", QStringLiteral("Amount"), QRect(col, 140, colWidth, 20));
-    c.lstBillMinder = new QListWidget(bills);
+    c.lstBillMinder = new HintList(QStringLiteral("No Records Found"), bills);
     c.lstBillMinder->setObjectName(QStringLiteral("lstBillMinder"));
     c.lstBillMinder->setAccessibleName(QStringLiteral("Bills"));
     c.lstBillMinder->setToolTip(QStringLiteral("Click here to display the bill"));

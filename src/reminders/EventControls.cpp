@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "reminders/EventTexts.h"
+#include "widgets/HintList.h"
 #include "widgets/LumoButton.h"
 #include "widgets/SmallControls.h"
 
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 void LockableComboBox::setLocked(bool locked)
 {
@@ -126,8 +126,8 @@ void placeDashboardControls(EventControls &c, QWidget *surface, Services &servic
 void placePanelControls(EventControls &c, Services &services)
 {
     QFrame *p = c.panel;
-    c.list
-        = named(new QListWidget(p), "lstData", QStringLiteral("Click here to display the event"));
+    c.list = named(new HintList(EventTexts::kNoRecords, p), "lstData",
+                   QStringLiteral("Click here to display the event"));
     c.list->setGeometry(6, 6, p->width() - 12, 96);
 
     const int field = 66;

@@ -185,9 +185,9 @@ void EventsPanel::List_Start_Events()
 
 void EventsPanel::Show_All()
 {
+    // An empty store leaves the list empty, where its hint says so.
     if (current().recordCount() == 0) {
-        m_services.prompter.tell(EventTexts::kNoRecords, EventTexts::kErrorTitle,
-                                 Prompter::Icon::None);
+        m_ui.list->clear();
         return;
     }
     fillListWidget(*m_ui.list, current(), kTitleField, ListFill::Mode::Replace);

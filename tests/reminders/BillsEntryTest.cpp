@@ -1,5 +1,6 @@
 // Entering, changing and deleting bills through the bills panel, and what a save refuses.
 #include "BillsFixture.h"
+#include "widgets/HintList.h"
 
 namespace {
 
@@ -124,6 +125,15 @@ TEST_F(BillEntry, SaveWithoutTheEveryMonthChoiceAsksForIt)
     EXPECT_TRUE(stored("Payee").isEmpty());
     EXPECT_EQ(bills().billMode(), "AddNew");
     EXPECT_EQ(ui().txtBMPayee->text(), "Rent");
+}
+
+TEST_F(BillEntry, ViewAllOnAnEmptyStoreShowsTheHintAndNoBox)
+{
+    loaded();
+    bills().onCmdViewAllBillsReleased(10, 10);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(find<HintList>("lstBillMinder")->hint(), "No Records Found");
 }
 
 TEST_F(BillEntry, EditAndDeleteNeedASelectedBill)
