@@ -1,9 +1,45 @@
 #include "platform/QtPrompter.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace {
+
+// Room beside the title for the window manager's icon and buttons.
+constexpr int kTitleChrome = 160;
+
+// A box that places itself once it has its final size (which QMessageBox fixes as it is
+// shown): over the window the user is working in, else over its parent, else in the middle of
+// the screen, as a box shown before the dashboard appears has nothing to sit over.
+class PlacedBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+    // Wide enough for the whole title, which the window manager would otherwise cut.
+    void fitTitle()
+    {
+        QFont bold = font();
+        bold.setBold(true);
+        const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + kTitleChrome;
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const int widest = screen ? screen->availableGeometry().width() - 40 : wanted;
+        auto *grid = qobject_cast<QGridLayout *>(layout());
+        if (grid)
+            grid->addItem(new QSpacerItem(std::min(wanted, widest), 0), grid->rowCount(), 0, 1,
+                          grid->columnCount());
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        move(QtPrompter::boxPlace(frameGeometry().size(), parentWidget()));
+    }
+};
 
 QMessageBox::Icon boxIcon(Prompter::Icon icon)
 {
@@ -79,6 +115,21 @@ void QtPrompter::setParent(QWidget *parent)
     m_parent = parent;
 }
 
+QPoint QtPrompter::boxPlace(const QSize &box, const QWidget *parent)
+{
+    const QWidget *over = QApplication::activeWindow();
+    if (!over || !over->isVisible() || over->isModal())
+        over = parent ? parent->window() : nullptr;
+    QRect area;
+    if (over && over->isVisible()) {
+        area = over->frameGeometry();
+    } else {
+        const QScreen *screen = over ? over->screen() : QGuiApplication::primaryScreen();
+        area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), box);
+    }
+    return area.center() - QRect(QPoint(0, 0), box).center();
+}
+
 void QtPrompter::dismiss()
 {
     m_dismissed = true;
@@ -92,8 +143,9 @@ Prompter::Answer QtPrompter::ask(const Message &message)
     if (m_dismissed)
         return onEscape;
     const QString title = message.title.isEmpty() ? kApplicationTitle : message.title;
-    QMessageBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons),
-                    m_parent);
+    PlacedBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons),
+                  m_parent);
+    box.fitTitle();
     // The texts are shown as given; a '<' in a file name must not turn them into markup.
     box.setTextFormat(Qt::PlainText);
     box.setEscapeButton(box.button(boxButton(onEscape)));

@@ -18,6 +18,9 @@ public:
     // The program is closing: the open box closes as Escape would, and every later question
     // gets that answer without a box, so nothing waits for a person who is gone.
     void dismiss();
+    // Where a box of this size goes: centred over the active window, else over the parent's
+    // window, else on the screen (a box during start-up, before the dashboard shows).
+    static QPoint boxPlace(const QSize &box, const QWidget *parent);
 
 private:
     QPointer<QWidget> m_parent;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <functional>
@@ -19,6 +20,7 @@ struct Shown
     QMessageBox::StandardButtons buttons;
     Qt::TextFormat format = Qt::AutoText;
     QWidget *parent = nullptr;
+    QRect frame;
     Prompter::Answer answer = Prompter::Answer::Ok;
 };
 
@@ -36,8 +38,9 @@ Shown askAndAnswer(QtPrompter &prompter, const Prompter::Message &message,
                 modal->close();
             return;
         }
-        shown = {box->text(),       box->windowTitle(), box->icon(), box->standardButtons(),
-                 box->textFormat(), box->parentWidget()};
+        shown
+            = {box->text(),       box->windowTitle(),  box->icon(),         box->standardButtons(),
+               box->textFormat(), box->parentWidget(), box->frameGeometry()};
         answer(*box);
     });
     const Prompter::Answer answered = prompter.ask(message);
@@ -71,6 +74,30 @@ TEST(QtPrompter, ShowsTheTextTitleIconAndButtonsAsGiven)
     EXPECT_EQ(shown.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(shown.parent, &window);
     EXPECT_EQ(shown.answer, Prompter::Answer::No);
+}
+
+// Centred over the dashboard when it shows, on the screen before it does, and never narrower
+// than its title.
+TEST(QtPrompter, BoxesSitCentredAndFitTheirTitle)
+{
+    QWidget window;
+    window.setGeometry(40, 60, 500, 400);
+    QtPrompter prompter(&window);
+    const QString title = QStringLiteral("Orvane Critical: a title far longer than its text");
+    const auto ok = [](QMessageBox &box) {
+        box.button(QMessageBox::Ok)->click();
+    };
+
+    const Shown early = askAndAnswer(prompter, {"x", title, Prompter::Icon::None}, ok);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((early.frame.center() - screen.center()).manhattanLength(), 2);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GT(early.frame.width(), QFontMetrics(bold).horizontalAdvance(title));
+
+    window.show();
+    const Shown later = askAndAnswer(prompter, {"x", "Bills", Prompter::Icon::None}, ok);
+    EXPECT_LE((later.frame.center() - window.frameGeometry().center()).manhattanLength(), 2);
 }
 
 TEST(QtPrompter, EscapeAndTheCloseBoxGiveCancelElseNoElseOk)
