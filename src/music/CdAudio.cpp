@@ -12,7 +12,6 @@
 namespace {
 
 // The device's answer to "device busy or missing"; the user hears it as four beeps.
-const QString kBeepText = QStringLiteral("mmsystem262");
 
 const QString kErrorCheckingTitle = QStringLiteral("Error Checking!");
 
@@ -79,17 +78,17 @@ bool CdAudio::sendCommand(const QString &command, bool reportErrors)
 {
     m_lastResult = m_device->send(command, nullptr);
     if (reportErrors && m_lastResult != MciDevice::Success)
-        reportError(MciDevice::errorText(m_lastResult));
+        reportError(m_lastResult);
     return m_lastResult == MciDevice::Success;
 }
 
-void CdAudio::reportError(const QString &text)
+void CdAudio::reportError(int code)
 {
-    if (text == kBeepText) {
+    if (code == MciDevice::DeviceUnusable) {
         for (int i = 0; i < 4; ++i)
             m_services.sound.beep();
     }
-    m_services.prompter.tell(text, QString(), Prompter::Icon::None);
+    m_services.prompter.tell(MciDevice::errorText(code), QString(), Prompter::Icon::None);
     m_services.prompter.tell(errorCheckingText(), kErrorCheckingTitle, Prompter::Icon::None);
 }
 

@@ -65,7 +65,7 @@ private:
     // Status queries read their answer directly: no error report, last result untouched.
     QString query(const QString &command);
     void pollDisc();
-    void reportError(const QString &text);
+    void reportError(int code);
 
     Services &m_services;
     QTimer *m_timerCD;

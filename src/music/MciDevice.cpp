@@ -169,7 +169,7 @@ QString MciDevice::errorText(int code)
     case UnknownCommand:
         return QStringLiteral("The command is not one the audio CD device knows.");
     case DeviceUnusable:
-        return QStringLiteral("mmsystem262");
+        return QStringLiteral("No CD drive was found (mmsystem262).");
     case AliasInUse:
         return QStringLiteral("The audio CD device is already open under an alias.");
     case UnknownDevice:

@@ -22,7 +22,8 @@ public:
         NotOpen = 257, // the command names a device that is not open
         UnknownCommand = 261,
         // No usable drive: none attached, or the drive could not be opened (busy, no
-        // permission). Its text is the bare "mmsystem262", which makes the dashboard beep.
+        // permission). Its text names the system code "mmsystem262"; this code alone makes the
+        // dashboard beep.
         DeviceUnusable = 262,
         AliasInUse = 263,
         UnknownDevice = 264,

@@ -30,7 +30,7 @@ TEST_F(CdAudioStartupTest, CdSourceWithoutADriveIsReportedAndTheProgramRuns)
     SimulatedCdVariable noDrive("none");
     setSetting("Clock", "AlarmType", "CD");
     Dashboard &d = loaded();
-    EXPECT_EQ(boxesReading("mmsystem262"), 1);
+    EXPECT_EQ(boxesReading("No CD drive was found (mmsystem262)."), 1);
     EXPECT_EQ(boxesTitled("Error Checking!"), 1);
     EXPECT_EQ(sound.beeps, 4);
     EXPECT_EQ(endRequests, 0);
@@ -73,7 +73,7 @@ TEST_F(CdAudioStartupTest, OtherSourcesNeverOpenTheDevice)
     SimulatedCdVariable noDrive("none");
     setSetting("Clock", "AlarmType", "MP3");
     loaded();
-    EXPECT_EQ(boxesReading("mmsystem262"), 0);
+    EXPECT_EQ(boxesReading("No CD drive was found (mmsystem262)."), 0);
     EXPECT_FALSE(timer("TimerCD")->isActive());
 }
 

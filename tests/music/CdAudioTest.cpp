@@ -82,7 +82,7 @@ TEST_F(CdAudioTest, UnusableDeviceBeepsFourTimesBeforeItsBoxes)
     EXPECT_FALSE(cd(false).sendCommand("open cdaudio alias cd wait shareable", true));
     EXPECT_EQ(fakes.sound.beeps, 4);
     ASSERT_EQ(shown().size(), 2);
-    EXPECT_EQ(shown()[0].text, "mmsystem262");
+    EXPECT_EQ(shown()[0].text, "No CD drive was found (mmsystem262).");
     EXPECT_EQ(shown()[1].title, "Error Checking!");
 }
 
@@ -216,7 +216,7 @@ TEST_F(CdAudioTest, LoadWithCdAndNoDriveReportsAndCarriesOn)
     EXPECT_FALSE(timerCD->isActive());
     EXPECT_EQ(fakes.sound.beeps, 4);
     ASSERT_EQ(shown().size(), 2);
-    EXPECT_EQ(shown()[0].text, "mmsystem262");
+    EXPECT_EQ(shown()[0].text, "No CD drive was found (mmsystem262).");
     EXPECT_EQ(shown()[1].text, kErrorChecking);
 
     // Nothing opened, so the exit has nothing to stop and nothing more to report.
