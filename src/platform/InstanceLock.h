@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // One running dashboard per user: the first instance holds the lock for its whole life.
 class InstanceLock
 {
@@ -8,4 +10,9 @@ public:
     // True when this process now holds the lock (or already held it), false while another
     // instance holds it. Throws OrvaneError when the lock cannot be trusted to mean that.
     virtual bool tryLock() = 0;
+    // In the holder: onShow runs whenever a later start asks for the dashboard.
+    virtual void listenForShowRequests(std::function<void()> onShow) = 0;
+    // In a later start: asks the holder to show its dashboard; gives up quietly when it
+    // cannot be reached, as the later start ends either way.
+    virtual void requestShow() = 0;
 };

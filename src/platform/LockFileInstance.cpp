@@ -5,11 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+const QByteArray kShowRequest = QByteArrayLiteral("show\n");
+constexpr int kDeliveryMs = 1000; // a holder that does not take the request in time is left
 
 void checkPrivate(const QString &folder)
 {
@@ -41,7 +46,54 @@ LockFileInstance::LockFileInstance(QString lockFilePath)
 
 LockFileInstance::~LockFileInstance()
 {
+    m_server.reset(); // removes the socket while the lock still says it is ours
     m_lock.unlock();
+}
+
+QString LockFileInstance::socketPath() const
+{
+    return QFileInfo(m_path).absolutePath() + QLatin1String("/orvane.socket");
+}
+
+void LockFileInstance::listenForShowRequests(std::function<void()> onShow)
+{
+    if (!m_lock.isLocked())
+        return;
+    // Only the lock's holder listens, so a socket file left here is a dead holder's.
+    QLocalServer::removeServer(socketPath());
+    m_server = std::make_unique<QLocalServer>();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(socketPath())) {
+        m_server.reset(); // later starts then end silently, as before
+        return;
+    }
+    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this, onShow] {
+        while (QLocalSocket *peer = m_server->nextPendingConnection()) {
+            QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+            QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, onShow] {
+                // One short request per connection; anything else is dropped unread.
+                if (peer->bytesAvailable() < kShowRequest.size())
+                    return;
+                const QByteArray request = peer->read(kShowRequest.size());
+                if (request == kShowRequest)
+                    onShow();
+                peer->disconnectFromServer();
+            });
+        }
+    });
+}
+
+void LockFileInstance::requestShow()
+{
+    QLocalSocket peer;
+    peer.connectToServer(socketPath());
+    if (!peer.waitForConnected(kDeliveryMs))
+        return;
+    peer.write(kShowRequest);
+    peer.waitForBytesWritten(kDeliveryMs);
+    peer.disconnectFromServer();
+    if (peer.state() != QLocalSocket::UnconnectedState)
+        peer.waitForDisconnected(kDeliveryMs);
 }
 
 QString LockFileInstance::defaultPath()

@@ -5,6 +5,10 @@
 #include <QLockFile>
 #include <QString>
 
+#include <memory>
+
+class QLocalServer;
+
 // The single-instance lock: a QLockFile held for the life of this object. A lock left behind
 // by a process that died is taken over; a live holder is never waited for.
 class LockFileInstance final : public InstanceLock
@@ -21,8 +25,13 @@ public:
     // it belongs to another user or others may write to it: whoever can put files there can
     // keep the program from starting, or take its lock.
     bool tryLock() override;
+    // Over a local socket beside the lock, in the same private folder.
+    void listenForShowRequests(std::function<void()> onShow) override;
+    void requestShow() override;
+    QString socketPath() const;
 
 private:
     QString m_path;
     QLockFile m_lock;
+    std::unique_ptr<QLocalServer> m_server;
 };

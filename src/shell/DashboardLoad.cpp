@@ -64,8 +64,16 @@ Dashboard::LoadResult Dashboard::load()
         return m_stopRequested && m_stopRequested();
     };
     try {
-        if (!m_services.instanceLock.tryLock())
+        if (!m_services.instanceLock.tryLock()) {
+            // Ending silently would look like nothing happened to someone whose dashboard
+            // sits hidden in the tray.
+            m_services.instanceLock.requestShow();
             return LoadResult::SecondInstance;
+        }
+        m_services.instanceLock.listenForShowRequests([this] {
+            if (m_loaded)
+                m_services.tray.restore();
+        });
         m_loadTrace.append(QStringLiteral("instance"));
         for (const Step &step : loadSteps()) {
             if (stopRequested())

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -159,4 +160,29 @@ TEST(LockFileInstancePath, UsesTheRuntimeFolderElseOneOfOurOwnInTheCache)
 
     for (int i = 0; i < 3; ++i)
         saved[i] ? qputenv(names[i], *saved[i]) : qunsetenv(names[i]);
+}
+
+// Two starts as two processes: the later one reaches the holder, which learns it should show
+// itself, even where a dead holder left its socket file behind.
+TEST_F(LockFileInstanceTest, ALaterStartAsksTheHolderToShowItself)
+{
+    QFile stale(temp.path() + QStringLiteral("/orvane.socket"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
+    QProcess holder;
+    holder.start(QStringLiteral(ORVANE_INSTANCE_PROBE), {path});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));
+    EXPECT_EQ(holder.readLine(), "holding\n");
+
+    QProcess later;
+    later.start(QStringLiteral(ORVANE_INSTANCE_PROBE), {path});
+    ASSERT_TRUE(later.waitForFinished(10000));
+    EXPECT_EQ(later.exitCode(), 0);
+
+    const bool ended = holder.waitForFinished(10000);
+    if (!ended)
+        holder.kill();
+    EXPECT_TRUE(ended) << "the holder was never asked";
+    EXPECT_EQ(holder.readAll(), "asked to show\n");
 }

@@ -166,10 +166,25 @@ TEST_F(DashboardLoad, ListFilesFillBothListsAndCounts)
     EXPECT_EQ(find<QLabel>("lblAlbumCount")->text(), "Songs in Album: 1");
 }
 
-TEST_F(DashboardLoad, SecondInstanceEndsWithoutTouchingAnything)
+// The running dashboard comes forward when asked, but not before it has loaded.
+TEST_F(DashboardLoad, TheHolderShowsItsDashboardWhenALaterStartAsks)
+{
+    dashboard().setStopRequest([this] {
+        lock.onShow(); // asked while still loading
+        return false;
+    });
+    loaded();
+    EXPECT_EQ(tray.restores, 0);
+    lock.onShow();
+    EXPECT_EQ(tray.restores, 1);
+    EXPECT_EQ(lock.showRequests, 0);
+}
+
+TEST_F(DashboardLoad, SecondInstanceAsksTheFirstToShowAndTouchesNothing)
 {
     lock.free = false;
     EXPECT_EQ(dashboard().load(), Dashboard::LoadResult::SecondInstance);
+    EXPECT_EQ(lock.showRequests, 1);
     EXPECT_FALSE(QFile::exists(settingsPath()));
     EXPECT_FALSE(QFile::exists(appPath("List.txt")));
     EXPECT_EQ(connectivity.checks, 0);

@@ -192,6 +192,13 @@ public:
             *log << QStringLiteral("instanceLock.tryLock");
         return free;
     }
+    std::function<void()> onShow;
+    int showRequests = 0;
+    void listenForShowRequests(std::function<void()> callback) override
+    {
+        onShow = std::move(callback);
+    }
+    void requestShow() override { ++showRequests; }
 };
 
 // A media player whose clip, position and state the test sets.
