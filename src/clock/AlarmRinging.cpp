@@ -34,6 +34,7 @@ ImageButton *picture(QFrame *panel, const char *name, const QString &accessibleN
     auto *button = new ImageButton(panel);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(accessibleName);
+    button->setToolTip(accessibleName);
     button->setPictures(pictures.at(normal), pictures.at(normal + 1), pictures.at(normal));
     button->setGeometry(x, 70, 102, 46);
     return button;

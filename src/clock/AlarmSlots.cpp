@@ -44,8 +44,6 @@ AlarmSlots::AlarmSlots(Services &services, QWidget *surface)
         button->setButtonStyle(LumoButton::Flat);
         button->setShowFocusRect(false);
         button->setPicture(m_off);
-        button->setToolTip(QStringLiteral("Alarm %1").arg(slot));
-        button->setAccessibleName(QStringLiteral("Alarm %1").arg(slot));
         const QPoint at = slotPlace(index);
         button->setGeometry(at.x(), at.y(), kButtonSize, kButtonSize);
         connect(button, &LumoButton::Click, this, [this, slot] { Q_EMIT clicked(slot); });
@@ -63,6 +61,7 @@ AlarmSlots::AlarmSlots(Services &services, QWidget *surface)
                            kButtonSize);
         title->setWordWrap(true);
         m_titles.append(title);
+        describe(slot);
     }
 }
 
@@ -101,10 +100,27 @@ QString AlarmSlots::title(int slot) const
 void AlarmSlots::setTitle(int slot, const QString &text)
 {
     m_titles.at(slot - 1)->setText(text);
+    describe(slot);
 }
 
 void AlarmSlots::showPicture(int slot, bool on)
 {
     m_showsOn[slot - 1] = on;
     m_buttons.at(slot - 1)->setPicture(on ? m_on : m_off);
+    describe(slot);
+}
+
+void AlarmSlots::describe(int slot)
+{
+    // A bell alone says nothing to a newcomer or a screen reader: name the slot, whether it
+    // is on, and its time and title.
+    QString text
+        = QStringLiteral("Alarm %1 (%2)")
+              .arg(slot)
+              .arg(m_showsOn.value(slot - 1) ? QStringLiteral("on") : QStringLiteral("off"));
+    const QString title = m_titles.value(slot - 1) ? m_titles.at(slot - 1)->text() : QString();
+    text += title.isEmpty() ? QStringLiteral(": not set") : QStringLiteral(": ") + title;
+    LumoButton *button = m_buttons.value(slot - 1);
+    button->setToolTip(text);
+    button->setAccessibleName(text);
 }

@@ -38,6 +38,7 @@ Q_SIGNALS:
 
 private:
     void showPicture(int slot, bool on);
+    void describe(int slot); // the button's tooltip and accessible name
 
     Services &m_services;
     QList<LumoButton *> m_buttons;

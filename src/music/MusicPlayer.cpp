@@ -67,6 +67,7 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
         auto *button = new ImageButton(surface);
         button->setObjectName(QString::fromLatin1(kPlaces[b].name));
         button->setAccessibleName(QString::fromLatin1(kPlaces[b].accessible));
+        button->setToolTip(button->accessibleName()); // a picture alone does not say what it does
         const int top = b >= Transport::Delete ? 7140 : 5220;
         button->setGeometry(twips(kPlaces[b].left), twips(top), twips(435), twips(270));
         connect(button, &ImageButton::MouseUp, this,
@@ -74,6 +75,7 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
         m_buttons[b] = button;
     }
     m_repeat->setObjectName(QStringLiteral("repeat"));
+    m_repeat->setToolTip(QStringLiteral("Repeat the playlist"));
     m_repeat->setGeometry(twips(1260), twips(7110), twips(1200), twips(300));
     m_songNo = label(surface, "lblSongNo", QString(), QRect(690, 4500, 480, 255));
     auto *song = label(surface, "lblSong", QStringLiteral("Song          of"),

@@ -34,9 +34,12 @@ QCalendarWidget *namedCalendar(QWidget *parent, const char *name)
         const char *accessibleName;
     } arrows[]
         = {{"qt_calendar_prevmonth", "Previous month"}, {"qt_calendar_nextmonth", "Next month"}};
-    for (const auto &arrow : arrows)
-        if (auto *button = calendar->findChild<QToolButton *>(QLatin1String(arrow.objectName)))
+    for (const auto &arrow : arrows) {
+        if (auto *button = calendar->findChild<QToolButton *>(QLatin1String(arrow.objectName))) {
             button->setAccessibleName(QString::fromLatin1(arrow.accessibleName));
+            button->setToolTip(button->accessibleName());
+        }
+    }
     return calendar;
 }
 

@@ -62,6 +62,8 @@ TEST_F(AlarmSetup, SetAlarmStoresTheOpenPanelsSlotAndNeverArmsIt)
     EXPECT_EQ(setting("Clock", "AlarmTime6"), "");
     EXPECT_EQ(setting("Clock", "Alarm4"), "");
     EXPECT_EQ(alarm().alarmSlots().title(4), "7:05:00 AM: Pills");
+    EXPECT_EQ(alarm().alarmSlots().button(4)->toolTip(), "Alarm 4 (off): 7:05:00 AM: Pills");
+    EXPECT_EQ(alarm().alarmSlots().button(6)->toolTip(), "Alarm 6 (off): not set");
     EXPECT_TRUE(find<QFrame>("picAlarms")->isHidden());
     EXPECT_TRUE(dashboard().tips().label()->text().startsWith("You have setup the alarm"));
 
@@ -73,6 +75,7 @@ TEST_F(AlarmSetup, SetAlarmStoresTheOpenPanelsSlotAndNeverArmsIt)
     dashboard().menus().alarmOn->trigger();
     EXPECT_EQ(setting("Clock", "Alarm4"), "on");
     EXPECT_TRUE(alarm().alarmSlots().showsOn(4));
+    EXPECT_EQ(alarm().alarmSlots().button(4)->accessibleName(), "Alarm 4 (on): 7:05:00 AM: Pills");
     clock.current = QDateTime(QDate(2026, 12, 10), QTime(7, 4, 59, 500));
     check();
     EXPECT_TRUE(ringingShown());

@@ -16,12 +16,12 @@ class AccessibleNames : public DashboardFixture
 {
 };
 
-TEST_F(AccessibleNames, EveryVisiblePressableControlOnEveryPanelHasAName)
+TEST_F(AccessibleNames, EveryVisiblePressableControlOnEveryPanelHasANameAndPicturesATip)
 {
     Dashboard &d = loaded();
     d.show();
     QSet<const QAbstractButton *> checked;
-    QStringList unnamed;
+    QStringList unnamed, untold;
     const auto walk = [&] {
         for (const QAbstractButton *button : d.findChildren<QAbstractButton *>()) {
             if (!button->isVisible() || checked.contains(button))
@@ -29,8 +29,13 @@ TEST_F(AccessibleNames, EveryVisiblePressableControlOnEveryPanelHasAName)
             checked.insert(button);
             QAccessibleInterface *face
                 = QAccessible::queryAccessibleInterface(const_cast<QAbstractButton *>(button));
-            if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
+            const QString name = face ? face->text(QAccessible::Name).trimmed() : QString();
+            if (name.isEmpty())
                 unnamed << button->objectName() + " in " + button->parentWidget()->objectName();
+            // A picture without a caption tells a sighted newcomer only through its tooltip,
+            // which says what a screen reader says.
+            if (button->text().isEmpty() && button->toolTip() != name)
+                untold << button->objectName() + " (" + button->toolTip() + " / " + name + ")";
         }
     };
     walk();
@@ -42,6 +47,7 @@ TEST_F(AccessibleNames, EveryVisiblePressableControlOnEveryPanelHasAName)
     }
     std::printf("checked %lld pressable controls\n", static_cast<long long>(checked.size()));
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+    EXPECT_TRUE(untold.isEmpty()) << untold.join(", ").toStdString();
     EXPECT_GT(checked.size(), 50); // the walk reached the panels
 }
 
