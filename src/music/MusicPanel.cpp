@@ -156,6 +156,7 @@ void MusicPanel::updateCounts()
 {
     m_albumCount->setText(QStringLiteral("Songs in Album: %1").arg(m_album->count()));
     m_playListCount->setText(QString::number(m_playList->count()));
+    m_player->keepSongNumberInRange();
 }
 
 void MusicPanel::onAlbumDblClick()

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
+#include <tuple>
 
 namespace {
 
@@ -82,14 +83,34 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
                        QRect(180, 4500, 1800, 255));
     song->lower();
     m_songNo->setAlignment(Qt::AlignCenter);
-    m_title = label(surface, "Label7", QString(), QRect(180, 4740, 4200, 255));
-    m_author = label(surface, "Label8", QString(), QRect(180, 4980, 4200, 255));
+    // Title and author on the left, the two times beside them with captions saying which
+    // is which.
+    m_title = label(surface, "Label7", QString(), QRect(180, 4740, 2520, 255));
+    m_author = label(surface, "Label8", QString(), QRect(180, 4980, 2520, 255));
+    for (auto [name, caption, top] :
+         {std::tuple{"lblElapsed", "Elapsed", 4740}, std::tuple{"lblLength", "Length", 4980}}) {
+        QLabel *shown
+            = label(surface, name, QString::fromLatin1(caption), QRect(2700, top, 840, 255));
+        shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        shown->setEnabled(false); // a caption, in the quieter colour
+    }
     m_totalRemain
-        = label(surface, "totalRemain", QStringLiteral("00:00"), QRect(3600, 5220, 660, 270));
+        = label(surface, "totalRemain", QStringLiteral("00:00"), QRect(3600, 4740, 660, 255));
     m_totalFull = label(surface, "totalFull", QStringLiteral("00:00"), QRect(3600, 4980, 660, 255));
+    m_totalRemain->setAccessibleName(QStringLiteral("Elapsed"));
+    m_totalFull->setAccessibleName(QStringLiteral("Length"));
     m_packets = label(surface, "sPackets", QStringLiteral("Packets Received : 0"),
                       QRect(2520, 7140, 1860, 255));
     connect(m_timer1, &QTimer::timeout, this, &MusicPlayer::onTimer1);
+}
+
+void MusicPlayer::keepSongNumberInRange()
+{
+    // After deletes the shown position may lie past the end of the list.
+    if (m_songNo->text().toInt() <= m_playList->count())
+        return;
+    const int row = m_playList->currentRow();
+    m_songNo->setText(row >= 0 ? QString::number(row + 1) : QString());
 }
 
 void MusicPlayer::load()

@@ -23,6 +23,8 @@ public:
 
     // Pictures, buttons, repeat ticked.
     void load();
+    // The shown song number never exceeds the playlist's length.
+    void keepSongNumberInRange();
     // At close: stop unless nothing is open; Timer1 off.
     void unload();
 

@@ -119,6 +119,11 @@ TEST_F(Music, ProgressShowsTimesAndMovesOnWhenTheClipEnds)
     EXPECT_EQ(fakes.music.opened, song("two.mp3"));
     EXPECT_EQ(text("lblSongNo"), "2");
     EXPECT_EQ(look(Transport::Play), ImageButton::Look::Lit);
+
+    // Deleting the last song never leaves "Song 2 of 1".
+    panel().onImgDeleteReleased(10, 10);
+    EXPECT_EQ(text("lblPlayListCount"), "1");
+    EXPECT_EQ(text("lblSongNo"), "1");
 }
 
 TEST_F(Music, NextAndPreviousAtTheEnds)
