@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QStorageInfo>
 
 AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *parent)
@@ -18,6 +20,7 @@ AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *
     , m_drives(new QComboBox(this))
     , m_folders(new QListWidget(this))
     , m_files(new QListWidget(this))
+    , m_caption(new QLabel(QStringLiteral("Add Music"), this))
     , m_path(new QLabel(this))
     , m_add(new LumoButton(QStringLiteral("Add to Album"), this, &services))
     , m_close(new LumoButton(QStringLiteral("Close"), this, &services))
@@ -35,11 +38,21 @@ AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *
     m_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
     for (LumoButton *button : {m_add, m_close})
         button->setButtonStyle(LumoButton::Raised); // a borderless window: plain buttons vanish
-    setStyleSheet(QStringLiteral("#FormFind { border: 2px solid #1f2a44; }"));
+    // No title bar, so a caption strip says what the window is and lets it be dragged.
+    m_caption->setObjectName(QStringLiteral("lblCaption"));
+    m_caption->setStyleSheet(
+        QStringLiteral("background: #1f3a66; color: white; font-weight: bold; padding-left: 6px;"));
+    m_caption->installEventFilter(this);
 
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady())
-            m_drives->addItem(volume.rootPath());
+    const QString home = QDir::homePath();
+    const QString homeVolume = QStorageInfo(home).rootPath();
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        m_drives->addItem(volume.rootPath());
+        if (volume.rootPath() == homeVolume) // the drive that holds the folder shown
+            m_drives->setCurrentIndex(m_drives->count() - 1);
+    }
     connect(m_drives, &QComboBox::currentIndexChanged, this, &AddMusicWindow::onDrive1Change);
     connect(m_folders, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { onDir1Activated(m_folders->row(item)); });
@@ -48,8 +61,8 @@ AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *
     connect(m_close, &LumoButton::MouseUp, this,
             [this](int, int, int x, int y) { onCmdCloseReleased(x, y); });
 
-    resize(twips(8400), twips(5400));
-    setFolder(QDir::homePath());
+    resize(twips(8400), twips(5400) + kCaptionHeight);
+    setFolder(home);
 }
 
 QStringList AddMusicWindow::musicFilter()
@@ -112,15 +125,39 @@ void AddMusicWindow::onCmdCloseReleased(int x, int y)
 
 void AddMusicWindow::resizeEvent(QResizeEvent *event)
 {
-    // Drives and folders on the left, files to their right: 2600 twips narrower than the
-    // window and 1000 twips lower.
-    const int w = width(), h = height();
-    m_path->setGeometry(twips(120), twips(60), w - twips(240), twips(255));
-    m_drives->setGeometry(twips(120), twips(360), twips(2360), twips(330));
-    m_folders->setGeometry(twips(120), twips(780), twips(2360), std::max(0, h - twips(1380)));
-    m_files->setGeometry(twips(2480), twips(360), std::max(0, w - twips(2600)),
+    // The caption strip on top; under it drives and folders on the left, files to their
+    // right: 2600 twips narrower than the window and 1000 twips lower.
+    const int w = width(), top = kCaptionHeight, h = height() - top;
+    m_caption->setGeometry(1, 1, w - 2, top - 1);
+    m_path->setGeometry(twips(120), top + twips(60), w - twips(240), twips(255));
+    m_drives->setGeometry(twips(120), top + twips(360), twips(2360), twips(330));
+    m_folders->setGeometry(twips(120), top + twips(780), twips(2360), std::max(0, h - twips(1380)));
+    m_files->setGeometry(twips(2480), top + twips(360), std::max(0, w - twips(2600)),
                          std::max(0, h - twips(1000)));
-    m_add->setGeometry(w - 91 - 55 - 24, h - 24 - 12, 91, 24);
-    m_close->setGeometry(w - 55 - 12, h - 24 - 12, 55, 24);
+    m_add->setGeometry(w - 91 - 55 - 24, height() - 24 - 12, 91, 24);
+    m_close->setGeometry(w - 55 - 12, height() - 24 - 12, 55, 24);
     QWidget::resizeEvent(event);
+}
+
+void AddMusicWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QColor(0x1f, 0x3a, 0x66));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool AddMusicWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_caption)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::LeftButton)
+            m_dragFrom = press->globalPosition().toPoint() - frameGeometry().topLeft();
+    } else if (event->type() == QEvent::MouseMove && m_dragFrom) {
+        move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - *m_dragFrom);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        m_dragFrom.reset();
+    }
+    return false;
 }

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class LumoButton;
 class QComboBox;
 class QLabel;
@@ -16,6 +18,8 @@ class AddMusicWindow : public QWidget
     Q_OBJECT
 public:
     AddMusicWindow(Services &services, QListWidget *album, QWidget *parent = nullptr);
+
+    static constexpr int kCaptionHeight = 20;
 
     // The music file pattern, matched without regard to case.
     static QStringList musicFilter();
@@ -36,6 +40,8 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Services &m_services;
@@ -43,8 +49,10 @@ private:
     QComboBox *m_drives;
     QListWidget *m_folders;
     QListWidget *m_files;
+    QLabel *m_caption;
     QLabel *m_path;
     LumoButton *m_add;
     LumoButton *m_close;
     QString m_folder;
+    std::optional<QPoint> m_dragFrom; // while the caption is dragged
 };

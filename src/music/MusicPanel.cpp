@@ -71,7 +71,7 @@ MusicPanel::MusicPanel(Services &services, QWidget *surface)
 
 MusicPanel::~MusicPanel()
 {
-    delete m_findWindow; // a top-level window: not deleted with the surface
+    delete m_findWindow; // it adds to the album list, which goes with the surface
 }
 
 bool MusicPanel::hasSongs() const
@@ -259,7 +259,9 @@ void MusicPanel::onCmdGetMusicReleased(int x, int y)
     if (!releasedInside({x, y}, {76, 18}))
         return;
     if (!m_findWindow) {
-        m_findWindow = new AddMusicWindow(m_services, m_album);
+        // A window of the dashboard's, so the desktop keeps it above the dashboard, also after
+        // a message box the dashboard owns.
+        m_findWindow = new AddMusicWindow(m_services, m_album, m_surface->window());
         connect(m_findWindow, &AddMusicWindow::added, this, &MusicPanel::updateCounts);
     }
     if (!m_findWindow->isVisible()) // over the dashboard, as it has no title bar to drag

@@ -6,9 +6,11 @@
 #include "widgets/ImageButton.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QStorageInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -256,6 +258,9 @@ TEST_F(Music, AddMusicWindowAddsSelectedFilesInListOrder)
     panel().onCmdGetMusicReleased(10, 10);
     AddMusicWindow *window = panel().addMusicWindow();
     ASSERT_NE(window, nullptr);
+    // It belongs to the dashboard (so it stays above it) and opens on the drive of its folder.
+    EXPECT_EQ(window->parentWidget(), &dashboard());
+    EXPECT_EQ(window->driveList()->currentText(), QStorageInfo(window->folder()).rootPath());
     window->setFolder(appPath("songs"));
     QStringList shown;
     for (int i = 0; i < window->fileList()->count(); ++i)
@@ -270,10 +275,11 @@ TEST_F(Music, AddMusicWindowAddsSelectedFilesInListOrder)
     EXPECT_EQ(panel().album()->item(1)->text(), song("two.mp3"));
     EXPECT_EQ(text("lblAlbumCount"), "Songs in Album: 2");
 
-    window->resize(600, 400); // files: 2600 twips narrower and 1000 lower than the window
+    // Files: 2600 twips narrower and 1000 lower than the window under its caption strip.
+    window->resize(600, 400);
     window->show();
     EXPECT_EQ(window->fileList()->width(), 600 - 173);
-    EXPECT_EQ(window->fileList()->height(), 400 - 67);
+    EXPECT_EQ(window->fileList()->height(), 400 - AddMusicWindow::kCaptionHeight - 67);
 }
 
 } // namespace
