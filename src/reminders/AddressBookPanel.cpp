@@ -110,11 +110,10 @@ void AddressBookPanel::List_Addresses()
 
 void AddressBookPanel::Show_All3()
 {
-    if (fillList() > 0)
-        return;
-    clearList();
-    m_services.prompter.tell(QStringLiteral("No Addresses Found"), QStringLiteral("Error"),
-                             Prompter::Icon::None);
+    // An empty book leaves the list empty, where its hint says so; the box stays for a
+    // search that found nothing.
+    if (fillList() == 0)
+        clearList();
 }
 
 void AddressBookPanel::onLstAddressClick(int row)

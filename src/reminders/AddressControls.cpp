@@ -4,6 +4,7 @@
 #include "reminders/AddressFields.h"
 #include "reminders/AddressNameList.h"
 #include "reminders/LimitedTextEdit.h"
+#include "widgets/HintList.h"
 #include "widgets/LumoButton.h"
 #include "widgets/SmallControls.h"
 
@@ -11,7 +12,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 
 namespace {
 
@@ -114,7 +114,7 @@ AddressControls AddressControls::build(QWidget *surface, Services &services)
     // Names read as they come into view: a book of 100,000 is listed in one go, without an
     // object per entry to make and free at every keystroke.
     c.names = new AddressNameList(surface);
-    c.list = new QListView(surface);
+    c.list = new HintListView(QStringLiteral("No Addresses Found"), surface);
     c.list->setObjectName(QStringLiteral("lstAddress"));
     c.list->setAccessibleName(QStringLiteral("Contacts"));
     c.list->setModel(c.names);
