@@ -100,7 +100,7 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
     m_totalRemain->setAccessibleName(QStringLiteral("Elapsed"));
     m_totalFull->setAccessibleName(QStringLiteral("Length"));
     m_packets = label(surface, "sPackets", QStringLiteral("Packets Received : 0"),
-                      QRect(2520, 7140, 1860, 255));
+                      QRect(2520, 7140, 1740, 255));
     connect(m_timer1, &QTimer::timeout, this, &MusicPlayer::onTimer1);
 }
 

@@ -70,8 +70,9 @@ BillsControls BillsControls::build(QWidget *surface, Services &services)
     c.lblNoBills = placedLabel(QStringLiteral("No Bills Due"), surface,
                                QRect(twips(4320), twips(4440), twips(1860), twips(285)));
     c.lblNoBills->setObjectName(QStringLiteral("lblNoBills"));
-    c.cmdViewAllBills = new LumoButton(QStringLiteral("View All Bills"), surface, &services);
-    c.cmdViewAllBills->setObjectName(QStringLiteral("cmdViewAllBills"));
+    // Raised like the dashboard's other buttons, so it does not read as a label.
+    c.cmdViewAllBills
+        = smallButton(QStringLiteral("View All Bills"), "cmdViewAllBills", surface, services);
     c.cmdViewAllBills->setGeometry(twips(7800) - 128, twips(4425), 128, 21);
 
     // The bills panel: the boxes on the left, the notify box first so it stays in sight while

@@ -1,4 +1,5 @@
 #include "shell/Dashboard.h"
+#include "shell/DashboardGroups.h"
 
 #include "clock/AlarmPanel.h"
 #include "clock/ClockPanel.h"
@@ -60,6 +61,7 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     for (QFrame *frame : std::as_const(m_subPanels))
         frame->raise();
     m_tips->panel()->raise();
+    m_groups = new DashboardGroups(m_surface, m_subPanels);
     wireMenus();
 }
 
@@ -189,6 +191,8 @@ void Dashboard::onPicCollectDataClick()
 
 void Dashboard::onFormDragDrop(QWidget *source, QPoint at)
 {
-    if (source && source != m_surface && m_surface->isAncestorOf(source))
+    if (source && source != m_surface && m_surface->isAncestorOf(source)) {
         source->move(source->parentWidget()->mapFrom(m_surface, at));
+        m_groups->place();
+    }
 }

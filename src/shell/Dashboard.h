@@ -14,6 +14,7 @@
 
 class AlarmPanel;
 class CdAudio;
+class DashboardGroups;
 class ClockPanel;
 class MailPanel;
 class MusicPanel;
@@ -79,6 +80,7 @@ public:
     ClockPanel &clockPanel() const { return *m_clock; }
     AlarmPanel &alarmPanel() const { return *m_alarm; }
     TalkingClock &talkingClock() const { return *m_talkingClock; }
+    DashboardGroups &groups() const { return *m_groups; }
 
 Q_SIGNALS:
     // The unload step ends the process; main() connects this to the application's exit.
@@ -132,6 +134,7 @@ private:
     QList<QFrame *> m_subPanels;
     QTimer *m_timMinutes = nullptr;
     TipPanel *m_tips = nullptr;
+    DashboardGroups *m_groups = nullptr;
     TrayOptions *m_trayOptions = nullptr;
     ClockPanel *m_clock = nullptr;
     AlarmPanel *m_alarm = nullptr;

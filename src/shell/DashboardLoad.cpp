@@ -1,5 +1,6 @@
 // The dashboard's load sequence, in its fixed order. Each step names the panel that owns it.
 #include "shell/Dashboard.h"
+#include "shell/DashboardGroups.h"
 
 #include "clock/AlarmPanel.h"
 #include "clock/ClockPanel.h"
@@ -88,6 +89,7 @@ Dashboard::LoadResult Dashboard::load()
     if (stopRequested())
         return LoadResult::Stopped;
     m_loaded = true;
+    m_groups->place();
     startTimers();
     return LoadResult::Loaded;
 }

@@ -1,0 +1,167 @@
+#include "shell/DashboardGroups.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+constexpr int kHeadingHeight = 16;
+
+} // namespace
+
+const QList<DashboardGroups::Group> &DashboardGroups::groups()
+{
+    // Margins chosen so neighbouring frames meet without overlapping.
+    static const QList<Group> list{
+        {QStringLiteral("Alarms"),
+         {QStringLiteral("cmdAlarm"), QStringLiteral("lblATitle")},
+         6,
+         kHeadingHeight,
+         4,
+         6},
+        {QStringLiteral("Bills"),
+         {QStringLiteral("MonthViewBM"), QStringLiteral("lblNoBills"),
+          QStringLiteral("cmdViewAllBills")},
+         2,
+         kHeadingHeight,
+         1,
+         4},
+        {QStringLiteral("Events"),
+         {QStringLiteral("MonthView1"), QStringLiteral("cboCALSearch"),
+          QStringLiteral("cmdViewAllEvents"), QStringLiteral("txtNoEvents")},
+         1,
+         kHeadingHeight,
+         4,
+         6},
+        {QStringLiteral("Music"),
+         {QStringLiteral("lblSong"), QStringLiteral("lblSongNo"), QStringLiteral("Label7"),
+          QStringLiteral("Label8"), QStringLiteral("lblElapsed"), QStringLiteral("lblLength"),
+          QStringLiteral("totalRemain"), QStringLiteral("totalFull"), QStringLiteral("imgPlay"),
+          QStringLiteral("imgEnd"), QStringLiteral("PlayList"), QStringLiteral("imgDelete"),
+          QStringLiteral("repeat"), QStringLiteral("sPackets")},
+         6,
+         kHeadingHeight,
+         2,
+         6},
+        {QStringLiteral("Album"),
+         {QStringLiteral("lblAlbumCount"), QStringLiteral("Album"), QStringLiteral("cmdGetMusic"),
+          QStringLiteral("cmdDeleteSong")},
+         4,
+         kHeadingHeight,
+         1,
+         8},
+        {QStringLiteral("Address Book"),
+         {QStringLiteral("cmdViewAddress"), QStringLiteral("txtSearch"),
+          QStringLiteral("lstAddress")},
+         6,
+         kHeadingHeight,
+         6,
+         6},
+    };
+    return list;
+}
+
+DashboardGroups::DashboardGroups(QWidget *surface, const QList<QFrame *> &subPanels)
+    : QObject(surface)
+    , m_surface(surface)
+    , m_panels(subPanels)
+{
+    for (const Group &group : groups()) {
+        auto *frame = new QFrame(surface);
+        frame->setObjectName(QStringLiteral("grp") + QString(group.heading).remove(u' '));
+        frame->setStyleSheet(QStringLiteral("#%1 { background: rgba(31, 58, 102, 10); "
+                                            "border: 1px solid #a9b6c9; border-radius: 4px; }")
+                                 .arg(frame->objectName()));
+        auto *heading = new QLabel(group.heading, frame);
+        heading->setObjectName(QStringLiteral("lblHeading"));
+        heading->setStyleSheet(
+            QStringLiteral("color: #1f3a66; font-weight: bold; background: transparent;"));
+        heading->setGeometry(6, 1, 200, kHeadingHeight - 2);
+        frame->lower();
+        frame->hide();
+        m_frames.append(frame);
+    }
+    for (QFrame *panel : m_panels) {
+        auto *cover = new QFrame(surface);
+        cover->setObjectName(panel->objectName() + QStringLiteral("Cover"));
+        cover->setAutoFillBackground(true);
+        cover->hide();
+        m_covers.append(cover);
+        panel->installEventFilter(this);
+    }
+}
+
+QList<QWidget *> DashboardGroups::members(const Group &group) const
+{
+    QList<QWidget *> found;
+    for (QObject *child : m_surface->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (widget && !widget->isHidden() && group.members.contains(widget->objectName()))
+            found.append(widget);
+    }
+    return found;
+}
+
+void DashboardGroups::place()
+{
+    for (qsizetype i = 0; i < groups().size(); ++i) {
+        const Group &group = groups().at(i);
+        QRect around;
+        for (const QWidget *member : members(group))
+            around |= member->geometry();
+        QFrame *frame = m_frames.at(i);
+        frame->setVisible(around.isValid());
+        frame->setGeometry(around.adjusted(-group.left, -group.top, group.right, group.bottom));
+    }
+}
+
+QFrame *DashboardGroups::frame(const QString &heading) const
+{
+    for (qsizetype i = 0; i < groups().size(); ++i)
+        if (groups().at(i).heading == heading)
+            return m_frames.at(i);
+    return nullptr;
+}
+
+QRect DashboardGroups::cover(const QRect &panel) const
+{
+    QRect covered = panel;
+    for (qsizetype i = 0; i < groups().size(); ++i) {
+        for (const QWidget *member : members(groups().at(i))) {
+            if (member->geometry().intersects(panel)) {
+                covered |= m_frames.at(i)->geometry();
+                break;
+            }
+        }
+    }
+    return covered;
+}
+
+void DashboardGroups::updateCover(QFrame *panel)
+{
+    QFrame *backing = m_covers.at(m_panels.indexOf(panel));
+    if (panel->isHidden()) {
+        backing->hide();
+        return;
+    }
+    backing->setGeometry(cover(panel->geometry()));
+    backing->stackUnder(panel);
+    backing->show();
+}
+
+bool DashboardGroups::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ZOrderChange:
+        updateCover(static_cast<QFrame *>(watched));
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
