@@ -77,7 +77,7 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
     }
     m_repeat->setObjectName(QStringLiteral("repeat"));
     m_repeat->setToolTip(QStringLiteral("Repeat the playlist"));
-    m_repeat->setGeometry(twips(1260), twips(7110), twips(1200), twips(300));
+    m_repeat->setGeometry(twips(1260), twips(7110), twips(1080), twips(300));
     m_songNo = label(surface, "lblSongNo", QString(), QRect(690, 4500, 480, 255));
     auto *song = label(surface, "lblSong", QStringLiteral("Song          of"),
                        QRect(180, 4500, 1800, 255));
@@ -100,7 +100,7 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
     m_totalRemain->setAccessibleName(QStringLiteral("Elapsed"));
     m_totalFull->setAccessibleName(QStringLiteral("Length"));
     m_packets = label(surface, "sPackets", QStringLiteral("Packets Received : 0"),
-                      QRect(2520, 7140, 1740, 255));
+                      QRect(2400, 7140, 1860, 255));
     connect(m_timer1, &QTimer::timeout, this, &MusicPlayer::onTimer1);
 }
 

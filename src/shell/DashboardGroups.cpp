@@ -124,13 +124,13 @@ QFrame *DashboardGroups::frame(const QString &heading) const
     return nullptr;
 }
 
-QRect DashboardGroups::cover(const QRect &panel) const
+QRegion DashboardGroups::cover(const QRect &panel) const
 {
-    QRect covered = panel;
+    QRegion covered = panel;
     for (qsizetype i = 0; i < groups().size(); ++i) {
         for (const QWidget *member : members(groups().at(i))) {
             if (member->geometry().intersects(panel)) {
-                covered |= m_frames.at(i)->geometry();
+                covered += m_frames.at(i)->geometry();
                 break;
             }
         }
@@ -145,7 +145,11 @@ void DashboardGroups::updateCover(QFrame *panel)
         backing->hide();
         return;
     }
-    backing->setGeometry(cover(panel->geometry()));
+    // Exactly the panel and the groups: a bounding box would also hide the clock beside them.
+    const QRegion covered = cover(panel->geometry());
+    const QRect bounds = covered.boundingRect();
+    backing->setGeometry(bounds);
+    backing->setMask(covered.translated(-bounds.topLeft()));
     backing->stackUnder(panel);
     backing->show();
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QRect>
+#include <QRegion>
 #include <QStringList>
 
 class QFrame;
@@ -29,7 +30,7 @@ public:
     void place();
     QFrame *frame(const QString &heading) const;
     // What a sub-panel at this place covers: itself and every group whose controls it reaches.
-    QRect cover(const QRect &panel) const;
+    QRegion cover(const QRect &panel) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
