@@ -150,7 +150,14 @@ void DashboardGroups::updateCover(QFrame *panel)
     const QRect bounds = covered.boundingRect();
     backing->setGeometry(bounds);
     backing->setMask(covered.translated(-bounds.topLeft()));
-    backing->stackUnder(panel);
+    // Under every sub-panel, not just this one: two panels may be open together (the address
+    // book's halves, a date picker over its list) and no cover may hide the other.
+    const QObjectList order = m_surface->children();
+    QFrame *lowest = panel;
+    for (QFrame *other : m_panels)
+        if (order.indexOf(other) < order.indexOf(lowest))
+            lowest = other;
+    backing->stackUnder(lowest);
     backing->show();
 }
 

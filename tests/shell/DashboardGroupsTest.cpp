@@ -51,6 +51,18 @@ TEST_F(Groups, AnOpenSubPanelCoversEveryGroupItReachesIntoAndGoesWithIt)
     EXPECT_LT(order.indexOf(cover), order.indexOf(settings));
     settings->hide();
     EXPECT_FALSE(cover->isVisible());
+
+    // Two panels open together: neither's cover hides the other.
+    QFrame *first = d.subPanel("PicAddress1");
+    QFrame *second = d.subPanel("picAddress2");
+    for (QFrame *panel : {first, second}) {
+        panel->show();
+        panel->raise();
+    }
+    const QObjectList now = d.centralWidget()->children();
+    for (const char *name : {"PicAddress1Cover", "picAddress2Cover"})
+        for (QFrame *panel : {first, second})
+            EXPECT_LT(now.indexOf(d.findChild<QFrame *>(name)), now.indexOf(panel)) << name;
 }
 
 } // namespace
