@@ -135,6 +135,14 @@ QRegion DashboardGroups::cover(const QRect &panel) const
             }
         }
     }
+    // The clock face has no frame; what counts is where its figures are drawn.
+    for (const QLabel *face : m_surface->findChildren<QLabel *>(QStringLiteral("lblClock"),
+                                                                Qt::FindDirectChildrenOnly)) {
+        const int inked = face->fontMetrics().horizontalAdvance(face->text());
+        const QRect figures(face->pos(), QSize(std::min(face->width(), inked), face->height()));
+        if (figures.intersects(panel))
+            covered += figures;
+    }
     return covered;
 }
 

@@ -52,7 +52,8 @@ TEST_F(Groups, AnOpenSubPanelCoversEveryGroupItReachesIntoAndGoesWithIt)
     settings->hide();
     EXPECT_FALSE(cover->isVisible());
 
-    // Two panels open together: neither's cover hides the other.
+    // Two panels open together: neither's cover hides the other, and no half figures of the
+    // clock peek over the first.
     QFrame *first = d.subPanel("PicAddress1");
     QFrame *second = d.subPanel("picAddress2");
     for (QFrame *panel : {first, second}) {
@@ -63,6 +64,10 @@ TEST_F(Groups, AnOpenSubPanelCoversEveryGroupItReachesIntoAndGoesWithIt)
     for (const char *name : {"PicAddress1Cover", "picAddress2Cover"})
         for (QFrame *panel : {first, second})
             EXPECT_LT(now.indexOf(d.findChild<QFrame *>(name)), now.indexOf(panel)) << name;
+    const auto *under = d.findChild<QFrame *>("PicAddress1Cover");
+    const QRegion hidden = under->mask().translated(under->pos());
+    for (const QWidget *face : d.centralWidget()->findChildren<QWidget *>("lblClock"))
+        EXPECT_TRUE(hidden.intersects(QRect(face->pos(), QSize(60, face->height()))));
 }
 
 } // namespace
