@@ -14,7 +14,7 @@
 #include <QStorageInfo>
 
 AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint) // a dialog: kept above its owner
     , m_services(services)
     , m_album(album)
     , m_drives(new QComboBox(this))
