@@ -146,6 +146,10 @@ Prompter::Answer QtPrompter::ask(const Message &message)
     PlacedBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons),
                   m_parent);
     box.fitTitle();
+    // Before the dashboard shows, the start-up picture stays in front of everything; a box
+    // then must too, or it waits unseen behind the picture.
+    if (!m_parent || !m_parent->isVisible())
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     // The texts are shown as given; a '<' in a file name must not turn them into markup.
     box.setTextFormat(Qt::PlainText);
     box.setEscapeButton(box.button(boxButton(onEscape)));

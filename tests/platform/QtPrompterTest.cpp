@@ -21,6 +21,7 @@ struct Shown
     Qt::TextFormat format = Qt::AutoText;
     QWidget *parent = nullptr;
     QRect frame;
+    bool onTop = false;
     Prompter::Answer answer = Prompter::Answer::Ok;
 };
 
