@@ -39,9 +39,10 @@ Shown askAndAnswer(QtPrompter &prompter, const Prompter::Message &message,
                 modal->close();
             return;
         }
-        shown
-            = {box->text(),       box->windowTitle(),  box->icon(),         box->standardButtons(),
-               box->textFormat(), box->parentWidget(), box->frameGeometry()};
+        shown = {box->text(),          box->windowTitle(),
+                 box->icon(),          box->standardButtons(),
+                 box->textFormat(),    box->parentWidget(),
+                 box->frameGeometry(), box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)};
         answer(*box);
     });
     const Prompter::Answer answered = prompter.ask(message);
@@ -95,10 +96,12 @@ TEST(QtPrompter, BoxesSitCentredAndFitTheirTitle)
     QFont bold = QApplication::font();
     bold.setBold(true);
     EXPECT_GT(early.frame.width(), QFontMetrics(bold).horizontalAdvance(title));
+    EXPECT_TRUE(early.onTop); // in front of the start-up picture, which stays on top
 
     window.show();
     const Shown later = askAndAnswer(prompter, {"x", "Bills", Prompter::Icon::None}, ok);
     EXPECT_LE((later.frame.center() - window.frameGeometry().center()).manhattanLength(), 2);
+    EXPECT_FALSE(later.onTop);
 }
 
 TEST(QtPrompter, EscapeAndTheCloseBoxGiveCancelElseNoElseOk)
