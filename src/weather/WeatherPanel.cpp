@@ -92,6 +92,11 @@ QLineEdit *WeatherPanel::placeField(const char *name, const QString &toolTip, in
 LumoButton *WeatherPanel::button(const QString &caption, const char *name, const QRect &place)
 {
     LumoButton *b = smallButton(caption, name, static_cast<QWidget *>(parent()), m_services);
+    // The release areas fix the sizes; the captions get a font that fits them on one line.
+    QFont font = b->font();
+    font.setPixelSize(9);
+    font.setStretch(QFont::SemiCondensed);
+    b->setFont(font);
     b->setGeometry(place.translated(kLeft, 0));
     return b;
 }
