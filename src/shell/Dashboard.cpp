@@ -53,7 +53,8 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
                            {m_menus.every15, m_menus.every30, m_menus.everyHour}, m_connectivity);
     m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
-    m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather);
+    m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather, m_picCollectData,
+                                 *m_tips, m_connectivity);
     m_timeSync = new TimeSyncPanel(services, m_surface);
     m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
     // The panels put their permanent controls on the surface; the sub-panels open over
@@ -89,7 +90,8 @@ void Dashboard::buildSurface()
 {
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("surface"));
-    m_surface->setFixedSize(twips(11400), twips(8100));
+    // The weather panel has its own column to the right of the others.
+    m_surface->setFixedSize(WeatherPanel::kLeft + WeatherPanel::kWidth + 10, twips(8100));
     m_surface->setAutoFillBackground(true);
     m_surface->setAcceptDrops(true);
     m_surface->installEventFilter(this);
@@ -140,6 +142,7 @@ void Dashboard::startTimers()
     m_alarm->start();
     m_timMinutes->start();
     m_reminders->start();
+    m_weather->start();
 }
 
 void Dashboard::addSecondaryWindow(QWidget *window)

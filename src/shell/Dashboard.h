@@ -76,6 +76,7 @@ public:
     TipPanel &tips() const { return *m_tips; }
     ReminderPanels &reminders() const { return *m_reminders; }
     MusicPanel &music() const { return *m_music; }
+    WeatherPanel &weather() const { return *m_weather; }
     QFrame *subPanel(const QString &name) const;
     ClockPanel &clockPanel() const { return *m_clock; }
     AlarmPanel &alarmPanel() const { return *m_alarm; }

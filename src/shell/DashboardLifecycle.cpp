@@ -79,8 +79,7 @@ void Dashboard::onFormActivate()
     if (!m_activatedOnce && !m_inFirstActivation) {
         // The advice box below activates the window again when it closes; run once only.
         m_inFirstActivation = true;
-        if (m_weather->weatherEnabled() && m_status == ShellTexts::kConnected)
-            m_weather->fetchLastReport();
+        m_weather->firstActivation();
         const QString autoHide
             = m_services.settings.getSetting(QStringLiteral("System"), QStringLiteral("AutoHide"));
         if (!textToBool(autoHide).value_or(false)) {

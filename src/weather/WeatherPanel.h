@@ -1,29 +1,103 @@
 #pragma once
 
+#include "platform/Connectivity.h"
 #include "platform/Services.h"
+#include "weather/WeatherQuery.h"
+#include "weather/clsWeather.h"
 
 #include <QObject>
+#include <QPointer>
 
+#include <functional>
+
+class ForecastBox;
+class LumoButton;
 class QAction;
-class QWidget;
+class QFrame;
+class QLineEdit;
+class QNetworkAccessManager;
+class QTimer;
+class TipPanel;
+class WeatherFieldsView;
 
-// The dashboard's weather panel: for now the "Disable Weather" switch only; placing the
-// fields and fetching a report do nothing yet.
+// The dashboard's weather panel: the US and world place fields, the three buttons, the report
+// fields, the enlarged forecast, the collecting picture's timer, the 20-minute refresh and the
+// "Disable Weather" switch. One report runs at a time; a press or a refresh while one runs
+// is ignored.
 class WeatherPanel : public QObject
 {
     Q_OBJECT
 public:
-    WeatherPanel(Services &services, QWidget *surface, QAction *disableWeather);
+    // The pixel column the panel's controls start at, and their width.
+    static constexpr int kLeft = 768;
+    static constexpr int kWidth = 262;
 
-    // "System"/"NoWeather" (default "1": off until the user turns it
-    // on) sets the "Disable Weather" check mark.
+    WeatherPanel(Services &services, QWidget *surface, QAction *disableWeather,
+                 QFrame *picCollectData, TipPanel &tips, const Connectivity::State &connectivity);
+
+    // "System"/"NoWeather" (default "1": off until the user turns it on) sets the switch.
     void loadSwitch();
+    // The place fields and the report mode from the settings; buttons off until a field has
+    // the focus.
     void load();
-    void fetchLastReport();
-    bool weatherEnabled() const;
+    void start();
+    // The first activation of the dashboard: the last kind of report, when enabled and
+    // connected.
+    void firstActivation();
+    bool weatherEnabled() const { return !m_disabled; }
+    // The world report found no such place: this opens the city search (none yet: nothing).
+    void setCitySearch(std::function<void()> search);
+
+    // Handlers, named after the control and its event.
+    void onCmdGetUSWeatherReleased(int x, int y);
+    void onCmdGetWorldWeatherReleased(int x, int y);
+    void onCmdGetForecastReleased(int x, int y);
+    void onTxtZipChange();
+    void onTxtZipClick();
+    void onTxtZipGotFocus();
+    void onTxtZipWorldChange();
+    void onTxtZipWorldClick();
+    void onTxtZipWorldGotFocus();
+    void onTimerWeather();
+    void onTimerWeather2();
+    void onMnuDisableWeatherClick();
+
+    bool reportRunning() const { return m_report != nullptr; }
+    clsWeather *report() const { return m_report; }
+    WeatherFieldsView &fields() const { return *m_fields; }
+    ForecastBox &forecast() const { return *m_forecast; }
+    const QString &reportMode() const { return m_mode; }
+    QNetworkAccessManager &network() const { return *m_network; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QLineEdit *placeField(const char *name, const QString &toolTip, int top);
+    LumoButton *button(const QString &caption, const char *name, const QRect &place);
+    void startCollecting(bool resetTicks);
+    bool connectionConfirmed();
+    bool refuseComma(QLineEdit *field, const char *example);
+    clsWeather *newReport();
+    void onReportFinished();
+    void setButtons(bool us, bool world);
+
     Services &m_services;
-    QWidget *m_surface;
     QAction *m_disableWeather;
+    TipPanel &m_tips;
+    const Connectivity::State &m_connectivity;
+    QNetworkAccessManager *m_network;
+    WeatherFieldsView *m_fields;
+    ForecastBox *m_forecast;
+    QLineEdit *m_txtZip;
+    QLineEdit *m_txtZipWorld;
+    LumoButton *m_cmdUS;
+    LumoButton *m_cmdWorld;
+    LumoButton *m_cmdForecast;
+    QTimer *m_timerWeather;
+    QTimer *m_timerWeather2;
+    QPointer<clsWeather> m_report;
+    WeatherSchedule m_schedule;
+    QString m_mode;
+    bool m_disabled = true;
 };

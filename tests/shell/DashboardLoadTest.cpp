@@ -137,7 +137,8 @@ TEST_F(DashboardLoad, TimersHaveTheirNamesIntervalsAndStartState)
                   {"TimerAlarmCheck", 950, true},    {"TimerAlarm", 700, false},
                   {"TimerAlarmCount", 60000, false}, {"TimerSnooze", 1000, false},
                   {"TimerCD", 1000, false},          {"Timer1", 1000, false},
-                  {"timMinutes", 60000, true},       {"TimerBM", 2000, true}};
+                  {"timMinutes", 60000, true},       {"TimerBM", 2000, true},
+                  {"TimerWeather", 500, false},      {"TimerWeather2", 60000, true}};
     for (const auto &t : timers) {
         QTimer *timer = find<QTimer>(t.name);
         ASSERT_NE(timer, nullptr) << t.name;
@@ -150,9 +151,9 @@ TEST_F(DashboardLoad, TimersHaveTheirNamesIntervalsAndStartState)
         if (timer->isActive())
             running << timer->objectName();
     running.sort();
-    EXPECT_EQ(
-        running,
-        QStringList({"TimerAlarmCheck", "TimerBM", "TimerClock", "TimerClock2", "timMinutes"}));
+    EXPECT_EQ(running,
+              QStringList({"TimerAlarmCheck", "TimerBM", "TimerClock", "TimerClock2",
+                           "TimerWeather2", "timMinutes"}));
 }
 
 TEST_F(DashboardLoad, ListFilesFillBothListsAndCounts)

@@ -254,11 +254,12 @@ TEST_P(ShippedPictures, HaveTheirCountAndSize)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sets, ShippedPictures,
-                         ::testing::Values(ShippedSet{"music", 27, {29, 18}},
-                                           ShippedSet{"alarm", 2, {32, 32}},
-                                           ShippedSet{"alarmactive", 4, {102, 46}}),
-                         [](const auto &info) { return std::string(info.param.folder); });
+INSTANTIATE_TEST_SUITE_P(
+    Sets, ShippedPictures,
+    ::testing::Values(ShippedSet{"music", 27, {29, 18}}, ShippedSet{"alarm", 2, {32, 32}},
+                      ShippedSet{"alarmactive", 4, {102, 46}}, ShippedSet{"weather", 16, {45, 45}},
+                      ShippedSet{"moon", 31, {48, 48}}, ShippedSet{"collecting", 1, {238, 58}}),
+    [](const auto &info) { return std::string(info.param.folder); });
 
 TEST(ShippedPictureFiles, MusicNumbersAndTheStagedCopy)
 {

@@ -1,9 +1,10 @@
 // Draws the picture sets of the picture buttons into appfolder/resources/pictures/<set>/,
 // and on request a contact sheet of them all (not installed, not run by the build).
-//   orvane_make_pictures FOLDER [--sheet FILE.png]
+//   orvane_make_pictures FOLDER [--sheet FILE.png] [--weather-sheet FILE.png]
 #include "AlarmPictures.h"
 #include "ContactSheet.h"
 #include "MusicGlyphs.h"
+#include "WeatherPictures.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -42,14 +43,21 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    QString sheetFile;
-    const qsizetype sheetAt = args.indexOf(QStringLiteral("--sheet"));
-    if (sheetAt >= 0 && sheetAt + 1 < args.size()) {
-        sheetFile = args.at(sheetAt + 1);
-        args.remove(sheetAt, 2);
-    }
+    auto option = [&args](const char *name) {
+        QString value;
+        const qsizetype at = args.indexOf(QString::fromLatin1(name));
+        if (at >= 0 && at + 1 < args.size()) {
+            value = args.at(at + 1);
+            args.remove(at, 2);
+        }
+        return value;
+    };
+    const QString sheetFile = option("--sheet");
+    const QString weatherSheetFile = option("--weather-sheet");
     if (args.size() != 1 || args.first().startsWith(u'-')) {
-        std::fprintf(stderr, "usage: orvane_make_pictures FOLDER [--sheet FILE.png]\n");
+        std::fprintf(stderr,
+                     "usage: orvane_make_pictures FOLDER [--sheet FILE.png] "
+                     "[--weather-sheet FILE.png]\n");
         return 2;
     }
     const QDir out(args.first());
@@ -63,9 +71,28 @@ int main(int argc, char **argv)
         if (!writeSet(out.filePath(folders.at(i)), sets.at(i).pictures))
             return 1;
     }
-    if (!sheetFile.isEmpty() && !contactSheet(sets).save(sheetFile, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(sheetFile));
-        return 1;
+    const QList<SheetSet> weatherSets{
+        {QStringLiteral("weather/ (45 x 45: the condition pictures 1 to 16)"), conditionPictures(),
+         8, 0},
+        {QStringLiteral("moon/ (48 x 48: moon00 new, moon15 full, moon30 new)"), moonPictures(), 8,
+         0},
+        {QStringLiteral("collecting/ (238 x 58)"), collectingPictures(), 1, 0}};
+    const QStringList weatherFolders{QStringLiteral("weather"), QStringLiteral("moon"),
+                                     QStringLiteral("collecting")};
+    for (int i = 0; i < weatherSets.size(); ++i) {
+        if (!writeSet(out.filePath(weatherFolders.at(i)), weatherSets.at(i).pictures))
+            return 1;
+    }
+    const struct
+    {
+        const QString &file;
+        const QList<SheetSet> &sets;
+    } sheets[] = {{sheetFile, sets}, {weatherSheetFile, weatherSets}};
+    for (const auto &sheet : sheets) {
+        if (!sheet.file.isEmpty() && !contactSheet(sheet.sets).save(sheet.file, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(sheet.file));
+            return 1;
+        }
     }
     return 0;
 }

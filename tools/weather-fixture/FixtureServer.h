@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A small HTTP server on 127.0.0.1 that answers the forecast path with prepared pages, by
+// query: for trying the weather panel offline and for the tests. Every connection gets one
+// answer and is closed.
+class FixtureServer : public QTcpServer
+{
+    Q_OBJECT
+public:
+    enum class Answer {
+        Page,     // the page set for the query
+        Silent,   // reads the request and never answers
+        Binary,   // a picture's bytes
+        Oversize, // a text page past the size a report takes
+        Redirect, // a redirect to the "location" set for the query
+    };
+
+    explicit FixtureServer(QObject *parent = nullptr);
+
+    // Listens on 127.0.0.1; port 0 picks a free one.
+    bool start(quint16 port = 0);
+    QString host() const;
+
+    void setPage(const QString &query, const QString &page);
+    void setAnswer(const QString &query, Answer answer, const QString &location = {});
+    // The page for queries nobody set (by default a not-found page).
+    void setFallback(const QString &page) { m_fallback = page.toUtf8(); }
+
+    int requests() const { return m_requests; }
+    QStringList paths() const { return m_paths; }
+
+private:
+    void onConnection();
+    void onReadyRead(QTcpSocket *socket);
+    void reply(QTcpSocket *socket, const QByteArray &status, const QByteArray &type,
+               const QByteArray &body, const QByteArray &extra = {});
+
+    QHash<QString, QByteArray> m_pages;
+    QHash<QString, QPair<Answer, QString>> m_answers;
+    QByteArray m_fallback;
+    int m_requests = 0;
+    QStringList m_paths;
+};
