@@ -58,6 +58,17 @@ const QList<DashboardGroups::Group> &DashboardGroups::groups()
          kHeadingHeight,
          6,
          6},
+        {QStringLiteral("Weather"),
+         {QStringLiteral("txtZip"), QStringLiteral("txtZipWorld"),
+          QStringLiteral("cmdGetUSWeather"), QStringLiteral("cmdGetWorldWeather"),
+          QStringLiteral("cmdGetForecast"), QStringLiteral("lblTitle"), QStringLiteral("imgCond"),
+          QStringLiteral("lblCurTemp"), QStringLiteral("imgMoon"), QStringLiteral("lblCond"),
+          QStringLiteral("lblHumidity"), QStringLiteral("lblSunset"), QStringLiteral("lblToday"),
+          QStringLiteral("lblTomNight")},
+         6,
+         kHeadingHeight,
+         4,
+         3},
     };
     return list;
 }

@@ -23,11 +23,11 @@ void setPointSize(QLabel *label, qreal points, bool bold)
 
 } // namespace
 
-WeatherFieldsView::WeatherFieldsView(QWidget *surface, int left, const QString &pictures,
+WeatherFieldsView::WeatherFieldsView(QWidget *surface, QPoint origin, const QString &pictures,
                                      QFrame *picCollectData)
     : QObject(surface)
     , m_surface(surface)
-    , m_left(left)
+    , m_origin(origin)
     , m_picCollectData(picCollectData)
     , m_txtWebSite(new QLineEdit(surface))
     , m_conditions(PictureList::load(QDir(pictures).filePath(QStringLiteral("weather"))))
@@ -54,9 +54,9 @@ WeatherFieldsView::WeatherFieldsView(QWidget *surface, int left, const QString &
     addRow(WeatherField::Sunrise, "Sunrise:", "lblSunrise", 264);
     addRow(WeatherField::Sunset, "Sunset:", "lblSunset", 280);
     addParagraph(WeatherField::Today, "Today", "lblToday", 300);
-    addParagraph(WeatherField::Tonight, "Tonight", "lblTonight", 358);
-    addParagraph(WeatherField::Tomorrow, "Tomorrow", "lblTomorrow", 416);
-    addParagraph(WeatherField::TomNight, "Tomorrow Night", "lblTomNight", 474);
+    addParagraph(WeatherField::Tonight, "Tonight", "lblTonight", 356);
+    addParagraph(WeatherField::Tomorrow, "Tomorrow", "lblTomorrow", 412);
+    addParagraph(WeatherField::TomNight, "Tomorrow Night", "lblTomNight", 468);
 
     const QPixmap collecting
         = PictureList::load(QDir(pictures).filePath(QStringLiteral("collecting"))).at(1);
@@ -74,7 +74,7 @@ WeatherFieldsView::WeatherFieldsView(QWidget *surface, int left, const QString &
 
 QLabel *WeatherFieldsView::addLabel(const char *name, const QRect &place, const QString &text)
 {
-    return placedLabel(text, m_surface, place.translated(m_left, 0), name);
+    return placedLabel(text, m_surface, place.translated(m_origin), name);
 }
 
 void WeatherFieldsView::addTemperatures()
@@ -125,7 +125,7 @@ void WeatherFieldsView::addParagraph(WeatherField field, const char *caption, co
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    QLabel *value = addLabel(name, {0, top + 14, 262, 42});
+    QLabel *value = addLabel(name, {0, top + 14, 262, 40});
     setSmallFont(value);
     value->setWordWrap(true);
     value->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -19,9 +19,10 @@ class WeatherFieldsView : public QObject, public ReportFields
 {
     Q_OBJECT
 public:
-    // `left` is the pixel column the panel's fields start at; the pictures come from the
-    // application folder's `pictures` folder.
-    WeatherFieldsView(QWidget *surface, int left, const QString &pictures, QFrame *picCollectData);
+    // `origin` is the pixel point the panel's fields are placed from; the pictures come from
+    // the application folder's `pictures` folder.
+    WeatherFieldsView(QWidget *surface, QPoint origin, const QString &pictures,
+                      QFrame *picCollectData);
 
     void setText(WeatherField field, const QString &text) override;
     void setPicture(WeatherPicture picture, int number) override;
@@ -48,7 +49,7 @@ private:
     void addTemperatures();
 
     QWidget *m_surface;
-    int m_left;
+    QPoint m_origin;
     QFrame *m_picCollectData;
     QLineEdit *m_txtWebSite;
     QLabel *m_imgCond = nullptr;

@@ -48,8 +48,8 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
     , m_connectivity(connectivity)
     , m_network(new QNetworkAccessManager(this))
     , m_fields(new WeatherFieldsView(
-          surface, kLeft, services.appFolder.path(QStringLiteral("\\resources\\pictures")),
-          picCollectData))
+          surface, QPoint(kLeft, kTop),
+          services.appFolder.path(QStringLiteral("\\resources\\pictures")), picCollectData))
     , m_forecast(new ForecastBox(surface))
     , m_timerWeather(new QTimer(this))
     , m_timerWeather2(new QTimer(this))
@@ -84,7 +84,7 @@ QLineEdit *WeatherPanel::placeField(const char *name, const QString &toolTip, in
     field->setObjectName(QString::fromLatin1(name));
     field->setToolTip(toolTip);
     field->setAccessibleName(toolTip);
-    field->setGeometry(kLeft, top, 158, 22);
+    field->setGeometry(kLeft, kTop + top, 158, 22);
     field->installEventFilter(this);
     return field;
 }
@@ -97,7 +97,7 @@ LumoButton *WeatherPanel::button(const QString &caption, const char *name, const
     font.setPixelSize(9);
     font.setStretch(QFont::SemiCondensed);
     b->setFont(font);
-    b->setGeometry(place.translated(kLeft, 0));
+    b->setGeometry(place.translated(kLeft, kTop));
     return b;
 }
 

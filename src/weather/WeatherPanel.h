@@ -30,6 +30,7 @@ class WeatherPanel : public QObject
 public:
     // The pixel column the panel's controls start at, and their width.
     static constexpr int kLeft = 768;
+    static constexpr int kTop = 14; // room for the group's heading above the fields
     static constexpr int kWidth = 262;
 
     WeatherPanel(Services &services, QWidget *surface, QAction *disableWeather,
