@@ -126,7 +126,7 @@ int Recording::peak() const
     return env.isEmpty() ? 0 : *std::max_element(env.begin(), env.end());
 }
 
-QList<qint64> Recording::onsets(qint64 fromMs, qint64 toMs) const
+QList<qint64> Recording::onsets(qint64 fromMs, qint64 toMs, qint64 minGapMs) const
 {
     const QList<int> env = envelope();
     const int top = qMax(peak(), 1000); // a recording of silence has no onsets
@@ -134,7 +134,7 @@ QList<qint64> Recording::onsets(qint64 fromMs, qint64 toMs) const
     for (qsizetype i = 0; i < env.size(); ++i) {
         const qint64 at = startMs + i * 20;
         if (at < fromMs || at >= toMs || env[i] * 10 < top * 3
-            || (!found.isEmpty() && at - found.last() < 400))
+            || (!found.isEmpty() && at - found.last() < minGapMs))
             continue;
         bool quietBefore = false;
         for (qsizetype j = qMax<qsizetype>(0, i - 10); j < i; ++j)

@@ -13,8 +13,9 @@ struct Recording
     qint64 startMs = 0; // the test clock's reading at the first sample
 
     // Times (test clock, ms) at which a sound starts: a window reaching 30 % of the loudest
-    // after one under 5 % within the 200 ms before it, at least 400 ms after the last start.
-    QList<qint64> onsets(qint64 fromMs, qint64 toMs) const;
+    // after one under 5 % within the 200 ms before it, at least minGapMs after the last start
+    // (a sound with a dip in it, or broken by a starved machine, is still one sound).
+    QList<qint64> onsets(qint64 fromMs, qint64 toMs, qint64 minGapMs = 400) const;
     // True when nothing above 5 % of the loudest sounds in [fromMs, toMs).
     bool quiet(qint64 fromMs, qint64 toMs) const;
     // Loudness in 100-ms steps from fromMs, '#' loud and '.' quiet, for failure messages.
