@@ -117,9 +117,13 @@ void SearchFor::onCmdSearchReleased(int x, int y)
 
 void SearchFor::onCmdDoNotSearchReleased(int x, int y)
 {
-    if (!releasedInside({x, y}, {163, 21}))
-        return;
+    if (releasedInside({x, y}, {163, 21}))
+        reject();
+}
+
+void SearchFor::reject()
+{
     m_fields.hideCollecting();
     m_search.close();
-    close();
+    QDialog::reject();
 }

@@ -27,6 +27,8 @@ public:
     void onCmdDoNotSearchReleased(int x, int y);
 
     const CitySearch &search() const { return m_search; }
+    // Escape and the window's close box act as "Do Not Search".
+    void reject() override;
 
 Q_SIGNALS:
     void searchRequested(const QString &address);

@@ -183,7 +183,7 @@ void WeatherPanel::startSearchedReport(const QString &address)
     connect(report, &WeatherReport::finished, this, [this] {
         // The dialog stays until the page it asked for has arrived.
         if (m_search)
-            m_search->close();
+            m_search->accept();
         onReportFinished();
     });
     m_report = report;

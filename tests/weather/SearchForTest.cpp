@@ -146,6 +146,8 @@ TEST_F(SearchForTest, MissingDataFileIsNamedAndTheDialogStaysUsable)
     ASSERT_FALSE(prompter.shown.isEmpty());
     EXPECT_TRUE(prompter.shown.last().text.contains("Country.dat"));
     EXPECT_EQ(combo(d, "cboCBO2")->count(), 0);
-    d->onCmdDoNotSearchReleased(10, 10);
+    find<QFrame>("picCollectData")->show();
+    QTest::keyClick(d, Qt::Key_Escape); // as "Do Not Search"
+    EXPECT_FALSE(find<QFrame>("picCollectData")->isVisibleTo(&dashboard()));
     EXPECT_TRUE(closed());
 }
