@@ -59,6 +59,8 @@ QComboBox *SearchFor::comboBox(const char *name, int top)
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(QString::fromLatin1(name));
     box->setPlaceholderText(kSelect);
+    // A list of a few dozen cities scrolls instead of covering the screen.
+    box->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
     box->setMaxVisibleItems(20);
     box->setGeometry(20, top, 340, 24);
     return box;
