@@ -71,6 +71,9 @@ void SearchFor::onCboCountryClick(int index)
     if (index < 0)
         return;
     m_cboCBO2->show();
+    // The cities of another country's province would look up in the wrong data file.
+    m_cboCBO3->clear();
+    m_cboCBO3->hide();
     apply(m_search.chooseCountry(m_cboCountry->itemText(index)));
 }
 
