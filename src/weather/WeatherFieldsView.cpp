@@ -186,6 +186,11 @@ void WeatherFieldsView::setAddress(const QString &address)
     m_txtWebSite->setText(address);
 }
 
+QString WeatherFieldsView::address() const
+{
+    return m_txtWebSite->text();
+}
+
 void WeatherFieldsView::searchCity()
 {
     if (m_searchCity)

@@ -29,6 +29,7 @@ public:
     void showCelsius() override;
     void hideCollecting() override;
     void setAddress(const QString &address) override;
+    QString address() const;
     void searchCity() override;
 
     void setSearchCity(std::function<void()> search) { m_searchCity = std::move(search); }

@@ -5,6 +5,7 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "weather/ForecastBox.h"
+#include "weather/SearchFor.h"
 #include "weather/WeatherFieldsView.h"
 #include "weather/WeatherHost.h"
 #include "weather/WeatherRules.h"
@@ -69,6 +70,7 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
     connect(m_txtZip, &QLineEdit::textChanged, this, &WeatherPanel::onTxtZipChange);
     connect(m_txtZipWorld, &QLineEdit::textChanged, this, &WeatherPanel::onTxtZipWorldChange);
     connect(m_disableWeather, &QAction::triggered, this, &WeatherPanel::onMnuDisableWeatherClick);
+    m_fields->setSearchCity([this] { openCitySearch(); });
 
     m_timerWeather->setObjectName(QStringLiteral("TimerWeather"));
     m_timerWeather->setInterval(500);
@@ -151,6 +153,49 @@ void WeatherPanel::setCitySearch(std::function<void()> search)
     m_fields->setSearchCity(std::move(search));
 }
 
+void WeatherPanel::openCitySearch()
+{
+    if (m_search) {
+        m_search->raise();
+        return;
+    }
+    auto *parentWidget = static_cast<QWidget *>(parent());
+    m_search = new SearchFor(m_services, *m_fields, weatherHost(m_services.settings),
+                             parentWidget->window());
+    m_search->setAttribute(Qt::WA_DeleteOnClose);
+    m_search->setWindowModality(Qt::ApplicationModal);
+    connect(m_search, &SearchFor::searchRequested, this, &WeatherPanel::startSearchedReport);
+    m_search->show();
+}
+
+SearchFor *WeatherPanel::citySearch() const
+{
+    return m_search;
+}
+
+void WeatherPanel::startSearchedReport(const QString &address)
+{
+    if (reportRunning())
+        return;
+    m_fields->showCollecting();
+    startCollecting(true);
+    auto *report = new clsWeatherWorldSearch(*m_network, *m_fields, m_services.clock, this);
+    connect(report, &WeatherReport::finished, this, [this] {
+        // The dialog stays until the page it asked for has arrived.
+        if (m_search)
+            m_search->accept();
+        onReportFinished();
+    });
+    m_report = report;
+    report->getQuoteWorldSearch(address);
+}
+
+bool WeatherPanel::busy() const
+{
+    // While the city search is open the world report it came from is not over.
+    return reportRunning() || m_search;
+}
+
 bool WeatherPanel::connectionConfirmed()
 {
     if (m_connectivity.connected)
@@ -185,7 +230,7 @@ void WeatherPanel::onReportFinished()
 
 void WeatherPanel::onCmdGetUSWeatherReleased(int x, int y)
 {
-    if (!releasedInside({x, y}, {86, 19}) || reportRunning() || !connectionConfirmed())
+    if (!releasedInside({x, y}, {86, 19}) || busy() || !connectionConfirmed())
         return;
     m_fields->showCollecting();
     m_fields->setCelsiusVisible(false);
@@ -201,7 +246,7 @@ void WeatherPanel::onCmdGetUSWeatherReleased(int x, int y)
 
 void WeatherPanel::onCmdGetWorldWeatherReleased(int x, int y)
 {
-    if (!releasedInside({x, y}, {97, 19}) || reportRunning() || !connectionConfirmed())
+    if (!releasedInside({x, y}, {97, 19}) || busy() || !connectionConfirmed())
         return;
     m_fields->showCollecting();
     m_fields->setCelsiusVisible(true);

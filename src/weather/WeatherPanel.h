@@ -17,6 +17,7 @@ class QFrame;
 class QLineEdit;
 class QNetworkAccessManager;
 class QTimer;
+class SearchFor;
 class TipPanel;
 class WeatherFieldsView;
 
@@ -46,8 +47,11 @@ public:
     // connected.
     void firstActivation();
     bool weatherEnabled() const { return !m_disabled; }
-    // The world report found no such place: this opens the city search (none yet: nothing).
+    // What the world report does when the service does not know the place; by default the
+    // world city search dialog opens.
     void setCitySearch(std::function<void()> search);
+    void openCitySearch();
+    SearchFor *citySearch() const;
 
     // Handlers, named after the control and its event.
     void onCmdGetUSWeatherReleased(int x, int y);
@@ -64,7 +68,7 @@ public:
     void onMnuDisableWeatherClick();
 
     bool reportRunning() const { return m_report != nullptr; }
-    clsWeather *report() const { return m_report; }
+    WeatherReport *report() const { return m_report; }
     WeatherFieldsView &fields() const { return *m_fields; }
     ForecastBox &forecast() const { return *m_forecast; }
     const QString &reportMode() const { return m_mode; }
@@ -81,6 +85,8 @@ private:
     bool refuseComma(QLineEdit *field, const char *example);
     clsWeather *newReport();
     void onReportFinished();
+    void startSearchedReport(const QString &address);
+    bool busy() const;
     void setButtons(bool us, bool world);
 
     Services &m_services;
@@ -97,7 +103,8 @@ private:
     LumoButton *m_cmdForecast;
     QTimer *m_timerWeather;
     QTimer *m_timerWeather2;
-    QPointer<clsWeather> m_report;
+    QPointer<WeatherReport> m_report;
+    QPointer<SearchFor> m_search;
     WeatherSchedule m_schedule;
     QString m_mode;
     bool m_disabled = true;

@@ -7,6 +7,8 @@
 namespace {
 
 const QByteArray kPath = QByteArrayLiteral("/cgi-bin/findweather/getForecast?query=");
+const QByteArray kStations = QByteArrayLiteral("/global/stations/");
+const QByteArray kHtml = QByteArrayLiteral(".html");
 
 } // namespace
 
@@ -30,6 +32,11 @@ QString FixtureServer::host() const
 void FixtureServer::setPage(const QString &query, const QString &page)
 {
     m_pages.insert(query, page.toUtf8());
+}
+
+void FixtureServer::setStationPage(const QString &code, const QString &page)
+{
+    m_stations.insert(code, page.toUtf8());
 }
 
 void FixtureServer::setAnswer(const QString &query, Answer answer, const QString &location)
@@ -56,6 +63,10 @@ void FixtureServer::onReadyRead(QTcpSocket *socket)
     const QList<QByteArray> line = request.left(request.indexOf("\r\n")).split(' ');
     const QByteArray path = line.size() > 1 ? line.at(1) : QByteArray();
     m_paths << QString::fromUtf8(path);
+    if (path.startsWith(kStations) && path.endsWith(kHtml)) {
+        replyStation(socket, path);
+        return;
+    }
     const QString query
         = path.startsWith(kPath) ? QString::fromUtf8(path.mid(kPath.size())) : QString();
     const auto special = m_answers.constFind(query);
@@ -81,6 +92,19 @@ void FixtureServer::onReadyRead(QTcpSocket *socket)
         reply(socket, "404 Not Found", "text/html; charset=utf-8", m_fallback);
     else
         reply(socket, "200 OK", "text/html; charset=utf-8", *page);
+}
+
+void FixtureServer::replyStation(QTcpSocket *socket, const QByteArray &path)
+{
+    const QString code = QString::fromUtf8(
+        path.mid(kStations.size(), path.size() - kStations.size() - kHtml.size()));
+    QByteArray page = m_stations.value(code);
+    if (page.isEmpty() && m_stationFallback)
+        page = m_stationFallback(code).toUtf8();
+    if (page.isEmpty())
+        reply(socket, "404 Not Found", "text/html; charset=utf-8", m_fallback);
+    else
+        reply(socket, "200 OK", "text/html; charset=utf-8", page);
 }
 
 void FixtureServer::reply(QTcpSocket *socket, const QByteArray &status, const QByteArray &type,

@@ -4,11 +4,13 @@
 #include <QHash>
 #include <QTcpServer>
 
+#include <functional>
+
 class QTcpSocket;
 
 // A small HTTP server on 127.0.0.1 that answers the forecast path with prepared pages, by
-// query: for trying the weather panel offline and for the tests. Every connection gets one
-// answer and is closed.
+// query, and the world station path "/global/stations/CODE.html" by code: for trying the weather
+// panel offline and for the tests. Every connection gets one answer and is closed.
 class FixtureServer : public QTcpServer
 {
     Q_OBJECT
@@ -31,6 +33,12 @@ public:
     void setAnswer(const QString &query, Answer answer, const QString &location = {});
     // The page for queries nobody set (by default a not-found page).
     void setFallback(const QString &page) { m_fallback = page.toUtf8(); }
+    void setStationPage(const QString &code, const QString &page);
+    // The page of a station nobody set; without one such stations are not found.
+    void setStationFallback(std::function<QString(const QString &code)> page)
+    {
+        m_stationFallback = std::move(page);
+    }
 
     int requests() const { return m_requests; }
     QStringList paths() const { return m_paths; }
@@ -40,10 +48,13 @@ private:
     void onReadyRead(QTcpSocket *socket);
     void reply(QTcpSocket *socket, const QByteArray &status, const QByteArray &type,
                const QByteArray &body, const QByteArray &extra = {});
+    void replyStation(QTcpSocket *socket, const QByteArray &path);
 
     QHash<QString, QByteArray> m_pages;
     QHash<QString, QPair<Answer, QString>> m_answers;
     QByteArray m_fallback;
+    QHash<QString, QByteArray> m_stations;
+    std::function<QString(const QString &)> m_stationFallback;
     int m_requests = 0;
     QStringList m_paths;
 };

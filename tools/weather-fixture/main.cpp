@@ -49,9 +49,20 @@ int main(int argc, char **argv)
     odd.place = QStringLiteral("Nowhere, Kansas");
     odd.temperature = QStringLiteral("abc");
     server.setPage(QStringLiteral("Nowhere+KS"), usPage(odd));
+    // Every world station has a page, named after its code; two are named after their city.
+    Report station = london;
+    station.place = QStringLiteral("Toronto, Ontario");
+    server.setStationPage(QStringLiteral("CYTZ"), searchedPage(station));
+    station.place = QStringLiteral("Zurich, Switzerland");
+    server.setStationPage(QStringLiteral("LSZH"), searchedPage(station));
+    server.setStationFallback([station](const QString &code) {
+        Report named = station;
+        named.place = QStringLiteral("Station ") + code;
+        return searchedPage(named);
+    });
     std::printf("weather pages on %s: 80917, Denver+CO, London+United+Kingdom, Springfield "
-                "(search page), Short+Page, Nowhere+KS (temperature not a number); anything "
-                "else is not found\n",
+                "(search page), Short+Page, Nowhere+KS (temperature not a number), "
+                "/global/stations/CODE.html for any station; anything else is not found\n",
                 qPrintable(server.host()));
     std::fflush(stdout);
     return app.exec();
