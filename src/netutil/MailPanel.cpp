@@ -23,8 +23,8 @@ const QString kCrLf = QStringLiteral("\r\n");
 // The activity boxes keep their newest lines; a week of checks fits many times over.
 constexpr qsizetype kMaxActivity = 64 * 1024;
 
-// The panel's place: the bottom of the weather column, in pixels.
-constexpr int kLeft = 774, kTop = 432;
+// The panel's place: the band right of the status line, left of the weather, in pixels.
+constexpr int kLeft = 392, kTop = 505;
 
 QString prepend(const QString &line, const QString &old)
 {
@@ -79,7 +79,7 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu, Tip
     m_lblNumEmails[0]->raise();
     m_txtChkEmail->setObjectName(QStringLiteral("txtChkEmail"));
     m_txtChkEmail->setReadOnly(true);
-    m_txtChkEmail->setGeometry(kLeft, kTop + 36, 250, 64);
+    m_txtChkEmail->setGeometry(kLeft + 108, kTop, 260, 32);
 
     m_menu.disableEmail->setChecked(true);
     m_log = QStringLiteral("Activity") + kCrLf;

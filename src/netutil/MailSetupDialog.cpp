@@ -34,12 +34,19 @@ MailSetupDialog::MailSetupDialog()
     m_log->setGeometry(12, 128, 288, 156);
     m_log->setPlainText(QStringLiteral("Activity\n"));
 
+    // The release areas fix the sizes; the captions get a font that fits them.
     m_checkMail = new LumoButton(QStringLiteral("Check Mail"), this);
     m_checkMail->setObjectName(QStringLiteral("cmdCheckMail"));
     m_checkMail->setGeometry(12, 298, 69, 19);
     m_close = new LumoButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("cmdClose"));
     m_close->setGeometry(241, 298, 59, 19);
+    for (LumoButton *button : {m_checkMail, m_close}) {
+        QFont font = button->font();
+        font.setPixelSize(10);
+        font.setStretch(QFont::SemiCondensed);
+        button->setFont(font);
+    }
 }
 
 QLineEdit *MailSetupDialog::field(const char *name, const QString &caption, int top)
