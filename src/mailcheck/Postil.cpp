@@ -47,6 +47,7 @@ void Postil::CheckNewMail()
     m_socket->abort();
     m_lines.clear();
     m_state = Greeting;
+    ++m_check;
     const int port = mailPort();
     Q_EMIT Noisy(QStringLiteral("Connecting (") + m_server + u')');
     if (port < 0 || port > 65535) {
@@ -79,7 +80,11 @@ void Postil::onReadyRead()
 
 void Postil::onReply(const QString &reply)
 {
+    const quint64 check = m_check;
     Q_EMIT Noisy(reply);
+    // The host may have started a new check from its handler; this reply belongs to the old.
+    if (check != m_check)
+        return;
     if (reply.startsWith(u'+')) {
         onPositiveReply(reply);
     } else if (reply.startsWith(u'-')) {
@@ -91,7 +96,12 @@ void Postil::onReply(const QString &reply)
 
 void Postil::onPositiveReply(const QString &reply)
 {
-    switch (m_state) {
+    if (m_state >= Done)
+        return;
+    // The state moves on before any signal, so a host that starts a new check from its
+    // handler is not overtaken by this one.
+    const short state = m_state++;
+    switch (state) {
     case Greeting:
         send(QStringLiteral("USER ") + oneLine(m_user));
         Q_EMIT Noisy(QStringLiteral("Sending USER..."));
@@ -120,10 +130,7 @@ void Postil::onPositiveReply(const QString &reply)
         m_socket->close();
         Q_EMIT Noisy(QStringLiteral("Closing Socket..."));
         break;
-    default:
-        return;
     }
-    ++m_state;
 }
 
 void Postil::send(const QString &command)

@@ -177,6 +177,24 @@ TEST_F(PostilTest, SecondCheckDiscardsTheFirstDialogue)
     EXPECT_EQ(events.count("Noisy:+OK ready"), 2);
 }
 
+TEST_F(PostilTest, HostRestartingFromAnEventHandlerGetsAFreshDialogue)
+{
+    bool restarted = false;
+    QObject::connect(&box, &Postil::Noisy, [&](const QString &text) {
+        if (!restarted && text.startsWith("+OK ready")) {
+            restarted = true;
+            box.CheckNewMail();
+        }
+    });
+    box.CheckNewMail();
+    ASSERT_TRUE(runUntil([&] { return events.saw("Noisy:Closing Socket..."); }));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(server.received.size(), 2);
+    EXPECT_TRUE(server.received.at(0).isEmpty());
+    EXPECT_EQ(server.received.at(1), kFullDialogue);
+    EXPECT_EQ(events.count("NewMail"), 1);
+}
+
 TEST(PostilControl, FaceKeepsItsSizeAndPortsOutOfRangeAreRefused)
 {
     Postil box;
