@@ -15,6 +15,7 @@ packages=("$@")
     clang-format-14
     xvfb xauth x11-utils imagemagick pulseaudio pulseaudio-utils sox
     libglib2.0-bin
+    dovecot-pop3d
 )
 
 missing=()
@@ -28,4 +29,16 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The tests start their own private server instances; the system's daemons must not start on
+# install. A policy script that answers 101 stops invoke-rc.d; remove it only if made here.
+policy=/usr/sbin/policy-rc.d
+made_policy=""
+if [ ! -e "$policy" ]; then
+    printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+    $sudo chmod 755 "$policy"
+    made_policy=1
+fi
+status=0
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" || status=$?
+[ -n "$made_policy" ] && $sudo rm -f "$policy"
+exit $status

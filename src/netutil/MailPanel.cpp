@@ -1,49 +1,300 @@
 #include "netutil/MailPanel.h"
+#include "netutil/MailSetupDialog.h"
+#include "netutil/PostilLoader.h"
 
 #include "common/TextValues.h"
+#include "platform/AppFolder.h"
+#include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "widgets/LumoButton.h"
+#include "widgets/ReleaseRule.h"
+#include "widgets/TipPanel.h"
 
 #include <QAction>
-#include <QWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
-MailPanel::MailPanel(Services &services, QWidget *surface, QAction *disableEmail)
+namespace {
+
+const QString kSettings = QStringLiteral("Settings");
+const QString kMailDisabled = QStringLiteral("Mail Disabled");
+const QString kCrLf = QStringLiteral("\r\n");
+// The activity boxes keep their newest lines; a week of checks fits many times over.
+constexpr qsizetype kMaxActivity = 64 * 1024;
+
+// The panel's place: the band right of the status line, left of the weather, in pixels.
+constexpr int kLeft = 392, kTop = 505;
+
+QString prepend(const QString &line, const QString &old)
+{
+    QString text = line + kCrLf + old;
+    if (text.size() > kMaxActivity)
+        text.truncate(text.lastIndexOf(kCrLf, kMaxActivity) + kCrLf.size());
+    return text;
+}
+
+QString connectionQuestion()
+{
+    return QStringList{QString(),
+                       QStringLiteral("It does not appear that you are connected to "
+                                      "the Internet."),
+                       QStringLiteral("This may be an error.  If you cannot get your mail or if "
+                                      "the"),
+                       QStringLiteral("application shuts down, then most likely you did not "
+                                      "have a connection."),
+                       QStringLiteral("Do you wish to continue?")}
+        .join(u'\n');
+}
+
+} // namespace
+
+MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu, TipPanel &tips,
+                     const Connectivity::State &connectivity)
     : QObject(surface)
     , m_services(services)
-    , m_surface(surface)
-    , m_disableEmail(disableEmail)
+    , m_menu(menu)
+    , m_tips(tips)
+    , m_connectivity(connectivity)
+    , m_dialog(std::make_unique<MailSetupDialog>())
+    , m_imgMail(new QLabel(surface))
+    , m_lblNumEmails{new QLabel(QStringLiteral("0"), surface),
+                     new QLabel(QStringLiteral("0"), surface)}
+    , m_txtChkEmail(new QPlainTextEdit(surface))
+    , m_pictures(
+          PictureList::load(services.appFolder.path(QStringLiteral("\\resources\\pictures\\mail"))))
 {
-    m_disableEmail->setChecked(true);
+    m_imgMail->setObjectName(QStringLiteral("imgMail"));
+    m_imgMail->setToolTip(QStringLiteral("Email Notifier"));
+    m_imgMail->setGeometry(kLeft + 34, kTop, 32, 32);
+    for (int i = 0; i < 2; ++i) {
+        QLabel *label = m_lblNumEmails[i];
+        label->setObjectName(QStringLiteral("lblNumEmails%1").arg(i));
+        label->setToolTip(QStringLiteral("Number of Emails"));
+        // The shadow sits one pixel behind the text.
+        label->setGeometry(kLeft + 70 + (1 - i), kTop + 6 + (1 - i), 40, 20);
+        label->setStyleSheet(i == 0 ? QStringLiteral("color: #1f3a66; font-weight: bold;")
+                                    : QStringLiteral("color: #c0c8d4; font-weight: bold;"));
+    }
+    m_lblNumEmails[0]->raise();
+    m_txtChkEmail->setObjectName(QStringLiteral("txtChkEmail"));
+    m_txtChkEmail->setReadOnly(true);
+    m_txtChkEmail->setGeometry(kLeft + 108, kTop, 260, 32);
+
+    m_menu.disableEmail->setChecked(true);
+    m_log = QStringLiteral("Activity") + kCrLf;
+    // The handler decides the new state itself, as a direct call from another panel would.
+    connect(m_menu.disableEmail, &QAction::triggered, this, [this] {
+        m_menu.disableEmail->setChecked(!m_menu.disableEmail->isChecked());
+        onMnuDisableEmailClick();
+    });
+    connect(m_menu.setupEmail, &QAction::triggered, this, &MailPanel::onMnuSetupEmailClick);
+    connect(m_menu.checkPop3Email, &QAction::triggered, this, &MailPanel::checkMail);
+    connect(m_dialog->cmdClose(), &LumoButton::MouseUp, this,
+            [this](int, int, int x, int y) { onCmdCloseReleased(x, y); });
+    connect(m_dialog->cmdCheckMail(), &LumoButton::MouseUp, this,
+            [this](int, int, int x, int y) { onCmdCheckMailReleased(x, y); });
+    connect(m_dialog->txtServer(), &QLineEdit::textChanged, this,
+            [this](const QString &text) { setControlProperty("Server", text); });
+    connect(m_dialog->txtUser(), &QLineEdit::textChanged, this,
+            [this](const QString &text) { setControlProperty("User", text); });
+    connect(m_dialog->txtPassword(), &QLineEdit::textChanged, this,
+            [this](const QString &text) { setControlProperty("Password", text); });
+
+    const PostilLoad load = loadPostil(services.appFolder.root(), surface);
+    bindControl(load.control, load.error);
+}
+
+MailPanel::~MailPanel() = default;
+
+void MailPanel::setControl(QWidget *control)
+{
+    delete m_control;
+    if (control)
+        control->setParent(m_imgMail->parentWidget());
+    bindControl(control, QStringLiteral("no mail checker"));
+}
+
+void MailPanel::bindControl(QWidget *control, const QString &error)
+{
+    m_control = control;
+    m_unavailable.clear();
+    if (control) {
+        control->setObjectName(QStringLiteral("MyBox"));
+        control->move(kLeft, kTop + 2);
+        control->show();
+        const bool bound = connect(control, SIGNAL(NewMail(int)), this, SLOT(onMyBoxNewMail(int)))
+            && connect(control, SIGNAL(NoMail()), this, SLOT(onMyBoxNoMail()))
+            && connect(control, SIGNAL(Noisy(QString)), this, SLOT(onMyBoxNoisy(QString)))
+            && connect(control, SIGNAL(SockError(QString)), this, SLOT(onMyBoxSockError(QString)));
+        if (!bound) {
+            delete control;
+            m_unavailable = QStringLiteral("the mail checker lacks its events");
+        }
+    } else {
+        m_unavailable = error;
+    }
+    const bool usable = m_unavailable.isEmpty();
+    for (QAction *action : {m_menu.setupEmail, m_menu.checkPop3Email, m_menu.disableEmail})
+        action->setEnabled(usable);
+    if (!usable) {
+        setActivity(QStringLiteral("Mail unavailable: ") + m_unavailable);
+        return;
+    }
+    setControlProperty("Server", m_dialog->txtServer()->text());
+    setControlProperty("User", m_dialog->txtUser()->text());
+    setControlProperty("Password", m_dialog->txtPassword()->text());
 }
 
 void MailPanel::loadSwitch(bool connected)
 {
     const QString stored = m_services.settings.getSetting(
         QStringLiteral("System"), QStringLiteral("NoEmail"), QStringLiteral("1"));
-    const bool disabled = textToBool(stored).value_or(true);
-    if (disabled)
-        m_disableEmail->setChecked(true);
-    else if (connected)
-        m_disableEmail->setChecked(false);
+    m_disabled = textToBool(stored).value_or(true);
+    if (m_disabled) {
+        m_menu.disableEmail->setChecked(true);
+        setActivity(kMailDisabled);
+    } else if (connected) {
+        m_menu.disableEmail->setChecked(false);
+    }
+    showCount(0, 2);
 }
 
 void MailPanel::loadSettings()
 {
     auto read = [this](const char *key) {
-        return m_services.settings.getSetting(QStringLiteral("Settings"), QString::fromLatin1(key));
+        return m_services.settings.getSetting(kSettings, QString::fromLatin1(key));
     };
-    m_delay = read("Delay");
-    m_password = read("Password");
-    m_server = read("Server");
-    m_user = read("User");
-    if (!m_server.isEmpty() && !mailDisabled())
+    m_dialog->txtDelay()->setText(read("Delay"));
+    m_dialog->txtPassword()->setText(read("Password"));
+    m_dialog->txtServer()->setText(read("Server"));
+    m_dialog->txtUser()->setText(read("User"));
+    if (!m_dialog->txtServer()->text().isEmpty() && !m_disabled)
         checkMail();
 }
 
-bool MailPanel::mailDisabled() const
+QString MailPanel::delayText() const
 {
-    return m_disableEmail->isChecked();
+    return m_dialog->txtDelay()->text();
 }
 
-void MailPanel::checkMail() { }
+void MailPanel::checkMail()
+{
+    if (!m_control)
+        return;
+    if (!m_connectivity.connected) {
+        const Prompter::Answer answer
+            = m_services.prompter.ask({connectionQuestion(), QStringLiteral("Internet Connection?"),
+                                       Prompter::Icon::None, Prompter::Buttons::YesNo});
+        m_tips.hide();
+        if (answer != Prompter::Answer::Yes)
+            return;
+    }
+    callCheckNewMail();
+    m_disabled = m_menu.disableEmail->isChecked();
+}
 
-void MailPanel::closeSetupDialog() { }
+void MailPanel::periodicCheck()
+{
+    if (!m_periodicStopped)
+        checkMail();
+}
+
+void MailPanel::closeSetupDialog()
+{
+    m_dialog->close();
+}
+
+void MailPanel::onMnuSetupEmailClick()
+{
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+}
+
+void MailPanel::onMnuDisableEmailClick()
+{
+    m_disabled = !m_menu.disableEmail->isChecked();
+    m_menu.disableEmail->setChecked(m_disabled);
+    m_services.settings.saveSetting(QStringLiteral("System"), QStringLiteral("NoEmail"),
+                                    boolToText(m_disabled));
+    setActivity(m_disabled ? kMailDisabled : QString());
+}
+
+void MailPanel::onCmdCloseReleased(int x, int y)
+{
+    if (!releasedInside({x, y}, {59, 19}))
+        return;
+    m_services.settings.saveSetting(kSettings, QStringLiteral("Password"),
+                                    m_dialog->txtPassword()->text());
+    m_services.settings.saveSetting(kSettings, QStringLiteral("User"), m_dialog->txtUser()->text());
+    m_services.settings.saveSetting(kSettings, QStringLiteral("Delay"),
+                                    m_dialog->txtDelay()->text());
+    m_services.settings.saveSetting(kSettings, QStringLiteral("Server"),
+                                    m_dialog->txtServer()->text());
+    m_dialog->hide();
+}
+
+void MailPanel::onCmdCheckMailReleased(int x, int y)
+{
+    if (!releasedInside({x, y}, {69, 19}))
+        return;
+    // Only the scheduled checks stop; the minute timer still refreshes the status line.
+    m_menu.disableEmail->setChecked(true);
+    m_periodicStopped = true;
+    callCheckNewMail();
+    m_dialog->hide();
+}
+
+void MailPanel::onMyBoxNewMail(int count)
+{
+    m_lastCount = count;
+    showCount(count, 1);
+}
+
+void MailPanel::onMyBoxNoMail()
+{
+    showCount(0, 2);
+}
+
+void MailPanel::onMyBoxNoisy(const QString &text)
+{
+    setLog(prepend(text, m_log));
+    setActivity(prepend(text, m_activity));
+}
+
+void MailPanel::onMyBoxSockError(const QString &) { }
+
+void MailPanel::setControlProperty(const char *name, const QString &value)
+{
+    if (m_control)
+        m_control->setProperty(name, value);
+}
+
+void MailPanel::callCheckNewMail()
+{
+    if (m_control)
+        QMetaObject::invokeMethod(m_control, "CheckNewMail");
+}
+
+void MailPanel::showCount(int count, int picture)
+{
+    for (QLabel *label : m_lblNumEmails)
+        label->setText(QString::number(count));
+    m_picture = picture;
+    m_imgMail->setPixmap(m_pictures.at(picture));
+}
+
+void MailPanel::setActivity(const QString &text)
+{
+    // Without a checker the reason stays in view.
+    m_activity
+        = m_unavailable.isEmpty() ? text : QStringLiteral("Mail unavailable: ") + m_unavailable;
+    m_txtChkEmail->setPlainText(QString(m_activity).replace(kCrLf, QStringLiteral("\n")));
+}
+
+void MailPanel::setLog(const QString &text)
+{
+    m_log = text;
+    m_dialog->txtLog()->setPlainText(QString(m_log).replace(kCrLf, QStringLiteral("\n")));
+}

@@ -1,37 +1,96 @@
 #pragma once
 
+#include "platform/Connectivity.h"
 #include "platform/Services.h"
+#include "widgets/PictureList.h"
 
 #include <QObject>
+#include <QPointer>
 
+#include <memory>
+
+class MailSetupDialog;
 class QAction;
+class QLabel;
+class QPlainTextEdit;
 class QWidget;
+class TipPanel;
 
-// The mail panel's part in the dashboard's lifecycle: the mail switch, the stored mail
-// setup and the check the minute timer asks for. There is no setup dialog, status field or
-// mail checker yet: checking and closing the setup do nothing.
+// The dashboard's mail panel: hosts the mail checker control (MyBox), feeds it the setup
+// dialog's fields, starts checks at start-up, on request and on the minute timer's schedule,
+// and shows the count, the mail picture and the activity. Without a usable checker library
+// the program still runs: the panel says why and the mail menu is disabled.
 class MailPanel : public QObject
 {
     Q_OBJECT
 public:
-    MailPanel(Services &services, QWidget *surface, QAction *disableEmail);
+    struct Menu
+    {
+        QAction *setupEmail, *checkPop3Email, *disableEmail;
+    };
 
-    // Mail stays disabled unless "System"/"NoEmail" says otherwise; it is only switched on
-    // while connected.
+    MailPanel(Services &services, QWidget *surface, const Menu &menu, TipPanel &tips,
+              const Connectivity::State &connectivity);
+    ~MailPanel() override;
+
+    // Replaces the checker control (tests put a double in before the load).
+    void setControl(QWidget *control);
+    QWidget *control() const { return m_control; }
+
+    // Load steps: the switch from "System"/"NoEmail" (default "1": disabled); then the setup
+    // fields from section "Settings" and one check when a server is set and mail is enabled.
     void loadSwitch(bool connected);
-    // "Settings"/"Delay", "Password", "Server", "User"; one check now
-    // when a server is set and mail is enabled.
     void loadSettings();
 
-    bool mailDisabled() const;
+    bool mailDisabled() const { return m_disabled; }
     // The setup dialog's delay field, as typed (empty until the setup was saved once).
-    QString delayText() const { return m_delay; }
+    QString delayText() const;
+    // "Check Pop3 Email": asks first when not connected.
     void checkMail();
+    // The minute timer's scheduled check; none after the setup dialog's "Check Mail".
+    void periodicCheck();
     void closeSetupDialog();
 
+    // Handlers, named after the control and its event.
+    void onMnuSetupEmailClick();
+    void onMnuDisableEmailClick();
+    void onCmdCloseReleased(int x, int y);
+    void onCmdCheckMailReleased(int x, int y);
+
+    MailSetupDialog &setupDialog() const { return *m_dialog; }
+    const QString &activityText() const { return m_activity; }
+    const QString &logText() const { return m_log; }
+    int lastCount() const { return m_lastCount; }
+    int pictureShown() const { return m_picture; }
+
+private Q_SLOTS:
+    void onMyBoxNewMail(int count);
+    void onMyBoxNoMail();
+    void onMyBoxNoisy(const QString &text);
+    void onMyBoxSockError(const QString &text);
+
 private:
+    void bindControl(QWidget *control, const QString &error);
+    void setControlProperty(const char *name, const QString &value);
+    void callCheckNewMail();
+    void showCount(int count, int picture);
+    void setActivity(const QString &text);
+    void setLog(const QString &text);
+
     Services &m_services;
-    QWidget *m_surface;
-    QAction *m_disableEmail;
-    QString m_delay, m_password, m_server, m_user;
+    Menu m_menu;
+    TipPanel &m_tips;
+    const Connectivity::State &m_connectivity;
+    std::unique_ptr<MailSetupDialog> m_dialog;
+    QPointer<QWidget> m_control;
+    QLabel *m_imgMail;
+    QLabel *m_lblNumEmails[2];
+    QPlainTextEdit *m_txtChkEmail;
+    PictureList m_pictures;
+    QString m_unavailable; // why there is no checker, or empty
+    QString m_activity, m_log;
+    int m_lastCount = 0;
+    int m_picture = 0;
+    bool m_disabled = true;
+    bool m_periodicStopped = false;
 };

@@ -56,7 +56,9 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather, m_picCollectData,
                                  *m_tips, m_connectivity);
     m_timeSync = new TimeSyncPanel(services, m_surface);
-    m_mail = new MailPanel(services, m_surface, m_menus.disableEmail);
+    m_mail = new MailPanel(services, m_surface,
+                           {m_menus.setupEmail, m_menus.checkPop3Email, m_menus.disableEmail},
+                           *m_tips, m_connectivity);
     // The panels put their permanent controls on the surface; the sub-panels open over
     // them, and the tip over everything.
     for (QFrame *frame : std::as_const(m_subPanels))

@@ -77,6 +77,7 @@ public:
     ReminderPanels &reminders() const { return *m_reminders; }
     MusicPanel &music() const { return *m_music; }
     WeatherPanel &weather() const { return *m_weather; }
+    MailPanel &mail() const { return *m_mail; }
     QFrame *subPanel(const QString &name) const;
     ClockPanel &clockPanel() const { return *m_clock; }
     AlarmPanel &alarmPanel() const { return *m_alarm; }

@@ -99,7 +99,7 @@ void Dashboard::onTimMinutes()
     const MinuteSchedule::Actions actions
         = m_minutes.tick(m_mail->delayText(), m_mail->mailDisabled());
     if (actions.checkMail)
-        m_mail->checkMail();
+        m_mail->periodicCheck();
     if (actions.checkConnectivity)
         checkConnectivity();
 }

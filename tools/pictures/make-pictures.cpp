@@ -3,6 +3,7 @@
 //   orvane_make_pictures FOLDER [--sheet FILE.png] [--weather-sheet FILE.png]
 #include "AlarmPictures.h"
 #include "ContactSheet.h"
+#include "MailPictures.h"
 #include "MusicGlyphs.h"
 #include "WeatherPictures.h"
 
@@ -76,9 +77,10 @@ int main(int argc, char **argv)
          8, 0},
         {QStringLiteral("moon/ (48 x 48: moon00 new, moon15 full, moon30 new)"), moonPictures(), 8,
          0},
-        {QStringLiteral("collecting/ (238 x 58)"), collectingPictures(), 1, 0}};
+        {QStringLiteral("collecting/ (238 x 58)"), collectingPictures(), 1, 0},
+        {QStringLiteral("mail/ (32 x 32: new mail, no mail)"), mailPictures(), 2, 0}};
     const QStringList weatherFolders{QStringLiteral("weather"), QStringLiteral("moon"),
-                                     QStringLiteral("collecting")};
+                                     QStringLiteral("collecting"), QStringLiteral("mail")};
     for (int i = 0; i < weatherSets.size(); ++i) {
         if (!writeSet(out.filePath(weatherFolders.at(i)), weatherSets.at(i).pictures))
             return 1;

@@ -1,0 +1,198 @@
+#include "mailcheck/DovecotPeer.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+const char *kConfig = R"(instance_name = pop3peer-@PORT@
+base_dir = @T@/run
+state_dir = @T@/state
+log_path = @T@/dovecot.log
+protocols = pop3
+listen = 127.0.0.1
+ssl = no
+disable_plaintext_auth = no
+auth_mechanisms = plain
+auth_failure_delay = 0
+default_internal_user = dovecot
+default_login_user = dovenull
+mail_location = maildir:@T@/mail/%u
+passdb {
+  driver = passwd-file
+  args = @T@/users
+}
+userdb {
+  driver = static
+  args = uid=nobody gid=nogroup home=@T@/mail/%u
+}
+service pop3-login {
+  inet_listener pop3 {
+    port = @PORT@
+  }
+  inet_listener pop3s {
+    port = 0
+  }
+}
+service anvil {
+  unix_listener anvil-auth-penalty {
+    mode = 0
+  }
+}
+)";
+
+QString dovecotProgram()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("dovecot"),
+                                          {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+}
+
+bool writeText(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+// Mail users may not be root: the mailboxes belong to nobody.
+bool giveToNobody(const QString &path)
+{
+    const passwd *user = getpwnam("nobody");
+    const group *grp = getgrnam("nogroup");
+    return user && grp
+        && ::chown(QFile::encodeName(path).constData(), user->pw_uid, grp->gr_gid) == 0;
+}
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+} // namespace
+
+DovecotPeer::~DovecotPeer()
+{
+    stop();
+}
+
+QString DovecotPeer::unavailableReason()
+{
+    if (dovecotProgram().isEmpty())
+        return QStringLiteral("dovecot is not installed (scripts/deps.sh installs it)");
+    if (::geteuid() != 0)
+        return QStringLiteral("a private Dovecot needs root to switch to its mail user");
+    return {};
+}
+
+bool DovecotPeer::start(const QMap<QString, User> &users)
+{
+    if (!m_dir.isValid() || !writeFolder(users)) {
+        m_error = QStringLiteral("cannot write the server's folder");
+        return false;
+    }
+    // A port taken between the probe and the start makes Dovecot exit; try another.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (launch())
+            return true;
+    }
+    return false;
+}
+
+bool DovecotPeer::writeFolder(const QMap<QString, User> &users)
+{
+    const QString t = m_dir.path();
+    // The login processes run as other users and must reach the folder.
+    if (!QFile::setPermissions(t,
+                               QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                   | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                   | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                   | QFileDevice::ExeOther))
+        return false;
+    QByteArray passwd;
+    for (auto it = users.begin(); it != users.end(); ++it) {
+        passwd += it.key().toUtf8() + ":{PLAIN}" + it.value().password.toUtf8() + "\n";
+        const QString box = t + "/mail/" + it.key();
+        for (const char *sub : {"new", "cur", "tmp"})
+            if (!QDir().mkpath(box + u'/' + QLatin1String(sub)))
+                return false;
+        for (int i = 0; i < it.value().messages; ++i) {
+            const QString file = QStringLiteral("%1/new/100%2.M%2P1.peer").arg(box).arg(i);
+            if (!writeText(file,
+                           QStringLiteral("From: peer@example.test\r\nSubject: Message "
+                                          "%1\r\n\r\nHello.\r\n")
+                               .arg(i)
+                               .toUtf8())
+                || !giveToNobody(file))
+                return false;
+        }
+        for (const QString &path : {t + "/mail", box, box + "/new", box + "/cur", box + "/tmp"})
+            if (!giveToNobody(path))
+                return false;
+    }
+    return writeText(t + "/users", passwd);
+}
+
+bool DovecotPeer::launch()
+{
+    m_port = freePort();
+    const QString t = m_dir.path();
+    QByteArray config(kConfig);
+    config.replace("@T@", t.toUtf8()).replace("@PORT@", QByteArray::number(m_port));
+    if (!writeText(t + "/dovecot.conf", config)) {
+        m_error = QStringLiteral("cannot write the configuration");
+        return false;
+    }
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(dovecotProgram(),
+                    {QStringLiteral("-F"), QStringLiteral("-c"), t + "/dovecot.conf"});
+    if (!m_process.waitForStarted(5000)) {
+        m_error = m_process.errorString();
+        return false;
+    }
+    // Ready within some tens of milliseconds; a failed start ends the process.
+    const QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
+        if (greets())
+            return true;
+        m_process.waitForFinished(20);
+    }
+    QFile log(t + "/dovecot.log");
+    m_error = QStringLiteral("dovecot did not come up (exit %1): %2")
+                  .arg(m_process.exitCode())
+                  .arg(log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : "");
+    stop();
+    return false;
+}
+
+bool DovecotPeer::greets() const
+{
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, m_port);
+    if (!probe.waitForConnected(1000) || !probe.waitForReadyRead(1000))
+        return false;
+    const bool ok = probe.readAll().startsWith("+OK");
+    probe.write("QUIT\r\n");
+    probe.waitForBytesWritten(1000);
+    return ok;
+}
+
+void DovecotPeer::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(10000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}

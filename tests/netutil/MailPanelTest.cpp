@@ -1,0 +1,188 @@
+#include "netutil/FakePostil.h"
+
+#include "netutil/MailPanel.h"
+#include "netutil/MailSetupDialog.h"
+#include "support/DashboardFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+class MailPanelTest : public DashboardFixture
+{
+protected:
+    // A dashboard with the double in place of the checker, loaded.
+    MailPanel &loadedWithFake()
+    {
+        box = new FakePostil;
+        dashboard().mail().setControl(box);
+        loaded();
+        return dashboard().mail();
+    }
+    void enableMail(const QString &delay)
+    {
+        setSetting("System", "NoEmail", "False");
+        setSetting("Settings", "Server", "pop.example.test");
+        setSetting("Settings", "User", "alice");
+        setSetting("Settings", "Password", "secret");
+        setSetting("Settings", "Delay", delay);
+    }
+    QString chkEmail() { return find<QPlainTextEdit>("txtChkEmail")->toPlainText(); }
+    QString count(int i) { return find<QLabel>(QStringLiteral("lblNumEmails%1").arg(i))->text(); }
+    QAction *disableEmail() { return dashboard().menus().disableEmail; }
+
+    FakePostil *box = nullptr; // owned by the dashboard
+};
+
+} // namespace
+
+TEST_F(MailPanelTest, FirstStartIsDisabledWithEmptyFieldsAndNoCheck)
+{
+    MailPanel &mail = loadedWithFake();
+    EXPECT_TRUE(mail.mailDisabled());
+    EXPECT_TRUE(disableEmail()->isChecked());
+    EXPECT_EQ(chkEmail(), "Mail Disabled");
+    const MailSetupDialog &dialog = mail.setupDialog();
+    for (QLineEdit *field :
+         {dialog.txtServer(), dialog.txtUser(), dialog.txtPassword(), dialog.txtDelay()})
+        EXPECT_EQ(field->text(), "") << field->objectName().toStdString();
+    EXPECT_EQ(dialog.txtPassword()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(dialog.windowTitle(), "Orvane Email Setup");
+    EXPECT_EQ(mail.pictureShown(), 2);
+    EXPECT_EQ(count(0), "0");
+    EXPECT_EQ(box->checks, 0);
+    for (int minute = 0; minute < 10; ++minute)
+        dashboard().onTimMinutes();
+    EXPECT_EQ(box->checks, 0);
+}
+
+TEST_F(MailPanelTest, SavedSetupChecksAtStartAndEveryDelayMinutes)
+{
+    enableMail("5");
+    MailPanel &mail = loadedWithFake();
+    EXPECT_EQ(box->checks, 1);
+    EXPECT_EQ(box->server, "pop.example.test"); // fields reach the checker as they fill
+    EXPECT_EQ(box->user, "alice");
+    EXPECT_EQ(box->password, "secret");
+    EXPECT_FALSE(mail.mailDisabled());
+    for (int minute = 1; minute <= 10; ++minute) {
+        dashboard().onTimMinutes();
+        EXPECT_EQ(box->checks, 1 + minute / 5) << "minute " << minute;
+    }
+    mail.setupDialog().txtServer()->setText(QStringLiteral("other.test"));
+    EXPECT_EQ(box->server, "other.test");
+}
+
+TEST_F(MailPanelTest, DisableEmailSwitchesTheStatusAndTheSetting)
+{
+    enableMail("5");
+    loadedWithFake();
+    disableEmail()->trigger();
+    EXPECT_TRUE(disableEmail()->isChecked());
+    EXPECT_EQ(chkEmail(), "Mail Disabled");
+    EXPECT_EQ(setting("System", "NoEmail"), "True");
+    disableEmail()->trigger();
+    EXPECT_FALSE(disableEmail()->isChecked());
+    EXPECT_FALSE(dashboard().mail().mailDisabled());
+    EXPECT_EQ(chkEmail(), "");
+    EXPECT_EQ(setting("System", "NoEmail"), "False");
+}
+
+TEST_F(MailPanelTest, CheckMailStopsOnlyTheScheduledChecks)
+{
+    enableMail("2");
+    MailPanel &mail = loadedWithFake();
+    setSetting("Settings", "Server", "saved.test");
+    mail.setupDialog().txtServer()->setText(QStringLiteral("typed.test"));
+    mail.onMnuSetupEmailClick();
+    mail.onCmdCheckMailReleased(70, 10); // outside: nothing
+    EXPECT_EQ(box->checks, 1);
+    mail.onCmdCheckMailReleased(10, 10);
+    EXPECT_EQ(box->checks, 2);
+    EXPECT_TRUE(disableEmail()->isChecked());
+    EXPECT_FALSE(mail.mailDisabled()); // the flag and the setting stay
+    EXPECT_EQ(setting("System", "NoEmail"), "False");
+    EXPECT_EQ(setting("Settings", "Server"), "saved.test");
+    EXPECT_TRUE(mail.setupDialog().isHidden());
+    // The minute timer runs on: the status follows the network, but no mail check.
+    const int before = connectivity.checks;
+    for (int minute = 0; minute < 6; ++minute)
+        dashboard().onTimMinutes();
+    EXPECT_EQ(box->checks, 2);
+    EXPECT_GE(connectivity.checks, before + 5);
+    // The next check on request takes the menu's state as the flag.
+    dashboard().menus().checkPop3Email->trigger();
+    EXPECT_EQ(box->checks, 3);
+    EXPECT_TRUE(mail.mailDisabled());
+}
+
+TEST_F(MailPanelTest, EventsShowCountPictureAndActivity)
+{
+    MailPanel &mail = loadedWithFake();
+    Q_EMIT box->NewMail(3);
+    EXPECT_EQ(count(0), "3");
+    EXPECT_EQ(count(1), "3");
+    EXPECT_EQ(mail.pictureShown(), 1);
+    EXPECT_EQ(mail.lastCount(), 3);
+    Q_EMIT box->SockError(QStringLiteral("10061 : refused"));
+    EXPECT_EQ(count(0), "3");
+    Q_EMIT box->NoMail();
+    EXPECT_EQ(count(0), "0");
+    EXPECT_EQ(count(1), "0");
+    EXPECT_EQ(mail.pictureShown(), 2);
+
+    Q_EMIT box->Noisy(QStringLiteral("Connecting (pop.test)"));
+    Q_EMIT box->Noisy(QStringLiteral("+OK ready\r\n"));
+    EXPECT_EQ(mail.logText(), "+OK ready\r\n\r\nConnecting (pop.test)\r\nActivity\r\n");
+    EXPECT_EQ(mail.activityText(), "+OK ready\r\n\r\nConnecting (pop.test)\r\nMail Disabled");
+    EXPECT_EQ(mail.setupDialog().txtLog()->toPlainText(),
+              "+OK ready\n\nConnecting (pop.test)\nActivity\n");
+}
+
+TEST_F(MailPanelTest, ConnectionPromptAndCloseSavesTheSetup)
+{
+    enableMail("5");
+    connectivity.state.connected = false;
+    prompter.setNextAnswer(Prompter::Answer::No);
+    MailPanel &mail = loadedWithFake();
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown.at(0).title, "Internet Connection?");
+    EXPECT_TRUE(prompter.shown.at(0).text.contains("get your mail"));
+    EXPECT_EQ(box->checks, 0);
+    prompter.setNextAnswer(Prompter::Answer::Yes);
+    mail.checkMail();
+    EXPECT_EQ(box->checks, 1);
+
+    mail.setupDialog().txtDelay()->setText(QStringLiteral("7"));
+    mail.setupDialog().txtUser()->setText(QStringLiteral("bob"));
+    mail.onMnuSetupEmailClick();
+    mail.onCmdCloseReleased(59, 10); // on the edge: nothing
+    EXPECT_EQ(setting("Settings", "Delay"), "5");
+    mail.onCmdCloseReleased(10, 10);
+    EXPECT_EQ(setting("Settings", "Delay"), "7");
+    EXPECT_EQ(setting("Settings", "User"), "bob");
+    EXPECT_EQ(setting("Settings", "Password"), "secret");
+    EXPECT_TRUE(mail.setupDialog().isHidden());
+}
+
+TEST_F(MailPanelTest, MissingOrBrokenCheckerStillStartsAndSaysWhy)
+{
+    // The test copy of the application folder has no checker library.
+    enableMail("5");
+    loaded();
+    EXPECT_TRUE(chkEmail().startsWith("Mail unavailable: ")) << chkEmail().toStdString();
+    EXPECT_TRUE(chkEmail().contains("Postil"));
+    EXPECT_FALSE(dashboard().menus().checkPop3Email->isEnabled());
+    EXPECT_FALSE(dashboard().menus().setupEmail->isEnabled());
+    EXPECT_FALSE(disableEmail()->isEnabled());
+    dashboard().onTimMinutes();
+
+    writeFile(appPath("libPostil.so"), "not a library");
+    DashboardFixture::m_dashboard.reset();
+    loaded();
+    EXPECT_TRUE(chkEmail().startsWith("Mail unavailable: ")) << chkEmail().toStdString();
+    EXPECT_TRUE(chkEmail().contains("libPostil.so")) << chkEmail().toStdString();
+}
