@@ -69,6 +69,14 @@ const QList<DashboardGroups::Group> &DashboardGroups::groups()
          kHeadingHeight,
          4,
          3},
+        // A thin band under the lists: framed, but no room for its heading.
+        {QStringLiteral("Mail"),
+         {QStringLiteral("MyBox"), QStringLiteral("imgMail"), QStringLiteral("lblNumEmails0"),
+          QStringLiteral("lblNumEmails1"), QStringLiteral("txtChkEmail")},
+         4,
+         2,
+         2,
+         2},
     };
     return list;
 }
@@ -89,6 +97,7 @@ DashboardGroups::DashboardGroups(QWidget *surface, const QList<QFrame *> &subPan
         heading->setStyleSheet(
             QStringLiteral("color: #1f3a66; font-weight: bold; background: transparent;"));
         heading->setGeometry(6, 1, 200, kHeadingHeight - 2);
+        heading->setVisible(group.top >= kHeadingHeight);
         frame->lower();
         frame->hide();
         m_frames.append(frame);
