@@ -93,7 +93,7 @@ def main(source, app):
     by_name = {name(c): c for c in root.iter('country')}
     text = os.path.join(app, 'TextFiles')
     os.makedirs(text, exist_ok=True)
-    files = {key: DataFile(*spec[1:]) for key, spec in list(DATA.items()) + [('', OTHER)]}
+    files = {key: DataFile(*layout[1:]) for key, layout in list(DATA.items()) + [('', OTHER)]}
     for country in COUNTRIES:
         element = next((by_name[n] for n in COUNTRY_ALIASES.get(country, [country])
                         if n in by_name), None)
@@ -111,9 +111,9 @@ def main(source, app):
         kept = [files[''].add(c, code) for c, code in sorted(found, key=lambda x: x[0].casefold())]
         kept = [k for k in kept if k]
         write_list(os.path.join(text, '2' + country + '.txt'), kept or ['NONE LISTED'])
-    for key, spec in list(DATA.items()) + [('', OTHER)]:
-        files[key].write(os.path.join(app, spec[0]))
-        print(f'{spec[0]}: {len(files[key].records)} records, left out: {files[key].dropped}')
+    for key, layout in list(DATA.items()) + [('', OTHER)]:
+        files[key].write(os.path.join(app, layout[0]))
+        print(f'{layout[0]}: {len(files[key].records)} records, left out: {files[key].dropped}')
 
 
 if __name__ == '__main__':
