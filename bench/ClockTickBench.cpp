@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
+#include "platform/LinuxSystemClock.h"
 #include "platform/LockFileInstance.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/QtPrompter.h"
@@ -55,6 +56,7 @@ struct World
     std::unique_ptr<AppFolder> folder;
     CountingSound sound;
     QtPrompter prompter;
+    LinuxSystemClock systemClock;
     QtShell shell;
     LinuxConnectivity connectivity;
     QtTray tray;
@@ -77,7 +79,7 @@ struct World
         lock = std::make_unique<LockFileInstance>(dir.path() + QStringLiteral("/orvane.lock"));
         services = std::make_unique<Services>(Services{clock, *settings, *folder, sound, prompter,
                                                        shell, connectivity, tray, *autostart, *lock,
-                                                       music, voice});
+                                                       music, voice, systemClock});
         dashboard = std::make_unique<Dashboard>(*services);
         if (dashboard->load() != Dashboard::LoadResult::Loaded)
             qFatal("the dashboard did not load");

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
+#include "platform/LinuxSystemClock.h"
 #include "platform/LockFileInstance.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/QtPrompter.h"
@@ -102,8 +103,9 @@ int once(int argc, char **argv, int rows)
                            dir.path() + QStringLiteral("/data"));
     LockFileInstance lock(dir.path() + QStringLiteral("/orvane.lock"));
     QtMediaPlayer music, voice;
-    Services services{clock,        settings, folder,    sound, prompter, shell,
-                      connectivity, tray,     autostart, lock,  music,    voice};
+    LinuxSystemClock systemClock;
+    Services services{clock, settings,  folder, sound, prompter, shell,      connectivity,
+                      tray,  autostart, lock,   music, voice,    systemClock};
     const double copiedMs = msSinceProcessStart();
     Dashboard dashboard(services);
     const bool ok = dashboard.load() == Dashboard::LoadResult::Loaded;

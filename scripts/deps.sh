@@ -15,7 +15,7 @@ packages=("$@")
     clang-format-14
     xvfb xauth x11-utils imagemagick pulseaudio pulseaudio-utils sox
     libglib2.0-bin
-    dovecot-pop3d
+    dovecot-pop3d xinetd
 )
 
 missing=()

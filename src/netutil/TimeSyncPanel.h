@@ -1,20 +1,48 @@
 #pragma once
 
+#include "netutil/TimeClient.h"
+#include "netutil/TimeServer.h"
+#include "platform/Connectivity.h"
 #include "platform/Services.h"
 
 #include <QObject>
+#include <QPointer>
 
+class LumoButton;
+class QLineEdit;
 class QWidget;
+class TipPanel;
 
-// Setting the computer clock from a time server; for now its place in the load only.
+// The "Time Sync" button and its status field: sets the computer's clock from a time server.
+// One synchronisation at a time; the button stays disabled until its outcome is shown, and
+// the dashboard runs on meanwhile.
 class TimeSyncPanel : public QObject
 {
     Q_OBJECT
 public:
-    TimeSyncPanel(Services &services, QWidget *surface);
+    TimeSyncPanel(Services &services, QWidget *surface, TipPanel &tips,
+                  const Connectivity::State &connectivity);
+
+    // The load step: the server is fixed by the program (ORVANE_TIME_SERVER to try another).
     void load();
+    const TimeServer &server() const { return m_server; }
+
+    void onCmdTimeSyncReleased(int x, int y);
+    // The synchronisation under way, if any (tests drive its time-out).
+    TimeClient *client() const { return m_client; }
+
+Q_SIGNALS:
+    void finished();
 
 private:
+    void show(const TimeSyncOutcome &outcome);
+    void setStatus(const QString &text, const QString &style);
+
     Services &m_services;
-    QWidget *m_surface;
+    TipPanel &m_tips;
+    const Connectivity::State &m_connectivity;
+    LumoButton *m_cmdTimeSync;
+    QLineEdit *m_txtStatus;
+    TimeServer m_server;
+    QPointer<TimeClient> m_client;
 };

@@ -10,6 +10,7 @@ class Prompter;
 class SettingsStore;
 class Shell;
 class SoundPlayer;
+class SystemClock;
 class Tray;
 
 // The desktop facilities a panel may use, built once by main() (or by a test fixture with
@@ -28,4 +29,5 @@ struct Services
     InstanceLock &instanceLock;
     MediaPlayer &music; // music and alarms
     MediaPlayer &voice; // the talking clock, while music plays
+    SystemClock &systemClock;
 };

@@ -9,6 +9,7 @@
 #include "music/MusicPanel.h"
 #include "music/MusicPlayer.h"
 #include "netutil/MailPanel.h"
+#include "netutil/PriceNotice.h"
 #include "netutil/TimeSyncPanel.h"
 #include "reminders/ReminderPanels.h"
 #include "shell/AppIcon.h"
@@ -55,7 +56,8 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather, m_picCollectData,
                                  *m_tips, m_connectivity);
-    m_timeSync = new TimeSyncPanel(services, m_surface);
+    m_timeSync = new TimeSyncPanel(services, m_surface, *m_tips, m_connectivity);
+    m_priceNotice = new PriceNotice(services.prompter, this);
     m_mail = new MailPanel(services, m_surface,
                            {m_menus.setupEmail, m_menus.checkPop3Email, m_menus.disableEmail},
                            *m_tips, m_connectivity);

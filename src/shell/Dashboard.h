@@ -23,6 +23,7 @@ class QLabel;
 class QTimer;
 class ReminderPanels;
 class TalkingClock;
+class PriceNotice;
 class TimeSyncPanel;
 class TipPanel;
 class TrayOptions;
@@ -77,6 +78,8 @@ public:
     ReminderPanels &reminders() const { return *m_reminders; }
     MusicPanel &music() const { return *m_music; }
     WeatherPanel &weather() const { return *m_weather; }
+    TimeSyncPanel &timeSync() const { return *m_timeSync; }
+    PriceNotice &priceNotice() const { return *m_priceNotice; }
     MailPanel &mail() const { return *m_mail; }
     QFrame *subPanel(const QString &name) const;
     ClockPanel &clockPanel() const { return *m_clock; }
@@ -144,6 +147,7 @@ private:
     ReminderPanels *m_reminders = nullptr;
     WeatherPanel *m_weather = nullptr;
     TimeSyncPanel *m_timeSync = nullptr;
+    PriceNotice *m_priceNotice = nullptr;
     MailPanel *m_mail = nullptr;
     MusicPanel *m_music = nullptr;
     CdAudio *m_cd = nullptr;

@@ -69,6 +69,13 @@ const QList<DashboardGroups::Group> &DashboardGroups::groups()
          kHeadingHeight,
          4,
          3},
+        // A thin band between the events and the address book: no room for a heading.
+        {QStringLiteral("Time"),
+         {QStringLiteral("cmdTimeSync"), QStringLiteral("txtStatus")},
+         1,
+         2,
+         4,
+         2},
         // A thin band under the lists: framed, but no room for its heading.
         {QStringLiteral("Mail"),
          {QStringLiteral("MyBox"), QStringLiteral("imgMail"), QStringLiteral("lblNumEmails0"),

@@ -10,6 +10,7 @@
 #include "music/CdAudio.h"
 #include "music/MusicPanel.h"
 #include "netutil/MailPanel.h"
+#include "netutil/PriceNotice.h"
 #include "platform/AppFolder.h"
 #include "platform/Autostart.h"
 #include "platform/Prompter.h"
@@ -42,6 +43,8 @@ void Dashboard::wireMenus()
             &Dashboard::onMnuRemoveFromStartupClick);
     connect(m_menus.help, &QAction::triggered, this, &Dashboard::onMnuHelpClick);
     connect(m_menus.about, &QAction::triggered, this, &Dashboard::onMnuAboutClick);
+    connect(m_menus.currentPricing, &QAction::triggered, this,
+            [this] { m_priceNotice->show(infoHost(ShellTexts::kMakerSite)); });
     connect(m_menus.restore, &QAction::triggered, this, [this] { m_services.tray.restore(); });
     auto open = [this](QAction *action, const QString &address) {
         connect(action, &QAction::triggered, this,

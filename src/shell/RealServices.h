@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
+#include "platform/LinuxSystemClock.h"
 #include "platform/LockFileInstance.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/QtPrompter.h"
@@ -28,8 +29,9 @@ struct RealServices
     LockFileInstance instanceLock{LockFileInstance::defaultPath()};
     QtMediaPlayer music;
     QtMediaPlayer voice;
-    Services services{clock,        settings, appFolder, sound,        prompter, shell,
-                      connectivity, tray,     autostart, instanceLock, music,    voice};
+    LinuxSystemClock systemClock;
+    Services services{clock, settings,  appFolder,    sound, prompter, shell,      connectivity,
+                      tray,  autostart, instanceLock, music, voice,    systemClock};
 
     RealServices(const QString &programFolder, const QString &programPath);
 };

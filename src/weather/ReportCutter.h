@@ -1,6 +1,6 @@
 #pragma once
 
-#include "weather/MarkerCut.h"
+#include "common/MarkerCut.h"
 
 #include <QDate>
 #include <QStringView>

@@ -1,7 +1,7 @@
 #include "weather/WeatherReport.h"
 
+#include "common/PageFetch.h"
 #include "platform/Clock.h"
-#include "weather/PageFetch.h"
 
 #include <QUrl>
 

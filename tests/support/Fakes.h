@@ -11,6 +11,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
+#include "platform/SystemClock.h"
 #include "platform/Tray.h"
 
 #include <QList>
@@ -61,6 +62,20 @@ public:
     {
         current = current.addMSecs(ms);
         monotonic += ms;
+    }
+};
+
+// Records each step asked of the computer's clock; answers with `failure` at once.
+class FakeSystemClock final : public SystemClock
+{
+public:
+    QList<qint64> adjustments;
+    QString failure;
+
+    void adjust(qint64 seconds, QObject *, Done done) override
+    {
+        adjustments << seconds;
+        done(failure);
     }
 };
 

@@ -1,9 +1,9 @@
 #include "FixtureServer.h"
 #include "WeatherPages.h"
+#include "common/PageFetch.h"
 #include "platform/IniSettingsStore.h"
 #include "support/Fakes.h"
 #include "support/RecordingFields.h"
-#include "weather/PageFetch.h"
 #include "weather/WeatherHost.h"
 #include "weather/clsWeather.h"
 

@@ -1,9 +1,9 @@
 #include "weather/WeatherPanel.h"
 #include "FixtureServer.h"
 #include "WeatherPages.h"
+#include "common/PageFetch.h"
 #include "support/DashboardFixture.h"
 #include "weather/ForecastBox.h"
-#include "weather/PageFetch.h"
 #include "weather/WeatherFieldsView.h"
 #include "widgets/LumoButton.h"
 

@@ -1,5 +1,5 @@
 #include "weather/WeatherRules.h"
-#include "weather/MarkerCut.h"
+#include "common/MarkerCut.h"
 #include "weather/WeatherQuery.h"
 
 #include <gtest/gtest.h>

@@ -63,6 +63,10 @@ void FixtureServer::onReadyRead(QTcpSocket *socket)
     const QList<QByteArray> line = request.left(request.indexOf("\r\n")).split(' ');
     const QByteArray path = line.size() > 1 ? line.at(1) : QByteArray();
     m_paths << QString::fromUtf8(path);
+    if (const auto file = m_files.constFind(QString::fromUtf8(path)); file != m_files.cend()) {
+        reply(socket, "200 OK", "text/plain; charset=utf-8", *file);
+        return;
+    }
     if (path.startsWith(kStations) && path.endsWith(kHtml)) {
         replyStation(socket, path);
         return;

@@ -40,6 +40,9 @@ public:
         m_stationFallback = std::move(page);
     }
 
+    // A plain text file at an exact path ("/PROGINFO.txt").
+    void setFile(const QString &path, const QString &text) { m_files.insert(path, text.toUtf8()); }
+
     int requests() const { return m_requests; }
     QStringList paths() const { return m_paths; }
 
@@ -54,6 +57,7 @@ private:
     QHash<QString, QPair<Answer, QString>> m_answers;
     QByteArray m_fallback;
     QHash<QString, QByteArray> m_stations;
+    QHash<QString, QByteArray> m_files;
     std::function<QString(const QString &)> m_stationFallback;
     int m_requests = 0;
     QStringList m_paths;

@@ -1,5 +1,6 @@
 // Serves forecast pages on 127.0.0.1 for trying the weather panel offline:
 //   weather-fixture [PORT]        then   ORVANE_WEATHER_HOST=http://127.0.0.1:PORT ./run
+// It also serves the maker's information page:  ORVANE_INFO_HOST=http://127.0.0.1:PORT
 #include "FixtureServer.h"
 #include "WeatherPages.h"
 
@@ -60,9 +61,14 @@ int main(int argc, char **argv)
         named.place = QStringLiteral("Station ") + code;
         return searchedPage(named);
     });
+    // The maker's information page, for "Current Pricing" with ORVANE_INFO_HOST set here.
+    server.setFile(QStringLiteral("/PROGINFO.txt"),
+                   QStringLiteral("1)Version 2.4.1<$0.00: Dec 2026!\r\n"
+                                  "1)Orvane is free software: thank you for using it.%\r\n"));
     std::printf("weather pages on %s: 80917, Denver+CO, London+United+Kingdom, Springfield "
                 "(search page), Short+Page, Nowhere+KS (temperature not a number), "
-                "/global/stations/CODE.html for any station; anything else is not found\n",
+                "/global/stations/CODE.html for any station, /PROGINFO.txt; anything else is "
+                "not found\n",
                 qPrintable(server.host()));
     std::fflush(stdout);
     return app.exec();

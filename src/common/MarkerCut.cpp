@@ -1,4 +1,4 @@
-#include "weather/MarkerCut.h"
+#include "common/MarkerCut.h"
 
 qsizetype findFrom(QStringView page, qsizetype from, QStringView what)
 {

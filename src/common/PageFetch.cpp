@@ -1,4 +1,4 @@
-#include "weather/PageFetch.h"
+#include "common/PageFetch.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -59,6 +59,7 @@ void PageFetch::start(const QUrl &address)
     if (running())
         return;
     m_body.clear();
+    m_status = 0;
     QNetworkRequest request(address);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -90,6 +91,7 @@ void PageFetch::onReplyFinished()
         end(false);
         return;
     }
+    m_status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const std::optional<QString> page = pageText(m_body, m_reply->rawHeader("Content-Type"));
     end(page.has_value(), page.value_or(QString()));
 }

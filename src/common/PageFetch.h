@@ -28,6 +28,8 @@ public:
 
     void start(const QUrl &address);
     bool running() const { return m_reply != nullptr; }
+    // The last answer's HTTP status; 0 without one.
+    int status() const { return m_status; }
     // The time-out's tick (timer "timFetchTimeout"; tests call it directly).
     void onTimeout();
 
@@ -44,6 +46,7 @@ private:
     QTimer *m_timeout;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
+    int m_status = 0;
 };
 
 // The body as text, or nullopt when it is not text (see PageFetch).

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QObject;
+
+// Setting the computer's clock. Asynchronous: the desktop may ask the user to authorise it.
+class SystemClock
+{
+public:
+    // Empty on success, else why the clock was not set.
+    using Done = std::function<void(const QString &failure)>;
+
+    virtual ~SystemClock() = default;
+    // Moves the clock by `seconds` (a relative step, so a slow authorisation does not skew it).
+    // `done` runs once, later or at once, and never after `context` is destroyed.
+    virtual void adjust(qint64 seconds, QObject *context, Done done) = 0;
+};

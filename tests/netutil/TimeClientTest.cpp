@@ -1,0 +1,218 @@
+#include "netutil/TimeClient.h"
+#include "netutil/TimeServer.h"
+#include "netutil/XinetdTimePeer.h"
+#include "platform/Clock.h"
+#include "support/Fakes.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimeZone>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr qint64 kTo1970 = 2208988800;
+
+QDateTime utc(const char *text)
+{
+    return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate);
+}
+
+QByteArray replyFor(const QDateTime &time)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(quint32(time.toSecsSinceEpoch() + kTo1970), bytes.data());
+    return bytes;
+}
+
+// An RFC 868 server that writes its script to each connection, then closes it (or stays
+// silent when told to hold).
+class ScriptedTimeServer : public QTcpServer
+{
+public:
+    QByteArray reply;
+    bool hold = false;
+    int connections = 0;
+
+    ScriptedTimeServer()
+    {
+        listen(QHostAddress::LocalHost, 0);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection()) {
+                ++connections;
+                if (hold)
+                    continue;
+                socket->write(reply);
+                socket->disconnectFromHost();
+            }
+        });
+    }
+};
+
+class TimeSync : public ::testing::Test
+{
+protected:
+    // Runs one synchronisation against 127.0.0.1:port. With a reply the outcome comes by
+    // itself; without one the test drives the time-out once the client has given up or the
+    // server holds the connection, and checks that nothing came before it.
+    TimeSyncOutcome sync(quint16 port, bool expectReply, ScriptedTimeServer *held = nullptr)
+    {
+        TimeClient client(clock, systemClock);
+        QSignalSpy done(&client, &TimeClient::finished);
+        client.start({QStringLiteral("127.0.0.1"), port});
+        EXPECT_TRUE(done.isEmpty());
+        if (expectReply) {
+            EXPECT_TRUE(done.wait(5000));
+        } else {
+            if (held)
+                EXPECT_TRUE(QTest::qWaitFor([&] { return held->connections > 0; }, 5000));
+            else
+                EXPECT_TRUE(QTest::qWaitFor(
+                    [&] { return client.socketState() == QAbstractSocket::UnconnectedState; },
+                    5000));
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(done.isEmpty()); // the wait runs to its end
+            client.onTimeout();
+        }
+        EXPECT_EQ(done.size(), 1);
+        return done.isEmpty() ? TimeSyncOutcome{} : done.first().first().value<TimeSyncOutcome>();
+    }
+
+    FakeClock clock;
+    FakeSystemClock systemClock;
+    ScriptedTimeServer server;
+};
+
+} // namespace
+
+TEST_F(TimeSync, TheReplySetsTheClockByTheDifferenceOnlyWhenThereIsOne)
+{
+    const QDateTime serverTime = utc("2026-12-09T21:30:00Z");
+    server.reply = replyFor(serverTime);
+
+    clock.current = serverTime.addMSecs(700); // the reply counts whole seconds
+    TimeSyncOutcome exact = sync(server.serverPort(), true);
+    EXPECT_EQ(exact.text(), "Adjusted Seconds: 0");
+    EXPECT_TRUE(exact.ok());
+    EXPECT_EQ(exact.serverTime, serverTime);
+    EXPECT_TRUE(systemClock.adjustments.isEmpty());
+
+    clock.current = serverTime.addSecs(-10);
+    EXPECT_EQ(sync(server.serverPort(), true).text(), "Adjusted Seconds: 10");
+    clock.current = serverTime.addSecs(75);
+    EXPECT_EQ(sync(server.serverPort(), true).text(), "Adjusted Seconds: -75");
+    EXPECT_EQ(systemClock.adjustments, (QList<qint64>{10, -75}));
+
+    // A clock that could not be set is said so, with the figure.
+    clock.current = serverTime.addSecs(-10);
+    systemClock.failure = QStringLiteral("Interactive authentication required.");
+    const TimeSyncOutcome refused = sync(server.serverPort(), true);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.text(),
+              "Adjusted Seconds: 10 (clock not set: Interactive authentication required.)");
+}
+
+TEST_F(TimeSync, AReplyAfterThe2036WrapIsReadInTheNextEra)
+{
+    // The 32-bit count of seconds since 1900 wraps at 2036-02-07 06:28:16 UTC.
+    const QDateTime wrap = utc("2036-02-07T06:28:16Z");
+    server.reply = replyFor(wrap.addSecs(4)); // 4 once wrapped
+    EXPECT_EQ(qFromBigEndian<quint32>(server.reply.constData()), 4u);
+    clock.current = wrap.addSecs(-6);
+    EXPECT_EQ(sync(server.serverPort(), true).text(), "Adjusted Seconds: 10");
+
+    // Either side of the wrap, and far from it, the nearest era is taken.
+    const qint64 before = wrap.addSecs(-3).toSecsSinceEpoch();
+    EXPECT_EQ(serverUnixSeconds(0xFFFFFFFFu - 2, before + 5), before);
+    EXPECT_EQ(serverUnixSeconds(2, before), wrap.addSecs(2).toSecsSinceEpoch());
+    const qint64 y2026 = utc("2026-12-09T00:00:00Z").toSecsSinceEpoch();
+    EXPECT_EQ(serverUnixSeconds(quint32(y2026 + kTo1970), y2026 - 3600), y2026);
+    // A value from 1968 on has its top bit set and is no negative number.
+    const qint64 y1970 = 0;
+    EXPECT_EQ(serverUnixSeconds(quint32(kTo1970), y1970), 0);
+}
+
+TEST_F(TimeSync, NoFourByteReplyIsNoResponseAndLeavesTheClockAlone)
+{
+    clock.current = utc("2026-12-09T21:30:00Z");
+    server.reply = replyFor(clock.current.addSecs(30)).left(3);
+    EXPECT_EQ(sync(server.serverPort(), false).text(), "No response!");
+
+    ScriptedTimeServer silent;
+    silent.hold = true;
+    const TimeSyncOutcome stalled = sync(silent.serverPort(), false, &silent);
+    EXPECT_EQ(stalled.result, TimeSyncOutcome::Result::NoResponse);
+    EXPECT_FALSE(stalled.ok());
+
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        closedPort = probe.serverPort();
+    }
+    EXPECT_EQ(sync(closedPort, false).text(), "No response!");
+    EXPECT_TRUE(systemClock.adjustments.isEmpty());
+}
+
+TEST(TimeZones, TheDaylightExampleGivesTheDifferenceInUniversalTime)
+{
+    // New York in July: Bias 300 and DaylightBias -60 in the old zone terms.
+    const QTimeZone zone("America/New_York");
+    ASSERT_TRUE(zone.isValid());
+    const QDateTime system = utc("2026-07-04T16:00:00Z");
+    const int bias = -zone.standardTimeOffset(system) / 60;
+    const int daylightBias = -(zone.offsetFromUtc(system) - zone.standardTimeOffset(system)) / 60;
+    ASSERT_EQ(bias, 300);
+    ASSERT_EQ(daylightBias, -60);
+    const qint64 u = utc("2026-07-04T16:00:10Z").toSecsSinceEpoch() + kTo1970;
+    const qint64 local = u - (bias * 60 + daylightBias * 60);
+    EXPECT_EQ(local, u - 14400);
+    // The local wall clock read as seconds since 1900.
+    QDateTime wall = system.toTimeZone(zone);
+    wall = QDateTime(wall.date(), wall.time(), Qt::UTC);
+    const qint64 adjustedTheOldWay = local - (wall.toSecsSinceEpoch() + kTo1970);
+    EXPECT_EQ(adjustedTheOldWay, 10);
+    EXPECT_EQ(serverUnixSeconds(quint32(u), system.toSecsSinceEpoch()) - system.toSecsSinceEpoch(),
+              adjustedTheOldWay);
+}
+
+TEST(TimeServerText, HostAndPortAreReadAndNonsenseRefused)
+{
+    EXPECT_EQ(TimeServer::parse("time.example.org").port, 37);
+    const TimeServer local = TimeServer::parse(" 127.0.0.1:3737 ");
+    EXPECT_EQ(local.host, "127.0.0.1");
+    EXPECT_EQ(local.port, 3737);
+    EXPECT_EQ(TimeServer::parse("[::1]:40").host, "::1");
+    EXPECT_EQ(TimeServer::parse("[::1]:40").port, 40);
+    for (const char *bad : {"host:0", "host:70000", "host:x", "[::1"})
+        EXPECT_TRUE(TimeServer::parse(bad).host.isEmpty()) << bad;
+    qputenv("ORVANE_TIME_SERVER", "host:x");
+    EXPECT_EQ(TimeServer::fromEnvironment().host, kDefaultTimeServer);
+    qunsetenv("ORVANE_TIME_SERVER");
+}
+
+TEST(TimePeer, TheFigureAgainstARealTimeServerIsTheClocksDifference)
+{
+    const QString reason = XinetdTimePeer::unavailableReason();
+    if (!reason.isEmpty())
+        GTEST_SKIP() << reason.toStdString();
+    XinetdTimePeer peer;
+    ASSERT_TRUE(peer.start()) << peer.error().toStdString();
+    RealClock clock;
+    FakeSystemClock systemClock;
+    TimeClient client(clock, systemClock);
+    QSignalSpy done(&client, &TimeClient::finished);
+    client.start({QStringLiteral("127.0.0.1"), peer.port()});
+    ASSERT_TRUE(done.wait(5000));
+    const auto outcome = done.first().first().value<TimeSyncOutcome>();
+    ASSERT_TRUE(outcome.ok()) << outcome.text().toStdString();
+    // The server and this process read the same clock; the reply drops the fraction.
+    EXPECT_LE(qAbs(outcome.serverTime.toMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch()),
+              1500);
+    EXPECT_LE(qAbs(outcome.adjustedSeconds), 1);
+    EXPECT_EQ(systemClock.adjustments.size(), outcome.adjustedSeconds == 0 ? 0 : 1);
+}
