@@ -46,6 +46,8 @@ TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface, TipPanel &tip
                                              "server"));
     m_txtStatus->setObjectName(QStringLiteral("txtStatus"));
     m_txtStatus->setReadOnly(true);
+    // Not a tab stop: focus leaving the disabled button must not select the status text.
+    m_txtStatus->setFocusPolicy(Qt::ClickFocus);
     m_txtStatus->setAccessibleName(QStringLiteral("Time Sync status"));
     m_txtStatus->setGeometry(kLeft + 78, kTop, 154, 20);
     setSmallFont(m_txtStatus);
