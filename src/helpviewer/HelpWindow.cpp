@@ -8,7 +8,10 @@
 #include <QHash>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 namespace {
@@ -40,10 +43,15 @@ HelpWindow::HelpWindow(QString folder, LinkOpener openLink, QWidget *parent)
     m_tree->setObjectName(QStringLiteral("TreeView1"));
     m_tree->setHeaderHidden(true);
     m_tree->setRootIsDecorated(true);
+    // The tree is drawn with lines joining the nodes, which only the Windows style draws.
+    if (QStyle *lines = QStyleFactory::create(QStringLiteral("Windows"))) {
+        lines->setParent(m_tree);
+        m_tree->setStyle(lines);
+    }
     m_pane->setObjectName(QStringLiteral("RichTextBox1"));
     m_pane->setReadOnly(true);
     m_pane->setOpenLinks(false);
-    RtfReader::read(kStartDocument, *m_pane->document());
+    showDocument(kStartDocument);
     buildTree();
 
     connect(m_tree, &QTreeWidget::itemClicked, this,
@@ -75,7 +83,21 @@ void HelpWindow::onTreeView1NodeClick(QTreeWidgetItem *node)
         m_pane->setPlainText(HelpTopics::kSelectSubMenu);
         return;
     }
-    RtfReader::read(HelpTopics::readTopic(m_folder, file), *m_pane->document());
+    showDocument(HelpTopics::readTopic(m_folder, file));
+}
+
+void HelpWindow::showDocument(const QByteArray &rtf)
+{
+    // Built apart and then handed to the pane, so it is laid out once and not after every
+    // piece of text.
+    auto *document = new QTextDocument(this);
+    RtfReader::read(rtf, *document);
+    // The pane deletes its own first document itself; the ones made here are deleted here.
+    QTextDocument *previous = m_pane->document();
+    const bool ours = previous->parent() == this;
+    m_pane->setDocument(document);
+    if (ours)
+        delete previous;
 }
 
 void HelpWindow::onRichTextBox1LinkClick(const QUrl &url)

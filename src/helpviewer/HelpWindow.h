@@ -33,6 +33,7 @@ protected:
 private:
     void buildTree();
     void placeControls();
+    void showDocument(const QByteArray &rtf);
 
     QString m_folder;
     LinkOpener m_openLink;
