@@ -76,7 +76,7 @@ QByteArray HelpTopics::readTopic(const QString &folder, const QString &file)
     if (path.isEmpty() || isNonRegularFile(path))
         return {};
     QFile in(path);
-    if (!in.open(QIODevice::ReadOnly) || in.size() > kLargestTopic)
+    if (!in.open(QIODevice::ReadOnly))
         return {};
     return in.read(kLargestTopic);
 }

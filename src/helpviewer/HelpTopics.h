@@ -20,15 +20,16 @@ const QList<HelpNode> &nodes();
 // The file a caption opens (compared exactly), or empty when it opens none.
 QString fileFor(const QString &caption);
 
-// The bytes of a topic file in the viewer's folder, or empty when it is not there, is not a
-// regular file or cannot be read. The name is matched without regard to case when no file has
-// exactly that name.
+// The bytes of a topic file in the viewer's folder (at most kLargestTopic of them), or empty
+// when it is not there, is not a regular file or cannot be read. The name is matched without regard
+// to case when no file has exactly that name.
 QByteArray readTopic(const QString &folder, const QString &file);
 
 // What the pane shows for a node without a file.
 inline const QString kSelectSubMenu = QStringLiteral("Select a Sub-Menu");
 
-// Files past this size are not topics; they are not read.
-constexpr qint64 kLargestTopic = 8 * 1024 * 1024;
+// Topics are a few kilobytes; of a larger file only this much is read, which bounds the time a
+// hostile file can hold the window.
+constexpr qint64 kLargestTopic = 1024 * 1024;
 
 } // namespace HelpTopics

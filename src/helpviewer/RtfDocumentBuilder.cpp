@@ -16,14 +16,14 @@ void RtfDocumentBuilder::text(const QString &text, const QTextCharFormat &format
     if (text.isEmpty())
         return;
     enter(para);
-    m_cursor.setBlockFormat(rtfBlockFormat(para));
+    applyBlockFormat(para);
     m_cursor.insertText(text, format);
 }
 
 void RtfDocumentBuilder::paragraphEnd(const RtfParaState &para)
 {
     enter(para);
-    m_cursor.setBlockFormat(rtfBlockFormat(para));
+    applyBlockFormat(para);
     m_breakPending = true;
 }
 
@@ -72,7 +72,7 @@ void RtfDocumentBuilder::enter(const RtfParaState &para)
             moveToCell();
     }
     if (m_breakPending) {
-        m_cursor.insertBlock();
+        m_cursor.insertBlock(); // with the format of the block before, as m_blockPara says
         m_breakPending = false;
     }
 }
@@ -84,6 +84,7 @@ void RtfDocumentBuilder::beginTable()
     m_breakPending = false;
     const int columns = qBound(1, m_definedColumns, kMaxColumns);
     m_table = m_cursor.insertTable(1, columns);
+    m_blockPara.reset();
     m_row = 0;
     m_column = 0;
     m_rowDone = false;
@@ -92,8 +93,9 @@ void RtfDocumentBuilder::beginTable()
 
 void RtfDocumentBuilder::leaveTable()
 {
-    m_cursor = m_table->lastCursorPosition();
-    m_cursor.movePosition(QTextCursor::NextBlock);
+    QTextCursor after = m_table->lastCursorPosition();
+    after.movePosition(QTextCursor::NextBlock);
+    moveCursor(after);
     m_table = nullptr;
     m_breakPending = false;
 }
@@ -102,6 +104,20 @@ void RtfDocumentBuilder::moveToCell()
 {
     // A row that reached its bound keeps its last cell for what follows.
     m_column = qMin(m_column, m_table->columns() - 1);
-    m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
+    moveCursor(m_table->cellAt(m_row, m_column).lastCursorPosition());
     m_cellMoved = false;
+}
+
+void RtfDocumentBuilder::moveCursor(const QTextCursor &cursor)
+{
+    m_cursor = cursor;
+    m_blockPara.reset();
+}
+
+void RtfDocumentBuilder::applyBlockFormat(const RtfParaState &para)
+{
+    if (m_blockPara && *m_blockPara == para)
+        return;
+    m_cursor.setBlockFormat(rtfBlockFormat(para));
+    m_blockPara = para;
 }

@@ -4,6 +4,8 @@
 
 #include <QTextCursor>
 
+#include <optional>
+
 class QTextDocument;
 class QTextTable;
 
@@ -23,13 +25,15 @@ public:
 
     // Bounds that keep a hostile table from growing without end; more cells share the last.
     static constexpr int kMaxColumns = 64;
-    static constexpr int kMaxCells = 10000;
+    static constexpr int kMaxCells = 2000;
 
 private:
     void enter(const RtfParaState &para);
     void beginTable();
     void leaveTable();
     void moveToCell();
+    void applyBlockFormat(const RtfParaState &para);
+    void moveCursor(const QTextCursor &cursor);
 
     QTextCursor m_cursor;
     QTextTable *m_table = nullptr;
@@ -39,4 +43,7 @@ private:
     bool m_rowDone = false;
     bool m_cellMoved = false;
     bool m_breakPending = false;
+    // The properties given to the cursor's block; set again only when they change, since each
+    // setting touches the whole block.
+    std::optional<RtfParaState> m_blockPara;
 };

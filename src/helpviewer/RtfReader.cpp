@@ -5,6 +5,7 @@
 #include "RtfLexer.h"
 #include "RtfText.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <vector>
@@ -473,8 +474,14 @@ bool startsAsRtf(QByteArrayView data)
 void RtfReader::read(QByteArrayView data, QTextDocument &document)
 {
     document.clear();
+    // A shown topic is never edited: no undo history. One edit block for the whole reading,
+    // or every insertion would lay its block out again (quadratic in a long paragraph).
+    document.setUndoRedoEnabled(false);
     if (startsAsRtf(data)) {
+        QTextCursor edit(&document);
+        edit.beginEditBlock();
         RtfParser(data, document).run();
+        edit.endEditBlock();
     } else if (!data.contains('\0')) {
         document.setPlainText(rtfPlainText(data));
     }

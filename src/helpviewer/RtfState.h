@@ -37,6 +37,8 @@ struct RtfParaState
     std::array<int, 16> tabs{};
     int tabCount = 0;
     bool inTable = false;
+
+    bool operator==(const RtfParaState &) const = default;
 };
 
 // The document's font and colour tables.

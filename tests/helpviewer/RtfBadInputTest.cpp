@@ -1,6 +1,7 @@
 // The RTF reader on damaged and hostile documents: it returns, with what could be read.
 #include "helpviewer/RtfReader.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTextDocument>
 
@@ -85,4 +86,20 @@ TEST(RtfBadInput, RandomBytesAfterTheHeaderNeverStopTheReader)
         read(rtf);
     }
     SUCCEED();
+}
+
+// Each piece of text once laid its whole paragraph out again: 100,000 runs took minutes.
+TEST(RtfBadInput, ManyRunsInOneParagraphAndManyParagraphsReadInLinearTime)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray runs("{\\rtf1 ");
+    for (int i = 0; i < 100000; ++i)
+        runs += "{\\b x}y";
+    EXPECT_EQ(read(runs + "}").size(), 200000);
+    QByteArray paragraphs("{\\rtf1 ");
+    for (int i = 0; i < 50000; ++i)
+        paragraphs += "p\\par ";
+    EXPECT_EQ(read(paragraphs + "}").count(u'\n'), 49999);
+    EXPECT_LT(clock.elapsed(), 30000);
 }
