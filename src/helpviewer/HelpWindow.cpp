@@ -54,8 +54,14 @@ HelpWindow::HelpWindow(QString folder, LinkOpener openLink, QWidget *parent)
     showDocument(kStartDocument);
     buildTree();
 
-    connect(m_tree, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *node) { onTreeView1NodeClick(node); });
+    m_tree->setAccessibleName(QStringLiteral("Help topics"));
+    m_pane->setAccessibleName(QStringLiteral("Help text"));
+    // A click opens a topic; so does Enter on the keyboard, for those who do not use a mouse.
+    const auto open = [this](QTreeWidgetItem *node) {
+        onTreeView1NodeClick(node);
+    };
+    connect(m_tree, &QTreeWidget::itemClicked, this, open);
+    connect(m_tree, &QTreeWidget::itemActivated, this, open);
     connect(m_pane, &QTextBrowser::anchorClicked, this, &HelpWindow::onRichTextBox1LinkClick);
     resize(twips(HelpLayout::kStartWidth), twips(HelpLayout::kStartHeight));
     placeControls();
