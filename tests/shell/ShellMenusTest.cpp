@@ -123,12 +123,13 @@ TEST_F(ShellMenus, HelpStartsTheHelpProgramOnlyWhenItIsThere)
     d.onMnuHelpClick();
     EXPECT_TRUE(shell.started.isEmpty());
 
-    QDir().mkpath(appPath("help"));
-    writeFile(appPath("help/orvanehelp"), "#!/bin/sh\n");
-    QFile::setPermissions(appPath("help/orvanehelp"), QFile::ReadOwner | QFile::ExeOwner);
+    // The staged folder "Help" holds the topics; the program is found whatever its case.
+    QDir().mkpath(appPath("Help"));
+    writeFile(appPath("Help/orvanehelp"), "#!/bin/sh\n");
+    QFile::setPermissions(appPath("Help/orvanehelp"), QFile::ReadOwner | QFile::ExeOwner);
     d.onMnuHelpClick();
     ASSERT_EQ(shell.started.size(), 1);
-    EXPECT_EQ(shell.started[0], QStringList{appPath("help/orvanehelp")});
+    EXPECT_EQ(shell.started[0], QStringList{appPath("Help/orvanehelp")});
 }
 
 TEST_F(ShellMenus, AboutAndLinks)
