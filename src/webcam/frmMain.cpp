@@ -36,10 +36,12 @@ bool asksUpdateNow(const QString &commandLine)
 }
 
 // Layout assignments: only what differs, so an unchanged window costs comparisons only.
-void place(QWidget *widget, const QRect &pixels)
+bool place(QWidget *widget, const QRect &pixels)
 {
-    if (widget->geometry() != pixels)
-        widget->setGeometry(pixels);
+    if (widget->geometry() == pixels)
+        return false;
+    widget->setGeometry(pixels);
+    return true;
 }
 
 QRect toPixels(const QRect &tw)
@@ -135,6 +137,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         ViewerPrefs::saveGeometry(m_services.settings, toTwips(x()), toTwips(y()), formHeight(),
                                   formWidth());
+    m_closing = true;
     m_timerLayout->stop();
     m_timerRefresh->stop();
     QMainWindow::closeEvent(event);
@@ -144,19 +147,32 @@ void frmMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     layoutWindow();
+    armLayout();
 }
 
-void frmMain::layoutWindow()
+void frmMain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        layoutWindow(); // sets or clears the minimized flag
+        armLayout();
+    }
+}
+
+bool frmMain::layoutWindow()
 {
     m_minimized = isMinimized();
-    if (m_addressBand->isHidden() == m_prefs.ShowAddyBar)
+    bool changed = false;
+    if (m_addressBand->isHidden() == m_prefs.ShowAddyBar) {
         m_addressBand->setVisible(m_prefs.ShowAddyBar);
+        changed = true;
+    }
     const int toolHeight = m_toolBar->height();
     const int coolPixels = toolHeight + (m_prefs.ShowAddyBar ? kAddressBandHeight : 0);
-    place(m_coolBar, QRect(0, 0, m_surface->width(), coolPixels));
-    place(m_toolBar, QRect(0, 0, m_surface->width(), toolHeight));
-    place(m_addressBand, QRect(0, toolHeight, m_surface->width(), kAddressBandHeight));
-    place(
+    changed |= place(m_coolBar, QRect(0, 0, m_surface->width(), coolPixels));
+    changed |= place(m_toolBar, QRect(0, 0, m_surface->width(), toolHeight));
+    changed |= place(m_addressBand, QRect(0, toolHeight, m_surface->width(), kAddressBandHeight));
+    changed |= place(
         m_addressBox,
         QRect(kAddressLeft, 0, std::max(0, m_surface->width() - kAddressLeft), kAddressBandHeight));
 
@@ -179,45 +195,64 @@ void frmMain::layoutWindow()
     const WebcamLayout::Plan p = WebcamLayout::plan(in);
 
     const int top = twips(p.treeTop), height = twips(p.treeHeight);
-    place(m_tree, QRect(0, top, twips(m_treeWidth), height));
-    place(m_picSplit, QRect(m_picSplit->x(), top, m_picSplit->width(), height));
-    place(m_pane, QRect(m_pane->x(), top, twips(p.paneWidth), twips(p.paneHeight)));
+    changed |= place(m_tree, QRect(0, top, twips(m_treeWidth), height));
+    changed |= place(m_picSplit, QRect(m_picSplit->x(), top, m_picSplit->width(), height));
+    changed |= place(m_pane, QRect(m_pane->x(), top, twips(p.paneWidth), twips(p.paneHeight)));
     if (in.welcomeVisible) {
-        place(m_picWelcome, toPixels(p.welcome));
+        changed |= place(m_picWelcome, toPixels(p.welcome));
     } else if (m_viewMode != WebcamLayout::Fullscreen) {
-        place(m_imgCam, toPixels(p.picture));
-        if (m_imgCam->hasScaledContents() != p.stretch)
+        changed |= place(m_imgCam, toPixels(p.picture));
+        if (m_imgCam->hasScaledContents() != p.stretch) {
             m_imgCam->setScaledContents(p.stretch);
+            changed = true;
+        }
     }
     const QPoint progress(twips(p.progressPanel.x()), twips(p.progressPanel.y()));
-    if (m_picProgress->pos() != progress)
+    if (m_picProgress->pos() != progress) {
         m_picProgress->move(progress);
+        changed = true;
+    }
     QRect bar = toPixels(p.progressBar);
     bar.translate(0, menuBar()->height());
-    place(m_progressBar, bar);
+    changed |= place(m_progressBar, bar);
+    return changed;
+}
+
+void frmMain::armLayout()
+{
+    if (!m_timerLayout->isActive() && !m_closing)
+        m_timerLayout->start();
 }
 
 void frmMain::onTimerLayoutTimer()
 {
-    if (m_minimized)
+    if (m_minimized) {
+        m_timerLayout->stop(); // leaving the minimized state arms it again
         return;
-    layoutWindow();
+    }
+    bool changed = layoutWindow();
     if (!m_commandLock) {
         const QTreeWidgetItem *node = m_tree->currentItem();
-        setCommandsEnabled(node && CamList::isCamKey(node->data(0, Qt::UserRole).toString()));
+        changed |= setCommandsEnabled(node
+                                      && CamList::isCamKey(node->data(0, Qt::UserRole).toString()));
     }
     QAction *const modes[]
         = {m_menus.normalSize, m_menus.halfSize, m_menus.doubleSize, m_menus.fullscreen};
     for (int mode = 1; mode <= 4; ++mode) {
-        if (modes[mode - 1]->isChecked() != (mode == m_viewMode))
+        if (modes[mode - 1]->isChecked() != (mode == m_viewMode)) {
             modes[mode - 1]->setChecked(mode == m_viewMode);
+            changed = true;
+        }
     }
+    // A tick that found nothing to do is the last until something changes again.
+    if (!changed)
+        m_timerLayout->stop();
 }
 
-void frmMain::setCommandsEnabled(bool on)
+bool frmMain::setCommandsEnabled(bool on)
 {
     if (on == m_commandsOn)
-        return;
+        return false;
     m_commandsOn = on;
     for (int index : {4, 5, 7, 8, 10})
         m_buttons[index - 1]->setEnabled(on);
@@ -225,6 +260,7 @@ void frmMain::setCommandsEnabled(bool on)
          {m_menus.saveAs, m_menus.print, m_menus.removeCam, m_menus.modifyCam, m_menus.copyImage})
         a->setEnabled(on);
     m_menus.view->setEnabled(on);
+    return true;
 }
 
 frmAddModify *frmMain::camDialog() const
@@ -250,6 +286,7 @@ QString frmMain::statusText(int panel) const
 void frmMain::onMnuViewModeClick(int mode)
 {
     m_viewMode = mode;
+    armLayout();
 }
 
 void frmMain::onMnuPreferencesClick()
@@ -261,8 +298,10 @@ void frmMain::onMnuPreferencesClick()
     m_prefsDialog = new frmPrefs(m_services, this);
     m_prefsDialog->setAttribute(Qt::WA_DeleteOnClose);
     m_prefsDialog->setWindowModality(Qt::ApplicationModal);
-    connect(m_prefsDialog, &frmPrefs::saved, this,
-            [this] { m_prefs = ViewerPrefs::load(m_services.settings); });
+    connect(m_prefsDialog, &frmPrefs::saved, this, [this] {
+        m_prefs = ViewerPrefs::load(m_services.settings);
+        armLayout();
+    });
     m_prefsDialog->show();
 }
 

@@ -66,7 +66,8 @@ public:
     void onMnuPreferencesClick();
     void onImgLogoMouseDown();
     void onTimerLayoutTimer();
-    void layoutWindow();
+    // True when it changed anything.
+    bool layoutWindow();
     void onPicSplitMouseDown(int x);
     void onFormMouseMove(int x);
     void onFormMouseUp(int x);
@@ -92,6 +93,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -108,7 +110,10 @@ private:
     void openCamDialog(bool modify, const std::function<void()> &closed);
     void setMenuBarEditState();
 
-    void setCommandsEnabled(bool on);
+    bool setCommandsEnabled(bool on);
+    // The layout timer runs while something it keeps may have changed: a resize, a state
+    // change, the selected node, the view mode, the preferences, the panels shown.
+    void armLayout();
     int formWidth() const;
     int formHeight() const;
 
@@ -150,4 +155,5 @@ private:
     bool m_minimized = false;
     bool m_commandLock = false; // held while a download runs
     bool m_commandsOn = true;
+    bool m_closing = false;
 };

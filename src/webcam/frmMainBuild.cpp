@@ -151,6 +151,7 @@ void frmMain::buildPanes()
     m_tree->viewport()->installEventFilter(this);
     connect(m_tree, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *node) { onTreeView1NodeClick(node); });
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, &frmMain::armLayout);
 
     m_picSplit = new QFrame(m_surface);
     m_picSplit->setObjectName(QStringLiteral("picSplit"));

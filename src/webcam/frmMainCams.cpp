@@ -114,6 +114,7 @@ void frmMain::showWelcome()
     m_timerRefresh->stop();
     m_imgCam->hide();
     m_picWelcome->show();
+    armLayout();
 }
 
 void frmMain::LoadCamFromNode(QTreeWidgetItem *Node)
@@ -131,6 +132,7 @@ void frmMain::LoadCamFromNode(QTreeWidgetItem *Node)
     m_picWelcome->hide();
     m_imgCam->setScaledContents(false);
     m_imgCam->show();
+    armLayout();
     setStatus(QStringLiteral("Ready"), m_currentTitle);
 }
 

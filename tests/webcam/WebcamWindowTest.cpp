@@ -186,7 +186,10 @@ TEST_F(WebcamWindowTest, TheLayoutTimerKeepsTheCommandStatesAndTheViewTick)
         return on;
     };
     EXPECT_EQ(states(), QList<bool>(11, false));
+    w.onTimerLayoutTimer(); // nothing left to do: the timer rests until something changes
+    EXPECT_FALSE(layout->isActive());
     select("A");
+    EXPECT_TRUE(layout->isActive());
     w.onTimerLayoutTimer();
     EXPECT_EQ(states(), QList<bool>(11, true));
     select("Webcams");
@@ -194,7 +197,10 @@ TEST_F(WebcamWindowTest, TheLayoutTimerKeepsTheCommandStatesAndTheViewTick)
     EXPECT_EQ(states(), QList<bool>(11, false));
     EXPECT_TRUE(w.toolButton(1)->isEnabled());
 
+    w.onTimerLayoutTimer();
+    EXPECT_FALSE(layout->isActive());
     w.onMnuViewModeClick(2);
+    EXPECT_TRUE(layout->isActive());
     w.onTimerLayoutTimer();
     EXPECT_FALSE(m.normalSize->isChecked());
     EXPECT_TRUE(m.halfSize->isChecked());
