@@ -257,9 +257,11 @@ void frmMain::onMnuAddCamClick()
     openCamDialog(false, {});
 }
 
+// Both commands are offered for cam nodes only; a key pressed before the layout timer
+// disabled them must not act on "Add a Cam" or "Webcams".
 void frmMain::onMnuModifyCamClick()
 {
-    if (!selectedNode())
+    if (!CamList::isCamKey(keyOf(selectedNode())))
         return;
     openCamDialog(true, [this] { LoadCamFromNode(); });
 }
@@ -267,7 +269,7 @@ void frmMain::onMnuModifyCamClick()
 void frmMain::onMnuRemoveCamClick()
 {
     const QTreeWidgetItem *node = selectedNode();
-    if (!node)
+    if (!CamList::isCamKey(keyOf(node)))
         return;
     const auto answer
         = m_services.prompter.ask({WebcamTexts::removeQuestion(node->text(0)), kApplicationTitle,
