@@ -13,7 +13,7 @@ packages=("$@")
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
     clang-format-14
-    xvfb xauth x11-utils imagemagick pulseaudio pulseaudio-utils sox
+    xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox
     libglib2.0-bin
     dovecot-pop3d xinetd
 )

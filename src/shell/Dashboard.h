@@ -28,6 +28,7 @@ class TimeSyncPanel;
 class TipPanel;
 class TrayOptions;
 class WeatherPanel;
+class frmMain;
 
 // The dashboard window (Form1): owns every panel, runs the load sequence in its fixed order,
 // the first activation, the minute timer, the "&Exit" close sequence and the unload step.
@@ -59,6 +60,9 @@ public:
     void onMnuRemoveFromStartupClick();
     void onMnuHelpClick();
     void onMnuAboutClick();
+    // "Show WebCams" and the tray's "View WebCams": the webcam window, modeless, created on
+    // first use and shown again while it is open.
+    void onMnuShowWebCamsClick();
     void onPicCollectDataClick();
     void onFormDragDrop(QWidget *source, QPoint at);
     void checkConnectivity();
@@ -86,6 +90,7 @@ public:
     AlarmPanel &alarmPanel() const { return *m_alarm; }
     TalkingClock &talkingClock() const { return *m_talkingClock; }
     DashboardGroups &groups() const { return *m_groups; }
+    frmMain *webCams() const;
 
 Q_SIGNALS:
     // The unload step ends the process; main() connects this to the application's exit.
@@ -152,6 +157,7 @@ private:
     MusicPanel *m_music = nullptr;
     CdAudio *m_cd = nullptr;
     QList<QPointer<QWidget>> m_secondaryWindows;
+    QPointer<frmMain> m_webCams;
     MinuteSchedule m_minutes;
     std::function<bool()> m_stopRequested;
 

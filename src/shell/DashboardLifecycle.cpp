@@ -22,9 +22,12 @@
 #include "shell/ShellTexts.h"
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
+#include "webcam/WebcamFiles.h"
+#include "webcam/frmMain.h"
 #include "widgets/TipPanel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QTimer>
@@ -54,7 +57,8 @@ void Dashboard::wireMenus()
     open(m_menus.webCamSearch, ShellTexts::kWebCamSearch);
     open(m_menus.link1, ShellTexts::kSecondCamDirectory);
     open(m_menus.link2, ShellTexts::kMakerSite);
-    // "Show WebCams" and "View WebCams" do nothing: there is no webcam window yet.
+    connect(m_menus.showWebCams, &QAction::triggered, this, &Dashboard::onMnuShowWebCamsClick);
+    connect(m_menus.viewWebCams, &QAction::triggered, this, &Dashboard::onMnuShowWebCamsClick);
 
     connect(m_menus.show24Hour, &QAction::triggered, m_clock, &ClockPanel::onMnuShow24HourClick);
     connect(m_menus.showSeconds, &QAction::triggered, m_clock, &ClockPanel::onMnuShowSecondsClick);
@@ -141,6 +145,28 @@ void Dashboard::onMnuAboutClick()
     m_services.prompter.tell(ShellTexts::aboutText(), QString(), Prompter::Icon::None);
 }
 
+frmMain *Dashboard::webCams() const
+{
+    return m_webCams;
+}
+
+void Dashboard::onMnuShowWebCamsClick()
+{
+    if (m_webCams) {
+        m_webCams->showNormal();
+        m_webCams->raise();
+        m_webCams->activateWindow();
+        return;
+    }
+    // The webcam files live in the writable data folder, today the application folder.
+    m_webCams = new frmMain(m_services, WebcamFiles(m_services.appFolder.root()),
+                            QCoreApplication::arguments().join(u' '));
+    m_webCams->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_webCams, &frmMain::endProgramRequested, this,
+            [this] { QTimer::singleShot(0, this, &Dashboard::onMnuExitClick); });
+    m_webCams->open();
+}
+
 void Dashboard::onMnuExitClick()
 {
     m_reminders->closeStores();
@@ -169,5 +195,7 @@ void Dashboard::unload()
     if (m_loaded && m_alarm->alarmSource() == QLatin1String("CD"))
         m_cd->stopAndClose();
     m_mail->closeSetupDialog();
+    // Ending the process ends the webcam window without its closing steps.
+    delete m_webCams.data();
     Q_EMIT endProcessRequested(0);
 }

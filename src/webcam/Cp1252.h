@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The favourites file is shared with programs that write the Western Windows code page.
+// The five bytes that page leaves undefined map to the C1 controls of the same value, so
+// every byte read comes back unchanged when written.
+QString fromCp1252(const QByteArray &bytes);
+// Characters the page cannot hold become "?".
+QByteArray toCp1252(const QString &text);

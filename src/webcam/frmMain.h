@@ -1,0 +1,159 @@
+#pragma once
+
+#include "webcam/ViewerPrefs.h"
+#include "webcam/WebcamFiles.h"
+#include "webcam/cInifile.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class cSplitter;
+class frmAddModify;
+class frmPrefs;
+struct Services;
+
+// The webcam window's menu entries, by the names the window gives them.
+struct WebcamMenus
+{
+    QAction *addWebCam, *saveAs, *print, *preferences, *exit;
+    QMenu *edit;
+    QAction *addCam, *sepAfterAdd, *refreshCam, *sepAfterRefreshCam, *refresh, *sepAfterRefresh,
+        *removeCam, *modifyCam, *sepBeforeCopy, *copyImage;
+    QMenu *view;
+    QAction *normalSize, *halfSize, *doubleSize, *fullscreen;
+};
+
+// The webcam window (frmMain): the cam tree and the image pane divided by a draggable bar,
+// the cool bar with its toolbar and address bar, the status bar. Shows one cam at a time.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    frmMain(Services &services, WebcamFiles files, QString commandLine, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The opening steps; false when the command line asked the program to end.
+    bool open();
+
+    void ReloadCamList();
+    void ReloadAddressCombo();
+    // Shows a node of the cam tree, the selected one when none is given.
+    void LoadCamFromNode(QTreeWidgetItem *Node = nullptr);
+
+    // Handlers, named after the control and its event; tests call them directly.
+    void onTreeView1NodeClick(QTreeWidgetItem *node);
+    void onTreeView1MouseDown(Qt::MouseButton button, QPoint at);
+    void onImgCamMouseDown(Qt::MouseButton button, QPoint at);
+    void PopupEditMnu(QPoint at);
+    void PopupEditMnu2(QPoint at);
+    void onMnuAddCamClick();
+    void onMnuModifyCamClick();
+    void onMnuRemoveCamClick();
+    void onMnuRefreshClick();
+    void onMnuViewCamClick();
+    void onMnuViewModeClick(int mode);
+    void onMnuPreferencesClick();
+    void onImgLogoMouseDown();
+    void onTimerLayoutTimer();
+    // True when it changed anything.
+    bool layoutWindow();
+    void onPicSplitMouseDown(int x);
+    void onFormMouseMove(int x);
+    void onFormMouseUp(int x);
+    void m_cSplit_SplitComplete();
+
+    // State the tests read.
+    const WebcamMenus &menus() const { return m_menus; }
+    QAction *toolButton(int index) const;
+    QString statusText(int panel) const;
+    const QString &selectionMarker() const { return m_marker; }
+    const QString &currentTitle() const { return m_currentTitle; }
+    int viewMode() const { return m_viewMode; }
+    int treeWidthTwips() const { return m_treeWidth; }
+    frmAddModify *camDialog() const;
+    frmPrefs *prefsDialog() const;
+    const ViewerPrefs &prefs() const { return m_prefs; }
+    cSplitter &splitter() const { return *m_cSplit; }
+
+Q_SIGNALS:
+    // The command line held "/updatenow": the program ends.
+    void endProgramRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // In frmMainBuild.cpp.
+    void buildMenus();
+    void buildCoolBar();
+    void buildPanes();
+    void buildStatusBar();
+    // In frmMainCams.cpp.
+    QTreeWidgetItem *camsNode() const;
+    QTreeWidgetItem *selectedNode() const;
+    void showWelcome();
+    void setStatus(const QString &first, const QString &second);
+    void openCamDialog(bool modify, const std::function<void()> &closed);
+    void setMenuBarEditState();
+
+    bool setCommandsEnabled(bool on);
+    // The layout timer runs while something it keeps may have changed: a resize, a state
+    // change, the selected node, the view mode, the preferences, the panels shown.
+    void armLayout();
+    int formWidth() const;
+    int formHeight() const;
+
+    Services &m_services;
+    WebcamFiles m_files;
+    QString m_commandLine;
+    ViewerPrefs m_prefs;
+    cInifile m_ini;
+    WebcamMenus m_menus{};
+    QList<QAction *> m_buttons; // toolbar, by index from 1 (separators included)
+    QWidget *m_surface = nullptr;
+    QWidget *m_coolBar = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QWidget *m_addressBand = nullptr;
+    QWidget *m_addressBox = nullptr; // the combo box's container
+    QComboBox *m_cboAddress = nullptr;
+    QTreeWidget *m_tree = nullptr;
+    QFrame *m_picSplit = nullptr;
+    QFrame *m_pane = nullptr;
+    QLabel *m_imgCam = nullptr;
+    QFrame *m_picWelcome = nullptr;
+    QLabel *m_imgLogo = nullptr;
+    QFrame *m_picProgress = nullptr;
+    QLabel *m_lblProgress = nullptr;
+    QStatusBar *m_statusBar = nullptr;
+    QLabel *m_panel1 = nullptr, *m_panel2 = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QTimer *m_timerLayout = nullptr;
+    QTimer *m_timerRefresh = nullptr;
+    cSplitter *m_cSplit = nullptr;
+    QPointer<frmAddModify> m_camDialog;
+    QPointer<frmPrefs> m_prefsDialog;
+
+    QString m_marker;
+    QString m_currentAddress, m_currentTitle;
+    int m_viewMode = 1;
+    QSize m_natural; // twips
+    int m_treeWidth = 2175;
+    bool m_minimized = false;
+    bool m_commandLock = false; // held while a download runs
+    bool m_commandsOn = true;
+    bool m_closing = false;
+};
