@@ -6,6 +6,7 @@
 #include "BulkRows.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
+#include "platform/FreedesktopNotifier.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LockFileInstance.h"
@@ -98,12 +99,13 @@ int once(int argc, char **argv, int rows)
     QtShell shell;
     LinuxConnectivity connectivity;
     QtTray tray;
+    FreedesktopNotifier notifier(tray, QStringLiteral("Orvane"), QStringLiteral("bench"));
     XdgAutostart autostart(dir.path() + QStringLiteral("/autostart"), QString(),
                            dir.path() + QStringLiteral("/data"));
     LockFileInstance lock(dir.path() + QStringLiteral("/orvane.lock"));
     QtMediaPlayer music, voice;
-    Services services{clock,        settings, folder,    sound, prompter, shell,
-                      connectivity, tray,     autostart, lock,  music,    voice};
+    Services services{clock, settings,  folder, sound, prompter, shell,  connectivity,
+                      tray,  autostart, lock,   music, voice,    folder, notifier};
     const double copiedMs = msSinceProcessStart();
     Dashboard dashboard(services);
     const bool ok = dashboard.load() == Dashboard::LoadResult::Loaded;

@@ -15,6 +15,7 @@
 class AlarmPanel;
 class CdAudio;
 class DashboardGroups;
+class DesktopNotices;
 class ClockPanel;
 class MailPanel;
 class MusicPanel;
@@ -83,6 +84,7 @@ public:
     AlarmPanel &alarmPanel() const { return *m_alarm; }
     TalkingClock &talkingClock() const { return *m_talkingClock; }
     DashboardGroups &groups() const { return *m_groups; }
+    DesktopNotices &notices() const { return *m_notices; }
 
 Q_SIGNALS:
     // The unload step ends the process; main() connects this to the application's exit.
@@ -147,6 +149,7 @@ private:
     MailPanel *m_mail = nullptr;
     MusicPanel *m_music = nullptr;
     CdAudio *m_cd = nullptr;
+    DesktopNotices *m_notices = nullptr;
     QList<QPointer<QWidget>> m_secondaryWindows;
     MinuteSchedule m_minutes;
     std::function<bool()> m_stopRequested;

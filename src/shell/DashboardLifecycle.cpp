@@ -17,6 +17,7 @@
 #include "platform/Shell.h"
 #include "platform/Tray.h"
 #include "reminders/ReminderPanels.h"
+#include "shell/DesktopNotices.h"
 #include "shell/ErrorReport.h"
 #include "shell/ShellTexts.h"
 #include "shell/TrayOptions.h"
@@ -63,12 +64,13 @@ void Dashboard::wireMenus()
                 [this, mode] { m_talkingClock->onMnuIntervalClick(mode); });
 }
 
-void Dashboard::onDayChanged(const QDate &)
+void Dashboard::onDayChanged(const QDate &today)
 {
     stepCaptions();
     // A failure here must not end a program that has run all day: report it and go on.
     try {
         m_reminders->dayChanged();
+        m_notices->announceDay(m_reminders->stores(), today);
     } catch (const std::exception &error) {
         reportError(m_services.prompter, error);
     }

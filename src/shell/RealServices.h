@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
+#include "platform/FreedesktopNotifier.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LockFileInstance.h"
@@ -28,8 +29,11 @@ struct RealServices
     LockFileInstance instanceLock{LockFileInstance::defaultPath()};
     QtMediaPlayer music;
     QtMediaPlayer voice;
-    Services services{clock,        settings, appFolder, sound,        prompter, shell,
-                      connectivity, tray,     autostart, instanceLock, music,    voice};
+    AppFolder dataFolder;
+    FreedesktopNotifier notifier;
+    Services services{clock, settings,  appFolder,    sound, prompter, shell,      connectivity,
+                      tray,  autostart, instanceLock, music, voice,    dataFolder, notifier};
 
-    RealServices(const QString &programFolder, const QString &programPath);
+    // The launcher, when the program runs installed; the autostart entry starts it.
+    RealServices(const QString &programFolder, const QString &programPath, const QString &launcher);
 };

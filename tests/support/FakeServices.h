@@ -32,7 +32,8 @@ struct FakeServices
     FakeInstanceLock lock;
     FakeMediaPlayer music;
     FakeMediaPlayer voice;
+    FakeNotifier notifier;
     LoggingSettings loggedSettings{settings, calls};
-    Services services{clock,        loggedSettings, folder,    sound, prompter, shell,
-                      connectivity, tray,           autostart, lock,  music,    voice};
+    Services services{clock, loggedSettings, folder, sound, prompter, shell,  connectivity,
+                      tray,  autostart,      lock,   music, voice,    folder, notifier};
 };
