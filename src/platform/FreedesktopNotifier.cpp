@@ -66,6 +66,10 @@ void FreedesktopNotifier::notify(const Notice &notice)
             showInTray(notice);
             return;
         }
+        if (!m_latest.contains(notice.tag)) {
+            close(reply.value()); // withdrawn while on its way
+            return;
+        }
         if (m_latest.value(notice.tag) != sent)
             return;
         m_ids.insert(notice.tag, reply.value());
@@ -81,9 +85,15 @@ void FreedesktopNotifier::withdraw(const QString &tag)
     const auto found = m_ids.constFind(tag);
     if (found == m_ids.constEnd())
         return;
-    QDBusMessage message = call(QStringLiteral("CloseNotification"));
-    message << found.value();
+    const uint id = found.value();
     m_ids.erase(found);
+    close(id);
+}
+
+void FreedesktopNotifier::close(uint id)
+{
+    QDBusMessage message = call(QStringLiteral("CloseNotification"));
+    message << id;
     m_bus.asyncCall(message);
 }
 

@@ -30,6 +30,7 @@ private Q_SLOTS:
 
 private:
     bool serverShowsActions();
+    void close(uint id);
     void showInTray(const Notice &notice);
 
     Tray &m_tray;
