@@ -7,6 +7,7 @@
 #include "clock/TalkingClock.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
+#include "platform/FreedesktopNotifier.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LinuxSystemClock.h"
@@ -60,6 +61,7 @@ struct World
     QtShell shell;
     LinuxConnectivity connectivity;
     QtTray tray;
+    FreedesktopNotifier notifier{tray, QStringLiteral("Orvane"), QStringLiteral("bench")};
     std::unique_ptr<XdgAutostart> autostart;
     std::unique_ptr<LockFileInstance> lock;
     QtMediaPlayer music, voice;
@@ -79,7 +81,8 @@ struct World
         lock = std::make_unique<LockFileInstance>(dir.path() + QStringLiteral("/orvane.lock"));
         services = std::make_unique<Services>(Services{clock, *settings, *folder, sound, prompter,
                                                        shell, connectivity, tray, *autostart, *lock,
-                                                       music, voice, systemClock});
+                                                       music, voice, *folder, notifier,
+                                                       systemClock});
         dashboard = std::make_unique<Dashboard>(*services);
         if (dashboard->load() != Dashboard::LoadResult::Loaded)
             qFatal("the dashboard did not load");

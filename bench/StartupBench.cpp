@@ -6,6 +6,7 @@
 #include "BulkRows.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
+#include "platform/FreedesktopNotifier.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LinuxSystemClock.h"
@@ -99,13 +100,15 @@ int once(int argc, char **argv, int rows)
     QtShell shell;
     LinuxConnectivity connectivity;
     QtTray tray;
+    FreedesktopNotifier notifier(tray, QStringLiteral("Orvane"), QStringLiteral("bench"));
     XdgAutostart autostart(dir.path() + QStringLiteral("/autostart"), QString(),
                            dir.path() + QStringLiteral("/data"));
     LockFileInstance lock(dir.path() + QStringLiteral("/orvane.lock"));
     QtMediaPlayer music, voice;
     LinuxSystemClock systemClock;
-    Services services{clock, settings,  folder, sound, prompter, shell,      connectivity,
-                      tray,  autostart, lock,   music, voice,    systemClock};
+    Services services{clock, settings,  folder, sound, prompter, shell,  connectivity,
+                      tray,  autostart, lock,   music, voice,    folder, notifier,
+                      systemClock};
     const double copiedMs = msSinceProcessStart();
     Dashboard dashboard(services);
     const bool ok = dashboard.load() == Dashboard::LoadResult::Loaded;

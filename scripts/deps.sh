@@ -7,7 +7,7 @@ set -euo pipefail
 packages=("$@")
 [ ${#packages[@]} -gt 0 ] || packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-multimedia-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libsqlite3-dev libcdio-dev
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -16,6 +16,7 @@ packages=("$@")
     xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox
     libglib2.0-bin
     dovecot-pop3d xinetd
+    dbus desktop-file-utils appstream
 )
 
 missing=()

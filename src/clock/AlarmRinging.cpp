@@ -106,6 +106,14 @@ void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel)
         m_services.tray.restore();
     m_desc->setText(QStringLiteral("Alarm %1 has been activated").arg(slot));
     m_desc2->setText(slotLabel);
+    m_slot = slot;
+    m_title = slotLabel;
+    Q_EMIT rang(slot, slotLabel, at);
+}
+
+bool AlarmRinging::ringing() const
+{
+    return m_timerAlarm->isActive();
 }
 
 void AlarmRinging::onTimerAlarm()
@@ -162,6 +170,7 @@ void AlarmRinging::onImgAlarmSnoozeReleased(int x, int y)
         stopMusic();
     else if (source == QLatin1String("CD"))
         rewindDisc();
+    Q_EMIT quieted();
 }
 
 void AlarmRinging::onTimerSnooze()
@@ -174,6 +183,7 @@ void AlarmRinging::onTimerSnooze()
             m_silenced = false;
         else
             m_sourcePending = true;
+        Q_EMIT rang(m_slot, m_title, m_ringTime);
     }
     m_snoozeWindow.advance(now);
 }
@@ -203,6 +213,7 @@ void AlarmRinging::onImgAlarmStopReleased(int x, int y)
     m_snoozeTime->clear();
     m_panel->hide();
     m_snoozed = false;
+    Q_EMIT quieted();
 }
 
 void AlarmRinging::onTimerAlarmCount()
@@ -227,6 +238,7 @@ void AlarmRinging::silenceOnExit()
     m_timerAlarm->stop();
     m_panel->hide();
     m_snoozed = false;
+    Q_EMIT quieted();
 }
 
 void AlarmRinging::playAlarmSound()

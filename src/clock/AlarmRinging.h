@@ -38,12 +38,20 @@ public:
     void onImgAlarmSnoozeReleased(int x, int y);
     void onImgAlarmStopReleased(int x, int y);
 
+    // Ringing (sounding, or snoozed until its new time) until Stop or the auto-stop.
+    bool ringing() const;
     bool snoozed() const { return m_snoozed; }
     bool silenced() const { return m_silenced; }
     bool sourcePending() const { return m_sourcePending; }
     int autoStopCount() const { return m_autoStopCount; }
     const QDateTime &ringTime() const { return m_ringTime; }
     const QString &soundFile() const { return m_soundFile; }
+
+Q_SIGNALS:
+    // The alarm began to sound, at first or again after a snooze.
+    void rang(int slot, const QString &title, const QDateTime &at);
+    // Snoozed or stopped: nothing sounds now.
+    void quieted();
 
 private:
     void playAlarmSound();
@@ -59,6 +67,8 @@ private:
     QTimer *m_timerAlarm, *m_timerSnooze, *m_timerAlarmCount;
     QString m_soundFile;
     QDateTime m_ringTime;
+    int m_slot = 0;
+    QString m_title;
     DueWindow m_snoozeWindow;
     bool m_silenced = true;
     bool m_sourcePending = false;

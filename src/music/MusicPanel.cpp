@@ -116,7 +116,7 @@ void MusicPanel::load()
         bool *read;
     } files[] = {{kPlayListFile, m_playList, &m_playListRead}, {kAlbumFile, m_album, &m_albumRead}};
     for (const auto &f : files) {
-        const QString path = m_services.appFolder.path(f.name);
+        const QString path = m_services.dataFolder.path(f.name);
         const std::optional<QStringList> entries = MusicListFile::read(path, &m_eightBit);
         if (!entries)
             throw OrvaneError(QStringLiteral("Permission denied: %1").arg(path),
@@ -137,7 +137,7 @@ void MusicPanel::unload()
         bool read;
     } lists[] = {{kPlayListFile, m_playList, m_playListRead}, {kAlbumFile, m_album, m_albumRead}};
     for (const auto &l : lists) {
-        const QString path = m_services.appFolder.path(l.file);
+        const QString path = m_services.dataFolder.path(l.file);
         // A failed write leaves the previous file whole; the user learns the changes are lost.
         if (l.read && !MusicListFile::write(path, entries(l.list), m_eightBit))
             m_services.prompter.tell(

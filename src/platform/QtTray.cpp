@@ -66,6 +66,11 @@ void QtTray::restore()
     m_owner->activateWindow();
 }
 
+void QtTray::showMessage(const QString &title, const QString &text)
+{
+    m_icon.showMessage(title, text, QGuiApplication::windowIcon());
+}
+
 bool QtTray::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_owner && event->type() == QEvent::WindowStateChange

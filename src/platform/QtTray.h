@@ -30,6 +30,7 @@ public:
     void setPopupMenu(QMenu *menu) override;
     void setToolTip(const QString &text) override;
     void restore() override;
+    void showMessage(const QString &title, const QString &text) override;
 
     int firstOption() const { return m_firstOption; }
     int secondOption() const { return m_secondOption; }

@@ -6,6 +6,7 @@ class Clock;
 class Connectivity;
 class InstanceLock;
 class MediaPlayer;
+class Notifier;
 class Prompter;
 class SettingsStore;
 class Shell;
@@ -27,7 +28,9 @@ struct Services
     Tray &tray;
     Autostart &autostart;
     InstanceLock &instanceLock;
-    MediaPlayer &music; // music and alarms
-    MediaPlayer &voice; // the talking clock, while music plays
+    MediaPlayer &music;    // music and alarms
+    MediaPlayer &voice;    // the talking clock, while music plays
+    AppFolder &dataFolder; // what the program writes: databases, lists, favourites
+    Notifier &notifier;
     SystemClock &systemClock;
 };

@@ -24,4 +24,6 @@ public:
     virtual void setPopupMenu(QMenu *menu) = 0;
     virtual void setToolTip(const QString &text) = 0;
     virtual void restore() = 0;
+    // A balloon message from the icon, where the desktop shows one.
+    virtual void showMessage(const QString &title, const QString &text) = 0;
 };

@@ -72,7 +72,7 @@ AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPane
 
 void AddressBookPanel::load()
 {
-    m_stores.openAddressBook(m_services.appFolder.path(QStringLiteral("\\Address.mdb")));
+    m_stores.openAddressBook(m_services.dataFolder.path(QStringLiteral("\\Address.mdb")));
     // An empty book is no error: nothing to list, and no message while the program starts.
     if (m_book.current().recordCount() > 0)
         List_Addresses();

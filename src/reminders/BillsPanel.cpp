@@ -98,7 +98,7 @@ void BillsPanel::dateStartup()
     m_ui.MonthViewBM->setSelectedDate(today);
     m_selectedDate = today;
     m_lastClicked = today.addDays(-1);
-    m_stores.openBills(m_services.appFolder.path(QStringLiteral("\\Bills.mdb")));
+    m_stores.openBills(m_services.dataFolder.path(QStringLiteral("\\Bills.mdb")));
     onMonthViewBMDateClick(today);
     m_startupDone = true;
 }

@@ -76,7 +76,7 @@ void EventsPanel::dateStartup()
     m_ui.monthView1->setSelectedDate(today);
     m_selectedDate = today;
     m_lastClicked = today.addDays(-1);
-    m_stores.openEvents(m_services.appFolder.path(QStringLiteral("\\Events.mdb")));
+    m_stores.openEvents(m_services.dataFolder.path(QStringLiteral("\\Events.mdb")));
     List_Start_Events();
     onMonthView1DateClick(today);
     m_startupDone = true;

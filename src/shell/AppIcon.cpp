@@ -3,11 +3,9 @@
 #include <QPainter>
 #include <QPixmap>
 
-QPixmap orvanePixmap(int size)
+void paintOrvaneIcon(QPainter &p, qreal size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 64.0, size / 64.0);
     const QColor ink(0x5a, 0x3b, 0x08);
@@ -25,6 +23,15 @@ QPixmap orvanePixmap(int size)
     p.drawLine(QPointF(32, 35), QPointF(32, 18));
     p.setPen(QPen(QColor(0x1f, 0x2a, 0x44), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(32, 35), QPointF(44, 41));
+    p.restore();
+}
+
+QPixmap orvanePixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paintOrvaneIcon(p, size);
     return pixmap;
 }
 

@@ -1,5 +1,6 @@
 #include "shell/Dashboard.h"
 #include "shell/DashboardGroups.h"
+#include "shell/DesktopNotices.h"
 
 #include "clock/AlarmPanel.h"
 #include "clock/ClockPanel.h"
@@ -49,6 +50,8 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_cd = new CdAudio(services, m_surface);
     m_cd->setAfterPoll([this] { m_trayOptions->removeIconWhileShown(); });
     m_alarm = new AlarmPanel(services, m_surface, *m_tips, alarmControls());
+    m_notices
+        = new DesktopNotices(services, m_menus.desktopNotifications, m_alarm->ringing(), this);
     m_talkingClock
         = new TalkingClock(services, m_surface, *m_alarm,
                            {m_menus.every15, m_menus.every30, m_menus.everyHour}, m_connectivity);

@@ -15,6 +15,7 @@
 class AlarmPanel;
 class CdAudio;
 class DashboardGroups;
+class DesktopNotices;
 class ClockPanel;
 class MailPanel;
 class MusicPanel;
@@ -91,6 +92,7 @@ public:
     TalkingClock &talkingClock() const { return *m_talkingClock; }
     DashboardGroups &groups() const { return *m_groups; }
     frmMain *webCams() const;
+    DesktopNotices &notices() const { return *m_notices; }
 
 Q_SIGNALS:
     // The unload step ends the process; main() connects this to the application's exit.
@@ -156,6 +158,7 @@ private:
     MailPanel *m_mail = nullptr;
     MusicPanel *m_music = nullptr;
     CdAudio *m_cd = nullptr;
+    DesktopNotices *m_notices = nullptr;
     QList<QPointer<QWidget>> m_secondaryWindows;
     QPointer<frmMain> m_webCams;
     MinuteSchedule m_minutes;

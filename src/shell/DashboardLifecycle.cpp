@@ -18,6 +18,7 @@
 #include "platform/Shell.h"
 #include "platform/Tray.h"
 #include "reminders/ReminderPanels.h"
+#include "shell/DesktopNotices.h"
 #include "shell/ErrorReport.h"
 #include "shell/ShellTexts.h"
 #include "shell/TrayOptions.h"
@@ -70,12 +71,13 @@ void Dashboard::wireMenus()
                 [this, mode] { m_talkingClock->onMnuIntervalClick(mode); });
 }
 
-void Dashboard::onDayChanged(const QDate &)
+void Dashboard::onDayChanged(const QDate &today)
 {
     stepCaptions();
     // A failure here must not end a program that has run all day: report it and go on.
     try {
         m_reminders->dayChanged();
+        m_notices->announceDay(m_reminders->stores(), today);
     } catch (const std::exception &error) {
         reportError(m_services.prompter, error);
     }
@@ -159,7 +161,7 @@ void Dashboard::onMnuShowWebCamsClick()
         return;
     }
     // The webcam files live in the writable data folder, today the application folder.
-    m_webCams = new frmMain(m_services, WebcamFiles(m_services.appFolder.root()),
+    m_webCams = new frmMain(m_services, WebcamFiles(m_services.dataFolder.root()),
                             QCoreApplication::arguments().join(u' '));
     m_webCams->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_webCams, &frmMain::endProgramRequested, this,

@@ -1,6 +1,7 @@
 // The dashboard's load sequence, in its fixed order. Each step names the panel that owns it.
 #include "shell/Dashboard.h"
 #include "shell/DashboardGroups.h"
+#include "shell/DesktopNotices.h"
 
 #include "clock/AlarmPanel.h"
 #include "clock/ClockPanel.h"
@@ -19,6 +20,7 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "platform/Tray.h"
+#include "reminders/MissedDays.h"
 #include "reminders/ReminderPanels.h"
 #include "shell/ErrorReport.h"
 #include "shell/ShellTexts.h"
@@ -30,6 +32,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 
 const QList<Dashboard::Step> &Dashboard::loadSteps()
 {
@@ -106,6 +109,8 @@ void Dashboard::stepTray()
 void Dashboard::stepTrayBoxes()
 {
     m_trayOptions->load();
+    // Notices reach the user while the window hides in the tray: their switch loads with it.
+    m_notices->load();
 }
 
 void Dashboard::stepCurrentDay()
@@ -173,7 +178,13 @@ void Dashboard::stepPlaceSubPanels()
 
 void Dashboard::stepMissedDays()
 {
+    const QListWidget *list = m_reminders->missedDays().list();
+    const int before = list->count();
     m_reminders->checkMissedDays();
+    QStringList found;
+    for (int row = before; row < list->count(); ++row)
+        found << list->item(row)->text();
+    m_notices->announceMissedDays(found);
 }
 
 void Dashboard::stepAddressBook()
@@ -184,6 +195,7 @@ void Dashboard::stepAddressBook()
 void Dashboard::stepDateStartup()
 {
     m_reminders->dateStartup();
+    m_notices->announceDay(m_reminders->stores(), currentDay());
 }
 
 void Dashboard::stepWeatherFields()

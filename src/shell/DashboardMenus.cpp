@@ -42,6 +42,8 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     QMenu *file = bar->addMenu(S("&File"));
     file->setObjectName(S("mnuFile"));
     m.showTips = item(file, S("Show Tips"), S("mnuShowTips"), true);
+    m.desktopNotifications
+        = item(file, S("Desktop Notifications"), S("mnuDesktopNotifications"), true);
     m.trayOptions = item(file, S("&Tray Options"), S("mnuTrayOptions"));
     QMenu *startup = file->addMenu(S("&Startup Options"));
     startup->setObjectName(S("mnuStartupOptions"));

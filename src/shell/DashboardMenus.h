@@ -11,7 +11,8 @@ class QMenu;
 struct DashboardMenus
 {
     // File
-    QAction *showTips, *trayOptions, *addToStartup, *removeFromStartup, *exit;
+    QAction *showTips, *desktopNotifications, *trayOptions, *addToStartup, *removeFromStartup,
+        *exit;
     // AlarmPopUp (hidden)
     QMenu *alarmPopUp;
     QAction *alarmOn, *alarmOff;

@@ -1,8 +1,15 @@
 #include "shell/RealServices.h"
 
-RealServices::RealServices(const QString &programFolder, const QString &programPath)
+#include "platform/AppId.h"
+#include "platform/DataFolder.h"
+
+RealServices::RealServices(const QString &programFolder, const QString &programPath,
+                           const QString &launcher)
     : appFolder(AppFolder::fromEnvironment(programFolder))
-    , autostart(XdgAutostart::defaultFolder(), programPath, XdgAutostart::defaultLauncherFolder())
+    , autostart(XdgAutostart::defaultFolder(), launcher.isEmpty() ? programPath : launcher,
+                XdgAutostart::defaultLauncherFolder())
+    , dataFolder(DataFolder::choose(programFolder, !launcher.isEmpty()))
+    , notifier(tray, QStringLiteral("Orvane"), AppId::kId)
 {
     settings.setPrompter(&prompter);
 }

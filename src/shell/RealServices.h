@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
+#include "platform/FreedesktopNotifier.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LinuxSystemClock.h"
@@ -29,9 +30,13 @@ struct RealServices
     LockFileInstance instanceLock{LockFileInstance::defaultPath()};
     QtMediaPlayer music;
     QtMediaPlayer voice;
+    AppFolder dataFolder;
+    FreedesktopNotifier notifier;
     LinuxSystemClock systemClock;
     Services services{clock, settings,  appFolder,    sound, prompter, shell,      connectivity,
-                      tray,  autostart, instanceLock, music, voice,    systemClock};
+                      tray,  autostart, instanceLock, music, voice,    dataFolder, notifier,
+                      systemClock};
 
-    RealServices(const QString &programFolder, const QString &programPath);
+    // The launcher, when the program runs installed; the autostart entry starts it.
+    RealServices(const QString &programFolder, const QString &programPath, const QString &launcher);
 };

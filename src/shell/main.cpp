@@ -1,4 +1,6 @@
 // Program entry: splash, dashboard load, splash closed when due, then the event loop.
+#include "platform/AppId.h"
+#include "platform/InstalledLayout.h"
 #include "shell/Dashboard.h"
 #include "shell/RealServices.h"
 #include "shell/SplashWindow.h"
@@ -14,10 +16,14 @@ int main(int argc, char **argv)
     TerminationSignal::install();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    // Lets the desktop match the window to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(AppId::kId);
     QApplication::setQuitOnLastWindowClosed(false); // the unload step ends the process
     TerminationSignal termination;
 
-    RealServices real(QApplication::applicationDirPath(), QApplication::applicationFilePath());
+    const QString folder = QApplication::applicationDirPath();
+    RealServices real(folder, QApplication::applicationFilePath(),
+                      InstalledLayout::launcherFor(folder));
     SplashWindow splash(real.clock);
     splash.show();
     QApplication::processEvents();

@@ -32,8 +32,10 @@ struct FakeServices
     FakeInstanceLock lock;
     FakeMediaPlayer music;
     FakeMediaPlayer voice;
+    FakeNotifier notifier;
     FakeSystemClock systemClock;
     LoggingSettings loggedSettings{settings, calls};
-    Services services{clock, loggedSettings, folder, sound, prompter, shell,      connectivity,
-                      tray,  autostart,      lock,   music, voice,    systemClock};
+    Services services{clock, loggedSettings, folder, sound, prompter, shell,  connectivity,
+                      tray,  autostart,      lock,   music, voice,    folder, notifier,
+                      systemClock};
 };

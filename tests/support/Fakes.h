@@ -7,6 +7,7 @@
 #include "platform/Connectivity.h"
 #include "platform/InstanceLock.h"
 #include "platform/MediaPlayer.h"
+#include "platform/Notifier.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -175,6 +176,29 @@ public:
     {
         ++restores;
         calls.append(QStringLiteral("restore"));
+    }
+    void showMessage(const QString &title, const QString &text) override
+    {
+        calls.append(QStringLiteral("message:") + title + u'|' + text);
+    }
+};
+
+// Keeps the notices shown, by tag; actionInvoked is emitted by the test.
+class FakeNotifier final : public Notifier
+{
+public:
+    QList<Notice> sent;
+    QStringList withdrawn;
+
+    void notify(const Notice &notice) override { sent.append(notice); }
+    void withdraw(const QString &tag) override { withdrawn.append(tag); }
+    const Notice *last(const QString &tag) const
+    {
+        for (auto it = sent.crbegin(); it != sent.crend(); ++it) {
+            if (it->tag == tag)
+                return &*it;
+        }
+        return nullptr;
     }
 };
 

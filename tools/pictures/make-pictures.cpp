@@ -1,7 +1,9 @@
 // Draws the picture sets of the picture buttons into appfolder/resources/pictures/<set>/,
 // and on request a contact sheet of them all (not installed, not run by the build).
 //   orvane_make_pictures FOLDER [--sheet FILE.png] [--weather-sheet FILE.png]
+//   orvane_make_pictures --icons FOLDER   (the program's icon set, desktop/icons)
 #include "AlarmPictures.h"
+#include "AppIcons.h"
 #include "ContactSheet.h"
 #include "MailPictures.h"
 #include "MusicGlyphs.h"
@@ -53,6 +55,9 @@ int main(int argc, char **argv)
         }
         return value;
     };
+    const QString iconFolder = option("--icons");
+    if (!iconFolder.isEmpty())
+        return writeAppIcons(iconFolder) ? 0 : 1;
     const QString sheetFile = option("--sheet");
     const QString weatherSheetFile = option("--weather-sheet");
     if (args.size() != 1 || args.first().startsWith(u'-')) {
