@@ -79,10 +79,9 @@ struct World
         autostart = std::make_unique<XdgAutostart>(dir.path() + QStringLiteral("/autostart"),
                                                    QString(), dir.path() + QStringLiteral("/data"));
         lock = std::make_unique<LockFileInstance>(dir.path() + QStringLiteral("/orvane.lock"));
-        services = std::make_unique<Services>(Services{clock, *settings, *folder, sound, prompter,
-                                                       shell, connectivity, tray, *autostart, *lock,
-                                                       music, voice, *folder, notifier,
-                                                       systemClock});
+        services = std::make_unique<Services>(
+            Services{clock, *settings, *folder, sound, prompter, shell, connectivity, tray,
+                     *autostart, *lock, music, voice, *folder, notifier, systemClock});
         dashboard = std::make_unique<Dashboard>(*services);
         if (dashboard->load() != Dashboard::LoadResult::Loaded)
             qFatal("the dashboard did not load");

@@ -106,9 +106,8 @@ int once(int argc, char **argv, int rows)
     LockFileInstance lock(dir.path() + QStringLiteral("/orvane.lock"));
     QtMediaPlayer music, voice;
     LinuxSystemClock systemClock;
-    Services services{clock, settings,  folder, sound, prompter, shell,  connectivity,
-                      tray,  autostart, lock,   music, voice,    folder, notifier,
-                      systemClock};
+    Services services{clock,     settings, folder, sound, prompter, shell,    connectivity, tray,
+                      autostart, lock,     music,  voice, folder,   notifier, systemClock};
     const double copiedMs = msSinceProcessStart();
     Dashboard dashboard(services);
     const bool ok = dashboard.load() == Dashboard::LoadResult::Loaded;

@@ -33,9 +33,9 @@ struct RealServices
     AppFolder dataFolder;
     FreedesktopNotifier notifier;
     LinuxSystemClock systemClock;
-    Services services{clock, settings,  appFolder,    sound, prompter, shell,      connectivity,
-                      tray,  autostart, instanceLock, music, voice,    dataFolder, notifier,
-                      systemClock};
+    Services services{clock, settings,     appFolder,  sound,     prompter,
+                      shell, connectivity, tray,       autostart, instanceLock,
+                      music, voice,        dataFolder, notifier,  systemClock};
 
     // The launcher, when the program runs installed; the autostart entry starts it.
     RealServices(const QString &programFolder, const QString &programPath, const QString &launcher);

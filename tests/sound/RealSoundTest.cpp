@@ -55,10 +55,10 @@ protected:
     }
 
     QtSoundPlayer m_player;
-    Services m_real{fakes.clock, fakes.settings,     fakes.folder, m_player,        fakes.prompter,
-                    fakes.shell, fakes.connectivity, fakes.tray,   fakes.autostart, fakes.lock,
-                    fakes.music, fakes.voice,        fakes.folder, fakes.notifier,
-                    fakes.systemClock};
+    Services m_real{fakes.clock,     fakes.settings, fakes.folder,       m_player,
+                    fakes.prompter,  fakes.shell,    fakes.connectivity, fakes.tray,
+                    fakes.autostart, fakes.lock,     fakes.music,        fakes.voice,
+                    fakes.folder,    fakes.notifier, fakes.systemClock};
     qint64 m_rangAt = 0;
 };
 

@@ -35,7 +35,7 @@ struct FakeServices
     FakeNotifier notifier;
     FakeSystemClock systemClock;
     LoggingSettings loggedSettings{settings, calls};
-    Services services{clock, loggedSettings, folder, sound, prompter, shell,  connectivity,
-                      tray,  autostart,      lock,   music, voice,    folder, notifier,
-                      systemClock};
+    Services services{clock, loggedSettings, folder, sound,     prompter,
+                      shell, connectivity,   tray,   autostart, lock,
+                      music, voice,          folder, notifier,  systemClock};
 };
