@@ -1,5 +1,6 @@
 #include "netutil/MailPanel.h"
 #include "netutil/MailSetupDialog.h"
+#include "netutil/OfflineQuestion.h"
 #include "netutil/PostilLoader.h"
 
 #include "common/TextValues.h"
@@ -32,19 +33,6 @@ QString prepend(const QString &line, const QString &old)
     if (text.size() > kMaxActivity)
         text.truncate(text.lastIndexOf(kCrLf, kMaxActivity) + kCrLf.size());
     return text;
-}
-
-QString connectionQuestion()
-{
-    return QStringList{QString(),
-                       QStringLiteral("It does not appear that you are connected to "
-                                      "the Internet."),
-                       QStringLiteral("This may be an error.  If you cannot get your mail or if "
-                                      "the"),
-                       QStringLiteral("application shuts down, then most likely you did not "
-                                      "have a connection."),
-                       QStringLiteral("Do you wish to continue?")}
-        .join(u'\n');
 }
 
 } // namespace
@@ -182,14 +170,9 @@ void MailPanel::checkMail()
 {
     if (!m_control)
         return;
-    if (!m_connectivity.connected) {
-        const Prompter::Answer answer
-            = m_services.prompter.ask({connectionQuestion(), QStringLiteral("Internet Connection?"),
-                                       Prompter::Icon::None, Prompter::Buttons::YesNo});
-        m_tips.hide();
-        if (answer != Prompter::Answer::Yes)
-            return;
-    }
+    if (!goOnWhenOffline(m_connectivity.connected, m_services.prompter, m_tips,
+                         QStringLiteral("get your mail")))
+        return;
     callCheckNewMail();
     m_disabled = m_menu.disableEmail->isChecked();
 }

@@ -1,5 +1,6 @@
 #include "netutil/TimeSyncPanel.h"
 
+#include "netutil/OfflineQuestion.h"
 #include "netutil/TimeClient.h"
 #include "platform/Prompter.h"
 #include "widgets/LumoButton.h"
@@ -13,19 +14,6 @@ namespace {
 
 // Under the events, above the address book, in pixels.
 constexpr int kLeft = 522, kTop = 250;
-
-QString connectionQuestion()
-{
-    return QStringList{QString(),
-                       QStringLiteral("It does not appear that you are connected to "
-                                      "the Internet."),
-                       QStringLiteral("This may be an error.  If you cannot get the time or if "
-                                      "the"),
-                       QStringLiteral("application shuts down, then most likely you did not "
-                                      "have a connection."),
-                       QStringLiteral("Do you wish to continue?")}
-        .join(u'\n');
-}
 
 const QString kSuccessStyle = QStringLiteral("background: blue; color: yellow;");
 const QString kFailureStyle = QStringLiteral("background: black; color: red;");
@@ -64,16 +52,9 @@ void TimeSyncPanel::onCmdTimeSyncReleased(int x, int y)
 {
     if (!releasedInside({x, y}, {72, 16}) || m_client)
         return;
-    if (!m_connectivity.connected) {
-        const Prompter::Answer answer
-            = m_services.prompter.ask({connectionQuestion(), QStringLiteral("Internet Connection?"),
-                                       Prompter::Icon::None, Prompter::Buttons::YesNo});
-        m_tips.hide();
-        if (answer != Prompter::Answer::Yes)
-            return;
-    } else {
-        m_tips.hide();
-    }
+    if (!goOnWhenOffline(m_connectivity.connected, m_services.prompter, m_tips,
+                         QStringLiteral("get the time")))
+        return;
     m_client = new TimeClient(m_services.clock, m_services.systemClock, this);
     setStatus(QStringLiteral("Pending..."), {});
     m_cmdTimeSync->setEnabled(false);

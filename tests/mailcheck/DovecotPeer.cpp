@@ -1,11 +1,11 @@
 #include "mailcheck/DovecotPeer.h"
+#include "support/LoopbackPort.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTcpServer>
 #include <QTcpSocket>
 
 #include <grp.h>
@@ -69,13 +69,6 @@ bool giveToNobody(const QString &path)
     const group *grp = getgrnam("nogroup");
     return user && grp
         && ::chown(QFile::encodeName(path).constData(), user->pw_uid, grp->gr_gid) == 0;
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
 }
 
 } // namespace
@@ -144,7 +137,7 @@ bool DovecotPeer::writeFolder(const QMap<QString, User> &users)
 
 bool DovecotPeer::launch()
 {
-    m_port = freePort();
+    m_port = freeLoopbackPort();
     const QString t = m_dir.path();
     QByteArray config(kConfig);
     config.replace("@T@", t.toUtf8()).replace("@PORT@", QByteArray::number(m_port));

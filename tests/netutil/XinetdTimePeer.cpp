@@ -1,9 +1,9 @@
 #include "netutil/XinetdTimePeer.h"
+#include "support/LoopbackPort.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTcpServer>
 
 #include <unistd.h>
 
@@ -33,13 +33,6 @@ QString xinetdProgram()
 {
     return QStandardPaths::findExecutable(QStringLiteral("xinetd"),
                                           {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
 }
 
 } // namespace
@@ -76,7 +69,7 @@ bool XinetdTimePeer::start()
 
 bool XinetdTimePeer::launch()
 {
-    m_port = freePort();
+    m_port = freeLoopbackPort();
     const QString t = m_dir.path();
     QFile config(t + QStringLiteral("/xinetd.conf"));
     QFile::remove(t + QStringLiteral("/xinetd.log"));
