@@ -19,4 +19,30 @@ inline QString removeQuestion(const QString &title)
     return QStringLiteral("Are you certain you wish to remove the cam, \"%1\"?").arg(title);
 }
 
+// The download's messages, with their titles.
+inline const QString kDownloadError = QStringLiteral("Error Downloading File");
+inline const QString kNothingToDownload = QStringLiteral("Nothing to download!");
+inline const QString kAuthorizationFailed = QStringLiteral("Authorization failed!");
+inline const QString kNoSpace
+    = QStringLiteral("There is not enough free space on disk for this "
+                     "file.\r\rPlease free up some disk space and try again.");
+inline QString notFound(const QString &url)
+{
+    return QStringLiteral("Cam download failed!\r\nThe image, \"%1\" was not found.").arg(url);
+}
+inline QString serverResponse(const QString &statusLine)
+{
+    return QStringLiteral("The server returned the following response:\r\r") + statusLine;
+}
+inline QString errorOccurred(const QString &description)
+{
+    return QStringLiteral("Error: ") + description + QStringLiteral(" occurred.");
+}
+inline QString cannotWrite(int number, const QString &description)
+{
+    return QStringLiteral("Cannot write file to disk.\r\rError %1: %2")
+        .arg(number)
+        .arg(description);
+}
+
 } // namespace WebcamTexts
