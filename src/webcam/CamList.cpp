@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace CamList {
 
 QList<Node> readNodes(cInifile &favorites)
@@ -59,6 +61,17 @@ Applied apply(cInifile &favorites, const Edit &edit, const std::function<bool()>
     favorites.setKey(QStringLiteral("UpdateInterval"));
     favorites.setVALUE(rate);
     return Applied::Written;
+}
+
+int refreshSeconds(const QString &rate, bool forceNull60Sec)
+{
+    if (rate.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0)
+        return forceNull60Sec ? 60 : 0;
+    bool ok = false;
+    const int seconds = rate.toInt(&ok);
+    const bool digits = !rate.isEmpty()
+        && std::all_of(rate.begin(), rate.end(), [](QChar c) { return c.isDigit(); });
+    return ok && digits && seconds >= 1 ? seconds : 60;
 }
 
 } // namespace CamList

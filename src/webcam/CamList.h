@@ -38,6 +38,10 @@ QList<Node> readNodes(cInifile &favorites);
 // A whole number from 1 to 3600, written in plain digits.
 bool validRate(const QString &text);
 
+// A cam's refresh in seconds: its rate when that is a whole number from 1 up; for "x", 60 when
+// forced and 0 (no refresh) otherwise; 60 for anything else a hand-edited file may hold.
+int refreshSeconds(const QString &rate, bool forceNull60Sec);
+
 struct Edit
 {
     bool modifyMode = false;

@@ -58,6 +58,16 @@ QIcon home()
     return standard(QStyle::SP_DirHomeIcon);
 }
 
+QIcon webPages()
+{
+    return standard(QStyle::SP_DriveNetIcon);
+}
+
+QIcon webAddress()
+{
+    return standard(QStyle::SP_FileLinkIcon);
+}
+
 QPixmap logo(int size)
 {
     return camPixmap(size, QColor(0x30, 0x90, 0xE0));

@@ -10,6 +10,8 @@ QIcon cam(); // a cam node; brighter while selected
 QIcon add();
 QIcon folder();
 QIcon home();
+QIcon webPages(); // the address list's "Webpages" group
+QIcon webAddress();
 QPixmap logo(int size);
 
 } // namespace WebcamIcons

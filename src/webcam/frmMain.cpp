@@ -2,8 +2,10 @@
 
 #include "common/TextValues.h"
 #include "common/Twips.h"
+#include "platform/Prompter.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "webcam/CamDownload.h"
 #include "webcam/CamList.h"
 #include "webcam/WebcamLayout.h"
 #include "webcam/WebcamTexts.h"
@@ -16,13 +18,17 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QNetworkAccessManager>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+
+#include <utility>
 
 namespace {
 
@@ -86,6 +92,18 @@ frmMain::frmMain(Services &services, WebcamFiles files, QString commandLine, QWi
     m_timerRefresh = new QTimer(this);
     m_timerRefresh->setObjectName(QStringLiteral("TimerRefresh"));
     m_timerRefresh->setInterval(1000);
+    connect(m_timerRefresh, &QTimer::timeout, this, &frmMain::onTimerRefreshTimer);
+
+    m_network = new QNetworkAccessManager(this);
+    m_download = new CamDownload(*m_network, this);
+    connect(m_download, &CamDownload::progress, this, &frmMain::showProgress);
+    connect(m_download, &CamDownload::message, this,
+            [this](const Prompter::Message &message) { m_services.prompter.ask(message); });
+    connect(m_download, &CamDownload::finished, this, [this] {
+        lockCommands(false);
+        if (auto then = std::exchange(m_afterDownload, {}))
+            then();
+    });
 }
 
 frmMain::~frmMain() = default;
@@ -138,6 +156,8 @@ void frmMain::closeEvent(QCloseEvent *event)
         ViewerPrefs::saveGeometry(m_services.settings, toTwips(x()), toTwips(y()), formHeight(),
                                   formWidth());
     m_closing = true;
+    m_download->cancel();
+    m_afterDownload = {};
     m_timerLayout->stop();
     m_timerRefresh->stop();
     QMainWindow::closeEvent(event);
@@ -220,7 +240,7 @@ bool frmMain::layoutWindow()
 
 void frmMain::armLayout()
 {
-    if (!m_timerLayout->isActive() && !m_closing)
+    if (!m_timerLayout->isActive() && !m_closing && !m_holdLayout)
         m_timerLayout->start();
 }
 
@@ -358,6 +378,9 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             onImgCamMouseDown(mouse->button(), mouse->globalPosition().toPoint());
         if (watched == m_imgLogo && type == QEvent::MouseButtonPress)
             onImgLogoMouseDown();
+    } else if (type == QEvent::FocusIn && watched == m_cboAddress->lineEdit()) {
+        // After the click that gave the focus, which would place the caret instead.
+        QTimer::singleShot(0, m_cboAddress->lineEdit(), &QLineEdit::selectAll);
     } else if (type == QEvent::Resize && watched == m_addressBox) {
         const int width = std::max(40, m_addressBox->width() - twips(700));
         if (m_cboAddress->width() != width)

@@ -7,7 +7,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
+class CamDownload;
 class QAction;
+class QNetworkAccessManager;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -50,6 +54,11 @@ public:
     void ReloadAddressCombo();
     // Shows a node of the cam tree, the selected one when none is given.
     void LoadCamFromNode(QTreeWidgetItem *Node = nullptr);
+    // Downloads into the file, then runs `then`; false (nothing happens) while one runs.
+    bool DownloadFile(const QString &strURL, const QString &strDestination,
+                      std::function<void()> then);
+    // The address bar's input: a cam title, a picture address or a web page.
+    void ParseAddressChange();
 
     // Handlers, named after the control and its event; tests call them directly.
     void onTreeView1NodeClick(QTreeWidgetItem *node);
@@ -66,6 +75,9 @@ public:
     void onMnuPreferencesClick();
     void onImgLogoMouseDown();
     void onTimerLayoutTimer();
+    void onTimerRefreshTimer();
+    void onImageCombo1Change();
+    void onTbrStopClick();
     // True when it changed anything.
     bool layoutWindow();
     void onPicSplitMouseDown(int x);
@@ -85,6 +97,8 @@ public:
     frmPrefs *prefsDialog() const;
     const ViewerPrefs &prefs() const { return m_prefs; }
     cSplitter &splitter() const { return *m_cSplit; }
+    CamDownload &download() const { return *m_download; }
+    const QSize &naturalSizeTwips() const { return m_natural; }
 
 Q_SIGNALS:
     // The command line held "/updatenow": the program ends.
@@ -109,6 +123,20 @@ private:
     void setStatus(const QString &first, const QString &second);
     void openCamDialog(bool modify, const std::function<void()> &closed);
     void setMenuBarEditState();
+    // In frmMainDownload.cpp.
+    void lockCommands(bool locked);
+    void showProgress(bool visible, qint64 value, qint64 maximum);
+    bool loadPicture();
+    void measurePicture();
+    void afterCamDownload(const QString &camText);
+    void afterRefreshDownload();
+    void scheduleRefresh(const QString &rateText);
+    void deleteTempWhenDone();
+    // In frmMainAddress.cpp.
+    void colourAddress(const QString &text);
+    void downloadGraphic(const QString &address);
+    // The full-screen view's share of a download: the indicator, then the new picture.
+    void setFullscreenRefreshing(bool refreshing);
 
     bool setCommandsEnabled(bool on);
     // The layout timer runs while something it keeps may have changed: a resize, a state
@@ -143,6 +171,8 @@ private:
     QProgressBar *m_progressBar = nullptr;
     QTimer *m_timerLayout = nullptr;
     QTimer *m_timerRefresh = nullptr;
+    QNetworkAccessManager *m_network = nullptr;
+    CamDownload *m_download = nullptr;
     cSplitter *m_cSplit = nullptr;
     QPointer<frmAddModify> m_camDialog;
     QPointer<frmPrefs> m_prefsDialog;
@@ -151,6 +181,10 @@ private:
     QString m_currentAddress, m_currentTitle;
     int m_viewMode = 1;
     QSize m_natural; // twips
+    // The refresh schedule: seconds left and the cam's rate; -1 while none runs.
+    int m_countdown = -1, m_interval = -1;
+    std::function<void()> m_afterDownload;
+    bool m_holdLayout = false; // a refresh keeps its progress panel under the picture
     int m_treeWidth = 2175;
     bool m_minimized = false;
     bool m_commandLock = false; // held while a download runs

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -113,7 +114,8 @@ void frmMain::buildCoolBar()
         return a;
     };
     QAction *add = button(WebcamIcons::add(), QStringLiteral("Add ..."), "tbrAdd");
-    button(standard(QStyle::SP_BrowserStop), QStringLiteral("Stop"), "tbrStop");
+    QAction *stop = button(standard(QStyle::SP_BrowserStop), QStringLiteral("Stop"), "tbrStop");
+    stop->setEnabled(false); // offered while a download runs
     m_buttons << m_toolBar->addSeparator();
     QAction *modify = button(standard(QStyle::SP_FileDialogDetailedView),
                              QStringLiteral("Modify Cam"), "tbrModify");
@@ -125,6 +127,7 @@ void frmMain::buildCoolBar()
     m_buttons << m_toolBar->addSeparator();
     button(standard(QStyle::SP_FileIcon), QStringLiteral("Print Image"), "tbrPrint");
     connect(add, &QAction::triggered, this, &frmMain::onMnuAddCamClick);
+    connect(stop, &QAction::triggered, this, &frmMain::onTbrStopClick);
     connect(modify, &QAction::triggered, this, &frmMain::onMnuModifyCamClick);
     connect(remove, &QAction::triggered, this, &frmMain::onMnuRemoveCamClick);
     m_toolBar->adjustSize();
@@ -139,7 +142,13 @@ void frmMain::buildCoolBar()
     m_cboAddress = new QComboBox(m_addressBox);
     m_cboAddress->setObjectName(QStringLiteral("ImageCombo1"));
     m_cboAddress->setEditable(true);
+    m_cboAddress->setInsertPolicy(QComboBox::NoInsert); // the address bar adds its own items
     m_cboAddress->move(0, 2);
+    m_cboAddress->lineEdit()->installEventFilter(this);
+    connect(m_cboAddress, &QComboBox::editTextChanged, this, &frmMain::onImageCombo1Change);
+    connect(m_cboAddress, &QComboBox::activated, this, [this] { ParseAddressChange(); });
+    connect(m_cboAddress->lineEdit(), &QLineEdit::returnPressed, this,
+            &frmMain::ParseAddressChange);
     m_addressBox->installEventFilter(this);
 }
 

@@ -117,25 +117,6 @@ void frmMain::showWelcome()
     armLayout();
 }
 
-void frmMain::LoadCamFromNode(QTreeWidgetItem *Node)
-{
-    if (!Node || Node->text(0).isEmpty())
-        Node = selectedNode();
-    if (!Node || !CamList::isCamKey(keyOf(Node))) {
-        showWelcome();
-        return;
-    }
-    m_timerRefresh->stop();
-    m_marker = Node->text(0);
-    m_currentAddress = CamList::addressOf(keyOf(Node));
-    m_currentTitle = Node->text(0);
-    m_picWelcome->hide();
-    m_imgCam->setScaledContents(false);
-    m_imgCam->show();
-    armLayout();
-    setStatus(QStringLiteral("Ready"), m_currentTitle);
-}
-
 void frmMain::onTreeView1NodeClick(QTreeWidgetItem *node)
 {
     if (!node)

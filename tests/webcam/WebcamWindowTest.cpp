@@ -1,4 +1,4 @@
-#include "support/DashboardFixture.h"
+#include "WebcamFixture.h"
 #include "webcam/WebcamFiles.h"
 #include "webcam/cSplitter.h"
 #include "webcam/frmAddModify.h"
@@ -21,64 +21,12 @@
 
 namespace {
 
-class WebcamWindowTest : public DashboardFixture
-{
-protected:
-    WebcamWindowTest() { QFile::remove(favorites()); }
-    ~WebcamWindowTest() override { delete window; }
+using WebcamWindowTest = WebcamFixture;
 
-    QString favorites() const { return WebcamFiles(appPath({})).favorites(); }
-    void favoritesFile(const QByteArray &text) { writeFile(favorites(), text); }
-    frmMain &opened(const QString &commandLine = "Orvane")
-    {
-        window = new frmMain(*services, WebcamFiles(appPath({})), commandLine);
-        EXPECT_TRUE(window->open());
-        return *window;
-    }
-    QTreeWidget *tree() { return window->findChild<QTreeWidget *>("TreeView1"); }
-    QComboBox *addressList() { return window->findChild<QComboBox *>("ImageCombo1"); }
-    QStringList treeTexts()
-    {
-        QStringList texts;
-        for (QTreeWidgetItemIterator it(tree()); *it; ++it)
-            texts << (*it)->text(0);
-        return texts;
-    }
-    QStringList addressTexts()
-    {
-        QStringList texts;
-        for (int i = 0; i < addressList()->count(); ++i)
-            texts << addressList()->itemText(i);
-        return texts;
-    }
-    QTreeWidgetItem *node(const QString &text)
-    {
-        const auto found = tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        return found.isEmpty() ? nullptr : found.first();
-    }
-    void select(const QString &text)
-    {
-        tree()->setCurrentItem(node(text));
-        window->onTreeView1NodeClick(node(text));
-    }
-    QStringList shownEntries(QMenu *menu)
-    {
-        QStringList entries;
-        for (QAction *a : menu->actions())
-            if (a->isVisible())
-                entries << (a->isSeparator() ? QString("-") : a->text());
-        return entries;
-    }
-    void apply(frmAddModify *dialog) { dialog->onCmdApplyMouseUp(1, 0, 10, 10); }
-    template<typename T> T *in(QWidget *w, const char *name) { return w->findChild<T *>(name); }
-
-    frmMain *window = nullptr;
-};
-
-const QByteArray kThreeCams = "[b]\r\nAddress=http://127.0.0.1/b.jpg\r\nUpdateInterval=30\r\n"
-                              "[  A  ]\r\nAddress=http://127.0.0.1/a.jpg\r\nUpdateInterval=x\r\n"
-                              "[same]\r\nAddress=http://127.0.0.1/b.jpg\r\n"
-                              "[c]\r\nAddress=http://127.0.0.1/c.jpg\r\n";
+const QByteArray kThreeCams = "[b]\r\nAddress=http://cams/b.jpg\r\nUpdateInterval=30\r\n"
+                              "[  A  ]\r\nAddress=http://cams/a.jpg\r\nUpdateInterval=x\r\n"
+                              "[same]\r\nAddress=http://cams/b.jpg\r\n"
+                              "[c]\r\nAddress=http://cams/c.jpg\r\n";
 
 } // namespace
 
@@ -121,7 +69,8 @@ TEST_F(WebcamWindowTest, TreeClicksShowACamOnceAndSetTheMarker)
     frmMain &w = opened();
     select("b");
     EXPECT_EQ(w.selectionMarker(), "b");
-    EXPECT_EQ(w.statusText(2), "b");
+    ASSERT_TRUE(downloaded());
+    EXPECT_EQ(w.statusText(2), "Refresh Scheduled in 30 Seconds");
     EXPECT_EQ(addressList()->currentText(), "b");
     EXPECT_TRUE(w.findChild<QFrame *>("picWelcome")->isHidden());
     w.findChild<QLabel *>("Panel2")->setText("untouched");
@@ -190,6 +139,15 @@ TEST_F(WebcamWindowTest, TheLayoutTimerKeepsTheCommandStatesAndTheViewTick)
     EXPECT_FALSE(layout->isActive());
     select("A");
     EXPECT_TRUE(layout->isActive());
+    // While the picture downloads only "Stop" is offered and the states stay as they are.
+    w.onTimerLayoutTimer();
+    EXPECT_EQ(states(), QList<bool>(11, false));
+    EXPECT_FALSE(w.toolButton(1)->isEnabled());
+    EXPECT_TRUE(w.toolButton(2)->isEnabled());
+    EXPECT_FALSE(tree()->isEnabled());
+    ASSERT_TRUE(downloaded());
+    EXPECT_FALSE(w.toolButton(2)->isEnabled());
+    EXPECT_TRUE(tree()->isEnabled());
     w.onTimerLayoutTimer();
     EXPECT_EQ(states(), QList<bool>(11, true));
     select("Webcams");
@@ -245,7 +203,9 @@ TEST_F(WebcamWindowTest, CamDialogAddsModifiesAndCancelsThroughTheWindow)
     d->onCmdCancelMouseUp(1, 0, 10, 10);
     QCoreApplication::processEvents();
     EXPECT_EQ(readFile(favorites()), before);
-    EXPECT_EQ(w.statusText(2), "A"); // the same cam is shown again
+    ASSERT_TRUE(downloaded()); // the same cam is shown again
+    EXPECT_EQ(w.currentTitle(), "A");
+    EXPECT_EQ(server.requests().last().path, "/a.jpg");
 }
 
 TEST_F(WebcamWindowTest, RemovingACamAsksAndLeavesItsTitleInTheAddressList)

@@ -1,0 +1,165 @@
+#include "WebcamFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+class CamShowTest : public WebcamFixture
+{
+protected:
+    void pref(const char *name, bool on)
+    {
+        settings->saveSetting("Prefs", name, on ? "True" : "False");
+    }
+    QLabel *picture() { return window->findChild<QLabel *>("imgCam"); }
+    QTimer *refreshTimer() { return window->findChild<QTimer *>("TimerRefresh"); }
+    QString showRate(const QByteArray &rate)
+    {
+        favoritesFile("[R]\r\nAddress=http://cams/a.jpg\r\n" + rate);
+        delete std::exchange(window, nullptr);
+        frmMain &w = opened();
+        select("R");
+        EXPECT_TRUE(downloaded());
+        return refreshTimer()->isActive() ? w.statusText(2) : "no refresh";
+    }
+};
+
+TEST_F(CamShowTest, ACamIsShownRefreshedOnItsScheduleAndMeasured)
+{
+    favoritesFile("[Five]\r\nAddress=http://cams/a.jpg\r\nUpdateInterval=5\r\n");
+    frmMain &w = opened();
+    select("Five");
+    EXPECT_EQ(w.statusText(1), "Busy");
+    EXPECT_EQ(w.statusText(2), "Downloading Cam: Five");
+    ASSERT_TRUE(downloaded());
+    EXPECT_TRUE(picture()->isVisible());
+    EXPECT_EQ(w.naturalSizeTwips(), QSize(4800, 3600));
+    EXPECT_EQ(w.statusText(1), "Ready");
+    QStringList texts{w.statusText(2)};
+    for (int tick = 0; tick < 5; ++tick) {
+        w.onTimerRefreshTimer();
+        texts << w.statusText(2);
+    }
+    EXPECT_EQ(texts,
+              QStringList({"Refresh Scheduled in 5 Seconds", "Refresh Scheduled in 4 Seconds",
+                           "Refresh Scheduled in 3 Seconds", "Refresh Scheduled in 2 Seconds",
+                           "Refresh Scheduled in 1 Seconds", "Refresh Scheduled in 0 Seconds"}));
+    EXPECT_EQ(server.requests().size(), 1);
+    // The sixth second fetches the picture again; a tick meanwhile starts nothing.
+    server.setCam("/a.jpg", CamServer::Cam::ofBytes(jpeg(QSize(64, 48), Qt::red)));
+    w.onTimerRefreshTimer();
+    EXPECT_EQ(w.statusText(2), "Refreshing ...");
+    w.onTimerRefreshTimer();
+    ASSERT_TRUE(downloaded());
+    EXPECT_EQ(server.requests().size(), 2);
+    EXPECT_EQ(w.statusText(2), "Refresh Scheduled in 5 Seconds");
+    EXPECT_EQ(picture()->pixmap().size(), QSize(64, 48));
+    EXPECT_EQ(w.naturalSizeTwips(), QSize(4800, 3600)); // a refresh does not measure again
+
+    // Half size: the measured picture at half its size, centred in the pane.
+    w.onMnuViewModeClick(2);
+    w.onTimerLayoutTimer();
+    const QWidget *pane = window->findChild<QWidget *>("picPane");
+    EXPECT_EQ(picture()->size(), QSize(160, 120));
+    EXPECT_LE((picture()->geometry().center() - pane->rect().center()).manhattanLength(), 2);
+    w.onMnuViewModeClick(1);
+    w.onTimerLayoutTimer();
+    EXPECT_EQ(picture()->size(), QSize(320, 240));
+}
+
+TEST_F(CamShowTest, RatesOtherThanWholeNumbersRefreshEveryMinuteOrNotAtAll)
+{
+    EXPECT_EQ(showRate("UpdateInterval=x\r\n"), "no refresh");
+    EXPECT_EQ(showRate(""), "Refresh Scheduled in 60 Seconds");
+    for (const QByteArray rate : {"0", "-3", "2.5", "soon"})
+        EXPECT_EQ(showRate("UpdateInterval=" + rate + "\r\n"), "Refresh Scheduled in 60 Seconds")
+            << rate.constData();
+    pref("ForceNull60Sec", true);
+    EXPECT_EQ(showRate("UpdateInterval=X\r\n"), "");
+    window->onTimerRefreshTimer();
+    EXPECT_EQ(window->statusText(2), "Refresh Scheduled in 59 Seconds");
+}
+
+TEST_F(CamShowTest, AnUnchangedCamSaysSoAndAFailedOneEndsItsSchedule)
+{
+    server.setCam("/a.jpg", CamServer::Cam::ofBytes(jpeg(QSize(320, 240)), "Thu, 10 Dec 2026"));
+    favoritesFile("[Same]\r\nAddress=http://cams/a.jpg\r\n"
+                  "[Gone]\r\nAddress=http://cams/gone.jpg\r\n");
+    pref("DeleteTemps", true);
+    frmMain &w = opened();
+    select("Same");
+    ASSERT_TRUE(downloaded());
+    EXPECT_FALSE(QFile::exists(temporary())); // completed and not wanted afterwards
+    w.onMnuViewCamClick();
+    ASSERT_TRUE(downloaded());
+    EXPECT_EQ(w.statusText(2), "Same has not changed");
+    EXPECT_TRUE(picture()->isVisible());
+
+    select("Gone");
+    ASSERT_TRUE(downloaded());
+    EXPECT_TRUE(w.download().error());
+    EXPECT_EQ(w.statusText(2), "");
+    EXPECT_FALSE(refreshTimer()->isActive());
+    EXPECT_TRUE(prompter.shown.isEmpty()); // errors are hidden by default
+}
+
+TEST_F(CamShowTest, TheAddressBarSelectsCamsOpensPagesAndShowsPictures)
+{
+    favoritesFile("[b]\r\nAddress=http://cams/b.jpg\r\n");
+    frmMain &w = opened();
+    QLineEdit *edit = addressList()->lineEdit();
+    const auto enter = [&](const QString &text) {
+        addressList()->setEditText(text);
+        w.ParseAddressChange();
+    };
+    enter("b");
+    ASSERT_TRUE(downloaded());
+    EXPECT_EQ(w.currentTitle(), "b");
+    EXPECT_EQ(tree()->currentItem()->text(0), "b");
+
+    addressList()->setEditText("http://pages.example/cam.JPG");
+    EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(0, 0, 255));
+    w.ParseAddressChange();
+    EXPECT_EQ(shell.opened, QStringList{"http://pages.example/cam.JPG"});
+    EXPECT_EQ(tree()->currentItem()->text(0), "Add a Cam");
+    const int items = addressList()->count();
+    enter("http://pages.example/cam.JPG"); // listed already: selected, not added
+    EXPECT_EQ(addressList()->count(), items);
+    EXPECT_EQ(addressList()->currentText(), "http://pages.example/cam.JPG");
+    EXPECT_EQ(addressTexts().mid(3), QStringList({"Webpages", "http://pages.example/cam.JPG"}));
+
+    addressList()->setEditText("Homepage");
+    EXPECT_NE(edit->palette().color(QPalette::Text), QColor(0, 0, 255));
+
+    server.setCam("/shot.jpg", CamServer::Cam::ofBytes(jpeg(QSize(200, 100))));
+    enter(server.address("/shot.jpg"));
+    ASSERT_TRUE(downloaded());
+    EXPECT_EQ(shell.opened.size(), 2); // the page twice, the picture never
+    EXPECT_EQ(picture()->pixmap().size(), QSize(200, 100));
+    EXPECT_EQ(w.statusText(1), "Ready");
+    EXPECT_EQ(tree()->currentItem()->text(0), "Add a Cam");
+}
+
+TEST_F(CamShowTest, ClosingMidDownloadCancelsIt)
+{
+    CamServer::Cam silent = CamServer::Cam::ofBytes("x");
+    silent.behaviour = CamServer::Behaviour::Silent;
+    server.setCam("/a.jpg", silent);
+    favoritesFile("[Slow]\r\nAddress=http://cams/a.jpg\r\n");
+    pref("ShowStatusBar", false);
+    frmMain &w = opened();
+    // Without a status bar the progress bar spans the bottom of the window.
+    const QProgressBar *bar = w.findChild<QProgressBar *>("ProgressBar1");
+    EXPECT_EQ(bar->x(), 0);
+    EXPECT_EQ(bar->width(), w.width());
+    select("Slow");
+    EXPECT_TRUE(w.download().running());
+    w.close();
+    EXPECT_FALSE(w.download().running());
+    EXPECT_FALSE(refreshTimer()->isActive());
+}
+
+} // namespace
