@@ -378,7 +378,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             onImgCamMouseDown(mouse->button(), mouse->globalPosition().toPoint());
         if (watched == m_imgLogo && type == QEvent::MouseButtonPress)
             onImgLogoMouseDown();
-    } else if (type == QEvent::FocusIn && watched == m_cboAddress->lineEdit()) {
+    } else if (type == QEvent::FocusIn
+               && (watched == m_cboAddress || watched == m_cboAddress->lineEdit())) {
         // After the click that gave the focus, which would place the caret instead.
         QTimer::singleShot(0, m_cboAddress->lineEdit(), &QLineEdit::selectAll);
     } else if (type == QEvent::Resize && watched == m_addressBox) {

@@ -91,7 +91,8 @@ void frmMain::downloadGraphic(const QString &address)
         return;
     m_timerRefresh->stop();
     m_lblProgress->setText(QStringLiteral("Downloading Graphic ..."));
-    m_panel1->setText(QStringLiteral("Busy"));
+    // The cam's schedule ended: its countdown text must not stay.
+    setStatus(QStringLiteral("Busy"), QStringLiteral("Downloading: ") + address);
     setFullscreenRefreshing(true);
     m_imgCam->hide();
     m_imgCam->setScaledContents(false);
@@ -109,7 +110,7 @@ void frmMain::downloadGraphic(const QString &address)
             deleteTempWhenDone();
             m_timerRefresh->stop();
         }
-        m_panel1->setText(QStringLiteral("Ready")); // "Busy" no longer
+        setStatus(QStringLiteral("Ready"), QString());
         armLayout();
     });
 }

@@ -144,6 +144,7 @@ void frmMain::buildCoolBar()
     m_cboAddress->setEditable(true);
     m_cboAddress->setInsertPolicy(QComboBox::NoInsert); // the address bar adds its own items
     m_cboAddress->move(0, 2);
+    m_cboAddress->installEventFilter(this); // the focus arrives at the box, not its editor
     m_cboAddress->lineEdit()->installEventFilter(this);
     connect(m_cboAddress, &QComboBox::editTextChanged, this, &frmMain::onImageCombo1Change);
     connect(m_cboAddress, &QComboBox::activated, this, [this] { ParseAddressChange(); });
