@@ -143,8 +143,13 @@ Prompter::Answer QtPrompter::ask(const Message &message)
     if (m_dismissed)
         return onEscape;
     const QString title = message.title.isEmpty() ? kApplicationTitle : message.title;
+    // The box belongs to the window the user works in (the webcam window, a dialog), so the
+    // window manager keeps it with that window instead of raising the dashboard over it.
+    QWidget *owner = m_parent;
+    if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
+        owner = active;
     PlacedBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons),
-                  m_parent);
+                  owner);
     box.fitTitle();
     // Before the dashboard shows, the start-up picture stays in front of everything; a box
     // then must too, or it waits unseen behind the picture.

@@ -137,6 +137,7 @@ bool frmMain::open()
     m_timerLayout->start();
     onTimerLayoutTimer();
     show();
+    m_tree->setFocus(); // the address bar selects its text when it is given the focus
     return true;
 }
 
