@@ -11,6 +11,7 @@
 #include "webcam/WebcamTexts.h"
 #include "webcam/cSplitter.h"
 #include "webcam/frmAddModify.h"
+#include "webcam/frmFullscreen.h"
 #include "webcam/frmPrefs.h"
 
 #include <QAction>
@@ -241,7 +242,7 @@ bool frmMain::layoutWindow()
 
 void frmMain::armLayout()
 {
-    if (!m_timerLayout->isActive() && !m_closing && !m_holdLayout)
+    if (!m_timerLayout->isActive() && !m_closing && !m_holdLayout && !m_fullscreen)
         m_timerLayout->start();
 }
 

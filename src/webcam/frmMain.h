@@ -24,6 +24,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class cSplitter;
 class frmAddModify;
+class frmFullscreen;
 class frmPrefs;
 struct Services;
 
@@ -72,6 +73,10 @@ public:
     void onMnuRefreshClick();
     void onMnuViewCamClick();
     void onMnuViewModeClick(int mode);
+    void onMnuFullscreenClick();
+    void onMnuSaveAsClick();
+    void onMnuCopyImageClick();
+    void onMnuPrintClick();
     void onMnuPreferencesClick();
     void onImgLogoMouseDown();
     void onTimerLayoutTimer();
@@ -95,6 +100,7 @@ public:
     int treeWidthTwips() const { return m_treeWidth; }
     frmAddModify *camDialog() const;
     frmPrefs *prefsDialog() const;
+    frmFullscreen *fullscreenView() const;
     const ViewerPrefs &prefs() const { return m_prefs; }
     cSplitter &splitter() const { return *m_cSplit; }
     CamDownload &download() const { return *m_download; }
@@ -176,10 +182,12 @@ private:
     cSplitter *m_cSplit = nullptr;
     QPointer<frmAddModify> m_camDialog;
     QPointer<frmPrefs> m_prefsDialog;
+    QPointer<frmFullscreen> m_fullscreen;
 
     QString m_marker;
     QString m_currentAddress, m_currentTitle;
     int m_viewMode = 1;
+    int m_viewBeforeFullscreen = 1;
     QSize m_natural; // twips
     // The refresh schedule: seconds left and the cam's rate; -1 while none runs.
     int m_countdown = -1, m_interval = -1;

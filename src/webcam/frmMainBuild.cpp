@@ -92,6 +92,10 @@ void frmMain::buildMenus()
     connect(m.refresh, &QAction::triggered, this, &frmMain::onMnuRefreshClick);
     connect(m.refreshCam, &QAction::triggered, this, &frmMain::onMnuViewCamClick);
     connect(m.preferences, &QAction::triggered, this, &frmMain::onMnuPreferencesClick);
+    connect(m.saveAs, &QAction::triggered, this, &frmMain::onMnuSaveAsClick);
+    connect(m.copyImage, &QAction::triggered, this, &frmMain::onMnuCopyImageClick);
+    connect(m.print, &QAction::triggered, this, &frmMain::onMnuPrintClick);
+    connect(m.fullscreen, &QAction::triggered, this, &frmMain::onMnuFullscreenClick);
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     const QAction *modes[] = {m.normalSize, m.halfSize, m.doubleSize};
     for (int mode = 1; mode <= 3; ++mode)
@@ -122,10 +126,16 @@ void frmMain::buildCoolBar()
     QAction *remove
         = button(standard(QStyle::SP_TrashIcon), QStringLiteral("Remove Cam"), "tbrRemove");
     m_buttons << m_toolBar->addSeparator();
-    button(standard(QStyle::SP_FileDialogContentsView), QStringLiteral("Copy Image"), "tbrCopy");
-    button(standard(QStyle::SP_DialogSaveButton), QStringLiteral("Save Image As ..."), "tbrSave");
+    QAction *copy = button(standard(QStyle::SP_FileDialogContentsView),
+                           QStringLiteral("Copy Image"), "tbrCopy");
+    QAction *save = button(standard(QStyle::SP_DialogSaveButton),
+                           QStringLiteral("Save Image As ..."), "tbrSave");
     m_buttons << m_toolBar->addSeparator();
-    button(standard(QStyle::SP_FileIcon), QStringLiteral("Print Image"), "tbrPrint");
+    QAction *print
+        = button(standard(QStyle::SP_FileIcon), QStringLiteral("Print Image"), "tbrPrint");
+    connect(copy, &QAction::triggered, this, &frmMain::onMnuCopyImageClick);
+    connect(save, &QAction::triggered, this, &frmMain::onMnuSaveAsClick);
+    connect(print, &QAction::triggered, this, &frmMain::onMnuPrintClick);
     connect(add, &QAction::triggered, this, &frmMain::onMnuAddCamClick);
     connect(stop, &QAction::triggered, this, &frmMain::onTbrStopClick);
     connect(modify, &QAction::triggered, this, &frmMain::onMnuModifyCamClick);

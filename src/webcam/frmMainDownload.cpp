@@ -197,5 +197,3 @@ void frmMain::onTbrStopClick()
 {
     m_download->stop();
 }
-
-void frmMain::setFullscreenRefreshing(bool) { }

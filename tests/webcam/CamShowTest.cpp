@@ -1,5 +1,11 @@
 #include "WebcamFixture.h"
 
+#include "webcam/frmFullscreen.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -141,6 +147,41 @@ TEST_F(CamShowTest, TheAddressBarSelectsCamsOpensPagesAndShowsPictures)
     EXPECT_EQ(picture()->pixmap().size(), QSize(200, 100));
     EXPECT_EQ(w.statusText(1), "Ready");
     EXPECT_EQ(tree()->currentItem()->text(0), "Add a Cam");
+}
+
+TEST_F(CamShowTest, ThePictureGoesFullScreenToAFileAndToTheClipboard)
+{
+    favoritesFile("[Two]\r\nAddress=http://cams/a.jpg\r\nUpdateInterval=2\r\n");
+    frmMain &w = opened();
+    select("Two");
+    ASSERT_TRUE(downloaded());
+    w.onMnuViewModeClick(3);
+    w.onMnuFullscreenClick();
+    frmFullscreen *view = w.fullscreenView();
+    ASSERT_TRUE(view);
+    EXPECT_EQ(w.viewMode(), 4);
+    // A refresh while it is open: the indicator during the download, then the new picture.
+    server.setCam("/a.jpg", CamServer::Cam::ofBytes(jpeg(QSize(64, 48), Qt::red)));
+    for (int tick = 0; tick < 3; ++tick)
+        w.onTimerRefreshTimer();
+    EXPECT_TRUE(view->indicatorVisible());
+    ASSERT_TRUE(downloaded());
+    EXPECT_FALSE(view->indicatorVisible());
+    EXPECT_EQ(view->findChild<QLabel *>("imgFullscreen")->pixmap().size(), QSize(64, 48));
+    view->reject();
+    EXPECT_EQ(w.viewMode(), 3);
+
+    w.onMnuCopyImageClick();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(64, 48));
+    w.onMnuSaveAsClick();
+    auto *dialog = w.findChild<QFileDialog *>();
+    ASSERT_TRUE(dialog);
+    const QString path = appPath("shot.bmp");
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept();
+    QImageReader saved(path);
+    EXPECT_EQ(saved.format(), "bmp");
+    EXPECT_EQ(saved.size(), QSize(64, 48));
 }
 
 TEST_F(CamShowTest, ClosingMidDownloadCancelsIt)
