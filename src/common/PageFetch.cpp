@@ -13,7 +13,7 @@ std::optional<QString> pageText(const QByteArray &body, const QByteArray &conten
         return std::nullopt;
     const QByteArray type = contentType.split(';').first().trimmed().toLower();
     const bool text = type.isEmpty() || type.startsWith("text/") || type.endsWith("+xml")
-        || type == "application/xml";
+        || type == "application/xml" || type == "application/json" || type.endsWith("+json");
     if (!text)
         return std::nullopt;
     QByteArray charset;
