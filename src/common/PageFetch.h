@@ -26,7 +26,8 @@ public:
     PageFetch(QNetworkAccessManager &network, QObject *parent = nullptr);
     ~PageFetch() override;
 
-    void start(const QUrl &address);
+    // `timeoutMs`: less than the whole time-out when this page is one of several in a row.
+    void start(const QUrl &address, int timeoutMs = kTimeoutMs);
     bool running() const { return m_reply != nullptr; }
     // The last answer's HTTP status; 0 without one.
     int status() const { return m_status; }

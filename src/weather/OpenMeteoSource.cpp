@@ -44,7 +44,8 @@ void OpenMeteoReport::get(const WeatherRequest &request)
     m_stage = Stage::Places;
     const QUrl address = geocodingAddress(geocodingHost(), m_query);
     fields().setAddress(address.toString());
-    fetchPage(address);
+    m_started.start();
+    fetchPage(address, PageFetch::kTimeoutMs);
 }
 
 bool OpenMeteoReport::answered(bool ok) const
@@ -80,7 +81,8 @@ void OpenMeteoReport::onPlaces(const QString &page)
     const bool us = m_kind == ReportKind::Us;
     fields().setText(WeatherField::Title, title(*answer.place, us));
     m_stage = Stage::Forecast;
-    fetchPage(forecastAddress(m_forecastHost, *answer.place, us));
+    fetchPage(forecastAddress(m_forecastHost, *answer.place, us),
+              int(PageFetch::kTimeoutMs - m_started.elapsed()));
 }
 
 void OpenMeteoReport::onForecast(const QString &page)

@@ -4,6 +4,8 @@
 #include "weather/WeatherReport.h"
 #include "weather/WeatherSource.h"
 
+#include <QElapsedTimer>
+
 // The live source: the keyless Open-Meteo geocoding and forecast services. The data is
 // licensed for use with attribution, which the panel's title and the About box give.
 class OpenMeteoSource final : public WeatherSource
@@ -21,7 +23,8 @@ private:
 };
 
 // One live report: the place asked of the geocoder, then its forecast, with the same result
-// convention and fields as a page report. The hosts are read when the report starts.
+// convention and fields as a page report. The hosts are read when the report starts; both
+// answers together get the one time-out a page report has.
 class OpenMeteoReport : public WeatherReport
 {
     Q_OBJECT
@@ -42,4 +45,5 @@ private:
     ReportKind m_kind = ReportKind::Us;
     OpenMeteoQuery::PlaceQuery m_query;
     QString m_forecastHost;
+    QElapsedTimer m_started;
 };

@@ -24,9 +24,9 @@ bool WeatherReport::begin()
     return true;
 }
 
-void WeatherReport::fetchPage(const QUrl &address)
+void WeatherReport::fetchPage(const QUrl &address, int timeoutMs)
 {
-    m_fetch->start(address);
+    m_fetch->start(address, timeoutMs);
 }
 
 void WeatherReport::finish(int result)
@@ -40,7 +40,7 @@ void WeatherReport::run(ReportKind kind, const QString &address)
     if (!begin())
         return;
     m_kind = kind;
-    fetchPage(QUrl(address, QUrl::TolerantMode));
+    fetchPage(QUrl(address, QUrl::TolerantMode), PageFetch::kTimeoutMs);
 }
 
 void WeatherReport::onPage(bool ok, const QString &page)

@@ -32,7 +32,7 @@ protected:
     // For reports of their own: the run is marked running, then pages are asked for one at a
     // time; each arrives in onPage(), and finish() ends the run.
     bool begin();
-    void fetchPage(const QUrl &address);
+    void fetchPage(const QUrl &address, int timeoutMs);
     void finish(int result);
     virtual void onPage(bool ok, const QString &page);
 
