@@ -13,7 +13,7 @@ std::optional<QString> pageText(const QByteArray &body, const QByteArray &conten
         return std::nullopt;
     const QByteArray type = contentType.split(';').first().trimmed().toLower();
     const bool text = type.isEmpty() || type.startsWith("text/") || type.endsWith("+xml")
-        || type == "application/xml";
+        || type == "application/xml" || type == "application/json" || type.endsWith("+json");
     if (!text)
         return std::nullopt;
     QByteArray charset;
@@ -54,7 +54,7 @@ PageFetch::~PageFetch()
     }
 }
 
-void PageFetch::start(const QUrl &address)
+void PageFetch::start(const QUrl &address, int timeoutMs)
 {
     if (running())
         return;
@@ -67,7 +67,7 @@ void PageFetch::start(const QUrl &address)
     m_reply = m_network.get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &PageFetch::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &PageFetch::onReplyFinished);
-    m_timeout->start();
+    m_timeout->start(qBound(1, timeoutMs, kTimeoutMs));
 }
 
 void PageFetch::onReadyRead()

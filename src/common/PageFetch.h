@@ -14,8 +14,8 @@ class QUrl;
 // One page fetched without holding up the window: GET, redirects followed (never from https
 // back to http), the body handed over as text. It fails on no answer within the time-out, on a
 // failure below HTTP (refused, unresolved, broken off), and on a body that is not text: a
-// non-text content type, a NUL byte, or more than kMaxBytes. An HTTP error status is no
-// failure: an error page is a page like any other.
+// content type other than text, XML or JSON, a NUL byte, or more than kMaxBytes. An HTTP error
+// status is no failure: an error page is a page like any other.
 class PageFetch : public QObject
 {
     Q_OBJECT
@@ -26,7 +26,8 @@ public:
     PageFetch(QNetworkAccessManager &network, QObject *parent = nullptr);
     ~PageFetch() override;
 
-    void start(const QUrl &address);
+    // `timeoutMs`: less than the whole time-out when this page is one of several in a row.
+    void start(const QUrl &address, int timeoutMs = kTimeoutMs);
     bool running() const { return m_reply != nullptr; }
     // The last answer's HTTP status; 0 without one.
     int status() const { return m_status; }

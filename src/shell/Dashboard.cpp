@@ -59,6 +59,7 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather, m_picCollectData,
                                  *m_tips, m_connectivity);
+    m_weather->setSourceMenu(m_menus.sourceLive, m_menus.sourcePages);
     m_timeSync = new TimeSyncPanel(services, m_surface, *m_tips, m_connectivity);
     m_priceNotice = new PriceNotice(services.prompter, this);
     m_mail = new MailPanel(services, m_surface,

@@ -2,6 +2,7 @@
 
 #include "shell/ShellTexts.h"
 
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -92,6 +93,13 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     QMenu *weather = bar->addMenu(S("Weather"));
     weather->setObjectName(S("mnuWeather"));
     m.disableWeather = item(weather, S("Disable Weather"), S("mnuDisableWeather"), true);
+    QMenu *source = weather->addMenu(S("Source"));
+    source->setObjectName(S("mnuWeatherSource"));
+    m.sourceLive = item(source, S("Live (Open-Meteo)"), S("mnuSourceLive"), true);
+    m.sourcePages = item(source, S("Weather Pages"), S("mnuSourcePages"), true);
+    auto *sources = new QActionGroup(source);
+    sources->addAction(m.sourceLive);
+    sources->addAction(m.sourcePages);
 
     QMenu *email = bar->addMenu(S("Email"));
     email->setObjectName(S("mnuEmail"));

@@ -25,8 +25,8 @@ struct DashboardMenus
     QAction *every15, *every30, *everyHour;
     // Program Info
     QAction *currentPricing, *about, *help;
-    // Weather, Email
-    QAction *disableWeather, *setupEmail, *checkPop3Email, *disableEmail;
+    // Weather (with its Source submenu), Email
+    QAction *disableWeather, *sourceLive, *sourcePages, *setupEmail, *checkPop3Email, *disableEmail;
     // WebCam
     QAction *showWebCams, *webCamsOfTheWorld, *webCamSearch;
     // PopUp (hidden, offered by the tray icon)

@@ -31,6 +31,8 @@ QString aboutText()
         QString(),
         QStringLiteral("Copyright (C) 2026 the Orvane developers."),
         QStringLiteral("This program comes with ABSOLUTELY NO WARRANTY."),
+        QString(),
+        QStringLiteral("Weather data by Open-Meteo.com (CC BY 4.0)."),
     }
         .join(u'\n');
 }

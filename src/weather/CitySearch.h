@@ -41,6 +41,7 @@ public:
 
     const CityData &data() const { return m_data; }
     const QString &chosenCity() const { return m_city; }
+    const QString &country() const { return m_country; }
     int lastMatch() const { return m_match; }
 
 private:

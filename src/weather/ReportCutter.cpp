@@ -22,6 +22,22 @@ QString orNotAvailable(const QString &value)
 
 } // namespace
 
+void showNotFound(ReportKind kind, ReportFields &fields)
+{
+    switch (kind) {
+    case ReportKind::Us:
+        fields.hideCollecting();
+        fields.setText(WeatherField::Title, QStringLiteral("CITY NOT FOUND"));
+        break;
+    case ReportKind::World:
+        fields.searchCity();
+        break;
+    case ReportKind::Searched:
+        fields.setText(WeatherField::Title, QStringLiteral("No Data Found"));
+        break;
+    }
+}
+
 ReportCutter::ReportCutter(ReportKind kind, ReportFields &fields, std::function<QDate()> today)
     : m_kind(kind)
     , m_fields(fields)
@@ -56,18 +72,7 @@ bool ReportCutter::title(int &result)
         return true;
     }
     result = 0;
-    switch (m_kind) {
-    case ReportKind::Us:
-        m_fields.hideCollecting();
-        m_fields.setText(WeatherField::Title, QStringLiteral("CITY NOT FOUND"));
-        break;
-    case ReportKind::World:
-        m_fields.searchCity();
-        break;
-    case ReportKind::Searched:
-        m_fields.setText(WeatherField::Title, QStringLiteral("No Data Found"));
-        break;
-    }
+    showNotFound(m_kind, m_fields);
     return false;
 }
 

@@ -13,6 +13,10 @@ class ReportFields;
 // order of steps.
 enum class ReportKind { Us, World, Searched };
 
+// What a report shows when the service does not know the place: "CITY NOT FOUND" (US), the
+// world city search (world), "No Data Found" (a city the search picked).
+void showNotFound(ReportKind kind, ReportFields &fields);
+
 // Cuts one fetched page into the report fields, writing each as soon as it is cut. A failed
 // step ends the run; fields written before it keep their new text.
 class ReportCutter

@@ -162,6 +162,11 @@ void WeatherFieldsView::setCelsiusVisible(bool visible)
             label->setVisible(visible);
 }
 
+void WeatherFieldsView::setTitleToolTip(const QString &text)
+{
+    label(WeatherField::Title)->setToolTip(text);
+}
+
 void WeatherFieldsView::showCelsius()
 {
     setCelsiusVisible(true);

@@ -34,6 +34,7 @@ public:
 
     void setSearchCity(std::function<void()> search) { m_searchCity = std::move(search); }
     void setCelsiusVisible(bool visible);
+    void setTitleToolTip(const QString &text);
     void showCollecting();
     // Every report field emptied and both pictures removed; the title stays.
     void clear();

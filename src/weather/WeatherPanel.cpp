@@ -5,6 +5,7 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "weather/ForecastBox.h"
+#include "weather/OpenMeteoSource.h"
 #include "weather/SearchFor.h"
 #include "weather/WeatherFieldsView.h"
 #include "weather/WeatherHost.h"
@@ -78,6 +79,51 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
     m_timerWeather2->setObjectName(QStringLiteral("TimerWeather2"));
     m_timerWeather2->setInterval(60000);
     connect(m_timerWeather2, &QTimer::timeout, this, &WeatherPanel::onTimerWeather2);
+    setSource(WeatherSource::Kind::Live);
+}
+
+WeatherPanel::~WeatherPanel() = default;
+
+void WeatherPanel::setSourceMenu(QAction *live, QAction *pages)
+{
+    m_sourceLive = live;
+    m_sourcePages = pages;
+    connect(live, &QAction::triggered, this, &WeatherPanel::onMnuSourceLiveClick);
+    connect(pages, &QAction::triggered, this, &WeatherPanel::onMnuSourcePagesClick);
+    setSource(m_sourceKind);
+}
+
+void WeatherPanel::setSource(WeatherSource::Kind kind)
+{
+    m_sourceKind = kind;
+    const bool live = kind == WeatherSource::Kind::Live;
+    if (live)
+        m_source = std::make_unique<OpenMeteoSource>(*m_network, *m_fields, m_services.clock);
+    else
+        m_source = std::make_unique<PageSource>(*m_network, *m_fields, m_services.clock,
+                                                m_services.settings);
+    // The live data's licence asks for its source to be named where it is shown.
+    m_fields->setTitleToolTip(live ? OpenMeteoSource::kAttribution : QString());
+    if (m_sourceLive)
+        m_sourceLive->setChecked(live);
+    if (m_sourcePages)
+        m_sourcePages->setChecked(!live);
+}
+
+void WeatherPanel::chooseSource(WeatherSource::Kind kind)
+{
+    WeatherSource::store(m_services.settings, kind);
+    setSource(kind);
+}
+
+void WeatherPanel::onMnuSourceLiveClick()
+{
+    chooseSource(WeatherSource::Kind::Live);
+}
+
+void WeatherPanel::onMnuSourcePagesClick()
+{
+    chooseSource(WeatherSource::Kind::Pages);
 }
 
 QLineEdit *WeatherPanel::placeField(const char *name, const QString &toolTip, int top)
@@ -121,6 +167,7 @@ void WeatherPanel::load()
     m_txtZip->setText(m_services.settings.getSetting(kSystem, QStringLiteral("USA"), one));
     m_txtZipWorld->setText(m_services.settings.getSetting(kSystem, QStringLiteral("World"), one));
     m_mode = m_services.settings.getSetting(kSystem, QStringLiteral("USWorld"), one);
+    setSource(WeatherSource::stored(m_services.settings));
 }
 
 void WeatherPanel::start()
@@ -179,15 +226,18 @@ void WeatherPanel::startSearchedReport(const QString &address)
         return;
     m_fields->showCollecting();
     startCollecting(true);
-    auto *report = new clsWeatherWorldSearch(*m_network, *m_fields, m_services.clock, this);
-    connect(report, &WeatherReport::finished, this, [this] {
-        // The dialog stays until the page it asked for has arrived.
+    WeatherRequest request{ReportKind::Searched, address, {}, {}};
+    if (m_search) {
+        request.city = m_search->search().chosenCity();
+        request.country = m_search->search().country();
+    }
+    m_report = m_source->start(request, this);
+    connect(m_report, &WeatherReport::finished, this, [this] {
+        // The dialog stays until the report it asked for has arrived.
         if (m_search)
             m_search->accept();
         onReportFinished();
     });
-    m_report = report;
-    report->getQuoteWorldSearch(address);
 }
 
 bool WeatherPanel::busy() const
@@ -210,13 +260,10 @@ bool WeatherPanel::connectionConfirmed()
     return answer == Prompter::Answer::Yes;
 }
 
-clsWeather *WeatherPanel::newReport()
+void WeatherPanel::startReport(const WeatherRequest &request)
 {
-    auto *report = new clsWeather(*m_network, *m_fields, m_services.clock,
-                                  weatherHost(m_services.settings), this);
-    connect(report, &WeatherReport::finished, this, &WeatherPanel::onReportFinished);
-    m_report = report;
-    return report;
+    m_report = m_source->start(request, this);
+    connect(m_report, &WeatherReport::finished, this, &WeatherPanel::onReportFinished);
 }
 
 void WeatherPanel::onReportFinished()
@@ -237,7 +284,7 @@ void WeatherPanel::onCmdGetUSWeatherReleased(int x, int y)
     m_txtZip->setText(WeatherQuery::usQuery(m_txtZip->text()));
     startCollecting(true);
     m_fields->clear();
-    newReport()->getQuote(m_txtZip->text());
+    startReport({ReportKind::Us, m_txtZip->text(), {}, {}});
     m_services.settings.saveSetting(kSystem, QStringLiteral("USA"), m_txtZip->text());
     m_services.settings.saveSetting(kSystem, QStringLiteral("USWorld"), kUs);
     m_mode = kUs;
@@ -261,7 +308,7 @@ void WeatherPanel::onCmdGetWorldWeatherReleased(int x, int y)
     m_txtZipWorld->setText(*query);
     startCollecting(true);
     m_fields->clear();
-    newReport()->getQuoteWorld(m_txtZipWorld->text());
+    startReport({ReportKind::World, m_txtZipWorld->text(), {}, {}});
     m_services.settings.saveSetting(kSystem, QStringLiteral("World"), m_txtZipWorld->text());
     m_services.settings.saveSetting(kSystem, QStringLiteral("USWorld"), kWorld);
     m_mode = kWorld;

@@ -3,12 +3,14 @@
 #include "platform/Connectivity.h"
 #include "platform/Services.h"
 #include "weather/WeatherQuery.h"
+#include "weather/WeatherSource.h"
 #include "weather/clsWeather.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class ForecastBox;
 class LumoButton;
@@ -23,8 +25,8 @@ class WeatherFieldsView;
 
 // The dashboard's weather panel: the US and world place fields, the three buttons, the report
 // fields, the enlarged forecast, the collecting picture's timer, the 20-minute refresh and the
-// "Disable Weather" switch. One report runs at a time; a press or a refresh while one runs
-// is ignored.
+// "Disable Weather" switch and the choice of source. One report runs at a time; a press or a
+// refresh while one runs is ignored.
 class WeatherPanel : public QObject
 {
     Q_OBJECT
@@ -36,11 +38,18 @@ public:
 
     WeatherPanel(Services &services, QWidget *surface, QAction *disableWeather,
                  QFrame *picCollectData, TipPanel &tips, const Connectivity::State &connectivity);
+    ~WeatherPanel() override;
+
+    // The "Source" submenu's two items; checked as the source in use.
+    void setSourceMenu(QAction *live, QAction *pages);
+    // The source of the next report (the running one finishes as it began).
+    void setSource(WeatherSource::Kind kind);
+    WeatherSource::Kind source() const { return m_sourceKind; }
 
     // "System"/"NoWeather" (default "1": off until the user turns it on) sets the switch.
     void loadSwitch();
-    // The place fields and the report mode from the settings; buttons off until a field has
-    // the focus.
+    // The place fields, the report mode and the source from the settings; buttons off until
+    // a field has the focus.
     void load();
     void start();
     // The first activation of the dashboard: the last kind of report, when enabled and
@@ -66,6 +75,8 @@ public:
     void onTimerWeather();
     void onTimerWeather2();
     void onMnuDisableWeatherClick();
+    void onMnuSourceLiveClick();
+    void onMnuSourcePagesClick();
 
     bool reportRunning() const { return m_report != nullptr; }
     WeatherReport *report() const { return m_report; }
@@ -83,7 +94,8 @@ private:
     void startCollecting(bool resetTicks);
     bool connectionConfirmed();
     bool refuseComma(QLineEdit *field, const char *example);
-    clsWeather *newReport();
+    void startReport(const WeatherRequest &request);
+    void chooseSource(WeatherSource::Kind kind);
     void onReportFinished();
     void startSearchedReport(const QString &address);
     bool busy() const;
@@ -105,6 +117,10 @@ private:
     QTimer *m_timerWeather2;
     QPointer<WeatherReport> m_report;
     QPointer<SearchFor> m_search;
+    std::unique_ptr<WeatherSource> m_source;
+    WeatherSource::Kind m_sourceKind = WeatherSource::Kind::Live;
+    QAction *m_sourceLive = nullptr;
+    QAction *m_sourcePages = nullptr;
     WeatherSchedule m_schedule;
     QString m_mode;
     bool m_disabled = true;

@@ -12,16 +12,35 @@ WeatherReport::WeatherReport(QNetworkAccessManager &network, ReportFields &field
     , m_clock(clock)
     , m_fetch(new PageFetch(network, this))
 {
-    connect(m_fetch, &PageFetch::finished, this, &WeatherReport::onPage);
+    connect(m_fetch, &PageFetch::finished, this,
+            [this](bool ok, const QString &page) { onPage(ok, page); });
+}
+
+bool WeatherReport::begin()
+{
+    if (m_running)
+        return false;
+    m_running = true;
+    return true;
+}
+
+void WeatherReport::fetchPage(const QUrl &address, int timeoutMs)
+{
+    m_fetch->start(address, timeoutMs);
+}
+
+void WeatherReport::finish(int result)
+{
+    m_running = false;
+    Q_EMIT finished(result);
 }
 
 void WeatherReport::run(ReportKind kind, const QString &address)
 {
-    if (m_running)
+    if (!begin())
         return;
-    m_running = true;
     m_kind = kind;
-    m_fetch->start(QUrl(address, QUrl::TolerantMode));
+    fetchPage(QUrl(address, QUrl::TolerantMode), PageFetch::kTimeoutMs);
 }
 
 void WeatherReport::onPage(bool ok, const QString &page)
@@ -31,6 +50,5 @@ void WeatherReport::onPage(bool ok, const QString &page)
         ReportCutter cutter(m_kind, m_fields, [this] { return m_clock.now().date(); });
         result = cutter.run(page);
     }
-    m_running = false;
-    Q_EMIT finished(result);
+    finish(result);
 }

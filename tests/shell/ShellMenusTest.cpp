@@ -138,6 +138,7 @@ TEST_F(ShellMenus, AboutAndLinks)
     d.menus().about->trigger();
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_TRUE(prompter.shown[0].text.startsWith("Orvane version 1.0\n"));
+    EXPECT_TRUE(prompter.shown[0].text.contains("Weather data by Open-Meteo.com"));
     EXPECT_TRUE(prompter.shown[0].title.isEmpty());
     EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::Ok);
 

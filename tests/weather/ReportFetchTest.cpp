@@ -82,6 +82,7 @@ TEST_F(ReportFetch, BodiesThatAreNotTextFailBeforeAnyField)
     EXPECT_EQ(pageText("caf\xe9", "text/html"), QString("caf") + QChar(0xE9)); // Latin-1 page
     EXPECT_EQ(pageText("<p>", ""), "<p>");
     EXPECT_EQ(pageText("<p>", "application/octet-stream"), std::nullopt);
+    EXPECT_EQ(pageText("{}", "application/json; charset=utf-8"), "{}"); // the live source's
 
     // Nobody listening.
     QTcpServer closed;

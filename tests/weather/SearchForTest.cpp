@@ -22,6 +22,7 @@ protected:
     {
         EXPECT_TRUE(server.start());
         setSetting("System", "WeatherHost", server.host());
+        setSetting("System", "WeatherSource", "pages");
         setSetting("System", "AutoHide", "True");
         server.setPage("Springfield", searchForPage("Springfield"));
         Report toronto = withTomorrow({}, "Thursday");

@@ -27,6 +27,7 @@ protected:
     {
         EXPECT_TRUE(server.start());
         setSetting("System", "WeatherHost", server.host());
+        setSetting("System", "WeatherSource", "pages");
         setSetting("System", "AutoHide", "True"); // no advice box on first activation
         Report home = withTomorrow({}, "Thursday");
         server.setPage("80917", usPage(home));

@@ -1,14 +1,22 @@
 #include "FixtureServer.h"
 
+#include "OpenMeteoAnswers.h"
 #include "WeatherPages.h"
 
 #include <QTcpSocket>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <cmath>
 
 namespace {
 
 const QByteArray kPath = QByteArrayLiteral("/cgi-bin/findweather/getForecast?query=");
 const QByteArray kStations = QByteArrayLiteral("/global/stations/");
 const QByteArray kHtml = QByteArrayLiteral(".html");
+const QByteArray kSearch = QByteArrayLiteral("/v1/search?");
+const QByteArray kForecast = QByteArrayLiteral("/v1/forecast?");
+const QByteArray kJson = QByteArrayLiteral("application/json; charset=utf-8");
 
 } // namespace
 
@@ -44,6 +52,16 @@ void FixtureServer::setAnswer(const QString &query, Answer answer, const QString
     m_answers.insert(query, {answer, location});
 }
 
+void FixtureServer::setPlaces(const QString &name, const QString &json, Answer answer)
+{
+    m_places.insert(name.toLower(), {json.toUtf8(), answer});
+}
+
+void FixtureServer::setForecast(double latitude, const QString &json, Answer answer)
+{
+    m_forecasts.append({latitude, {json.toUtf8(), answer}});
+}
+
 void FixtureServer::onConnection()
 {
     while (QTcpSocket *socket = nextPendingConnection()) {
@@ -73,29 +91,65 @@ void FixtureServer::onReadyRead(QTcpSocket *socket)
     }
     const QString query
         = path.startsWith(kPath) ? QString::fromUtf8(path.mid(kPath.size())) : QString();
-    const auto special = m_answers.constFind(query);
-    const Answer answer = special == m_answers.cend() ? Answer::Page : special->first;
-    switch (answer) {
-    case Answer::Silent:
+    if (path.startsWith(kSearch) || path.startsWith(kForecast)) {
+        replyJson(socket, path);
         return;
-    case Answer::Binary:
-        reply(socket, "200 OK", "image/gif", QByteArray("GIF89a\x01\0\x01\0\0\0\0;", 14));
-        return;
-    case Answer::Oversize:
-        reply(socket, "200 OK", "text/html", QByteArray(3 * 1024 * 1024, 'x'));
-        return;
-    case Answer::Redirect:
-        reply(socket, "302 Found", "text/html", QByteArray(),
-              "Location: " + special->second.toUtf8() + "\r\n");
-        return;
-    case Answer::Page:
-        break;
     }
+    const auto given = m_answers.constFind(query);
+    if (given != m_answers.cend() && special(socket, given->first, given->second))
+        return;
     const auto page = m_pages.constFind(query);
     if (page == m_pages.cend())
         reply(socket, "404 Not Found", "text/html; charset=utf-8", m_fallback);
     else
         reply(socket, "200 OK", "text/html; charset=utf-8", *page);
+}
+
+bool FixtureServer::special(QTcpSocket *socket, Answer answer, const QString &location)
+{
+    switch (answer) {
+    case Answer::Silent:
+        return true;
+    case Answer::Binary:
+        reply(socket, "200 OK", "image/gif", QByteArray("GIF89a\x01\0\x01\0\0\0\0;", 14));
+        return true;
+    case Answer::Oversize:
+        reply(socket, "200 OK", "text/html", QByteArray(3 * 1024 * 1024, 'x'));
+        return true;
+    case Answer::Redirect:
+        reply(socket, "302 Found", "text/html", QByteArray(),
+              "Location: " + location.toUtf8() + "\r\n");
+        return true;
+    case Answer::Error:
+        reply(socket, "500 Internal Server Error", "text/plain", "Internal Server Error");
+        return true;
+    case Answer::Page:
+        break;
+    }
+    return false;
+}
+
+void FixtureServer::replyJson(QTcpSocket *socket, const QByteArray &path)
+{
+    const QUrlQuery items(QUrl(QString::fromUtf8(path)));
+    if (path.startsWith(kSearch)) {
+        const QString name = items.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded);
+        const auto found = m_places.constFind(name.toLower());
+        if (found == m_places.cend())
+            reply(socket, "200 OK", kJson, OpenMeteoAnswers::noPlaces().toUtf8());
+        else if (!special(socket, found->answer, {}))
+            reply(socket, "200 OK", kJson, found->body);
+        return;
+    }
+    const double latitude = items.queryItemValue(QStringLiteral("latitude")).toDouble();
+    for (const auto &[at, answer] : std::as_const(m_forecasts)) {
+        if (std::fabs(at - latitude) < 0.01) {
+            if (!special(socket, answer.answer, {}))
+                reply(socket, "200 OK", kJson, answer.body);
+            return;
+        }
+    }
+    reply(socket, "400 Bad Request", kJson, OpenMeteoAnswers::forecastError().toUtf8());
 }
 
 void FixtureServer::replyStation(QTcpSocket *socket, const QByteArray &path)

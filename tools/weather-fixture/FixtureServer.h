@@ -9,8 +9,9 @@
 class QTcpSocket;
 
 // A small HTTP server on 127.0.0.1 that answers the forecast path with prepared pages, by
-// query, and the world station path "/global/stations/CODE.html" by code: for trying the weather
-// panel offline and for the tests. Every connection gets one answer and is closed.
+// query, the world station path "/global/stations/CODE.html" by code, and the live source's
+// geocoding ("/v1/search") and forecast ("/v1/forecast") paths with JSON answers: for trying the
+// weather panel offline and for the tests. Every connection gets one answer and is closed.
 class FixtureServer : public QTcpServer
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ public:
         Binary,   // a picture's bytes
         Oversize, // a text page past the size a report takes
         Redirect, // a redirect to the "location" set for the query
+        Error,    // an HTTP 500
     };
 
     explicit FixtureServer(QObject *parent = nullptr);
@@ -40,6 +42,12 @@ public:
         m_stationFallback = std::move(page);
     }
 
+    // The geocoder's answer for a name (any letter case); names nobody set have no places.
+    void setPlaces(const QString &name, const QString &json, Answer answer = Answer::Page);
+    // The forecast answer for a place, by its latitude (to 0.01 degrees); forecasts nobody set
+    // get the service's error answer.
+    void setForecast(double latitude, const QString &json, Answer answer = Answer::Page);
+
     // A plain text file at an exact path ("/PROGINFO.txt").
     void setFile(const QString &path, const QString &text) { m_files.insert(path, text.toUtf8()); }
 
@@ -52,12 +60,23 @@ private:
     void reply(QTcpSocket *socket, const QByteArray &status, const QByteArray &type,
                const QByteArray &body, const QByteArray &extra = {});
     void replyStation(QTcpSocket *socket, const QByteArray &path);
+    void replyJson(QTcpSocket *socket, const QByteArray &path);
+    // Answers other than a page; false for Answer::Page.
+    bool special(QTcpSocket *socket, Answer answer, const QString &location);
+
+    struct JsonAnswer
+    {
+        QByteArray body;
+        Answer answer = Answer::Page;
+    };
 
     QHash<QString, QByteArray> m_pages;
     QHash<QString, QPair<Answer, QString>> m_answers;
     QByteArray m_fallback;
     QHash<QString, QByteArray> m_stations;
     QHash<QString, QByteArray> m_files;
+    QHash<QString, JsonAnswer> m_places;
+    QList<QPair<double, JsonAnswer>> m_forecasts;
     std::function<QString(const QString &)> m_stationFallback;
     int m_requests = 0;
     QStringList m_paths;

@@ -1,7 +1,10 @@
-// Serves forecast pages on 127.0.0.1 for trying the weather panel offline:
+// Serves forecast pages and the live source's answers on 127.0.0.1 for trying the weather
+// panel offline:
 //   weather-fixture [PORT]        then   ORVANE_WEATHER_HOST=http://127.0.0.1:PORT ./run
+//   (live source: ORVANE_GEOCODING_HOST and ORVANE_FORECAST_HOST set to the same address)
 // It also serves the maker's information page:  ORVANE_INFO_HOST=http://127.0.0.1:PORT
 #include "FixtureServer.h"
+#include "OpenMeteoAnswers.h"
 #include "WeatherPages.h"
 
 #include <QCoreApplication>
@@ -61,6 +64,16 @@ int main(int argc, char **argv)
         named.place = QStringLiteral("Station ") + code;
         return searchedPage(named);
     });
+    // The live source's places and their forecasts.
+    namespace Live = OpenMeteoAnswers;
+    server.setPlaces(QStringLiteral("80917"), Live::zip80917());
+    server.setPlaces(QStringLiteral("Denver"), Live::denver());
+    server.setPlaces(QStringLiteral("London"), Live::london());
+    server.setPlaces(QStringLiteral("Paris"), Live::paris());
+    server.setForecast(Live::kColoradoSprings, Live::coloradoSpringsForecast());
+    server.setForecast(Live::kDenver, Live::denverForecast());
+    server.setForecast(Live::kLondon, Live::londonForecast());
+    server.setForecast(Live::kParis, Live::parisForecast());
     // The maker's information page, for "Current Pricing" with ORVANE_INFO_HOST set here.
     server.setFile(QStringLiteral("/PROGINFO.txt"),
                    QStringLiteral("1)Version 2.4.1<$0.00: Dec 2026!\r\n"
@@ -68,7 +81,7 @@ int main(int argc, char **argv)
     std::printf("weather pages on %s: 80917, Denver+CO, London+United+Kingdom, Springfield "
                 "(search page), Short+Page, Nowhere+KS (temperature not a number), "
                 "/global/stations/CODE.html for any station, /PROGINFO.txt; anything else is "
-                "not found\n",
+                "not found. Live source: 80917, Denver CO, London United Kingdom, Paris France\n",
                 qPrintable(server.host()));
     std::fflush(stdout);
     return app.exec();
