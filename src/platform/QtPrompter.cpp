@@ -148,8 +148,7 @@ Prompter::Answer QtPrompter::ask(const Message &message)
     QWidget *owner = m_parent;
     if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
         owner = active;
-    PlacedBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons),
-                  owner);
+    PlacedBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons), owner);
     box.fitTitle();
     // Before the dashboard shows, the start-up picture stays in front of everything; a box
     // then must too, or it waits unseen behind the picture.
