@@ -1,5 +1,7 @@
 #include "weather/OpenMeteoQuery.h"
 
+#include "weather/WeatherHost.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,14 +70,7 @@ template<typename Match> QPair<QString, QString> splitTrailing(const QStringList
 
 QString hostFrom(const char *variable, const QString &fallback)
 {
-    QString host = qEnvironmentVariable(variable).trimmed();
-    if (host.isEmpty())
-        return fallback;
-    if (!host.contains(QLatin1String("://")))
-        host.prepend(QLatin1String("http://"));
-    while (host.endsWith(u'/'))
-        host.chop(1);
-    return host;
+    return hostAddress(qEnvironmentVariable(variable), fallback);
 }
 
 std::optional<Place> place(const QJsonObject &o)

@@ -6,10 +6,15 @@ QString weatherHost(SettingsStore &settings)
 {
     QString host = qEnvironmentVariable("ORVANE_WEATHER_HOST").trimmed();
     if (host.isEmpty())
-        host = settings.getSetting(QStringLiteral("System"), QStringLiteral("WeatherHost"))
-                   .trimmed();
+        host = settings.getSetting(QStringLiteral("System"), QStringLiteral("WeatherHost"));
+    return hostAddress(host, kDefaultWeatherHost);
+}
+
+QString hostAddress(const QString &text, const QString &fallback)
+{
+    QString host = text.trimmed();
     if (host.isEmpty())
-        return kDefaultWeatherHost;
+        return fallback;
     if (!host.contains(QLatin1String("://")))
         host.prepend(QLatin1String("http://"));
     while (host.endsWith(u'/'))

@@ -7,6 +7,7 @@
 #include "platform/Shell.h"
 #include "webcam/CamDownload.h"
 #include "webcam/CamList.h"
+#include "webcam/CamNodes.h"
 #include "webcam/WebcamLayout.h"
 #include "webcam/WebcamTexts.h"
 #include "webcam/cSplitter.h"
@@ -255,8 +256,7 @@ void frmMain::onTimerLayoutTimer()
     bool changed = layoutWindow();
     if (!m_commandLock) {
         const QTreeWidgetItem *node = m_tree->currentItem();
-        changed |= setCommandsEnabled(node
-                                      && CamList::isCamKey(node->data(0, Qt::UserRole).toString()));
+        changed |= setCommandsEnabled(node && CamList::isCamKey(CamNodes::keyOf(node)));
     }
     QAction *const modes[]
         = {m_menus.normalSize, m_menus.halfSize, m_menus.doubleSize, m_menus.fullscreen};
@@ -271,9 +271,9 @@ void frmMain::onTimerLayoutTimer()
         m_timerLayout->stop();
 }
 
-bool frmMain::setCommandsEnabled(bool on)
+bool frmMain::setCommandsEnabled(bool on, bool force)
 {
-    if (on == m_commandsOn)
+    if (on == m_commandsOn && !force)
         return false;
     m_commandsOn = on;
     for (int index : {4, 5, 7, 8, 10})

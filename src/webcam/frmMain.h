@@ -144,7 +144,8 @@ private:
     // The full-screen view's share of a download: the indicator, then the new picture.
     void setFullscreenRefreshing(bool refreshing);
 
-    bool setCommandsEnabled(bool on);
+    // Only what changed, unless forced (the buttons were set wholesale meanwhile).
+    bool setCommandsEnabled(bool on, bool force = false);
     // The layout timer runs while something it keeps may have changed: a resize, a state
     // change, the selected node, the view mode, the preferences, the panels shown.
     void armLayout();

@@ -4,6 +4,7 @@
 #include "platform/Shell.h"
 #include "webcam/CamDownload.h"
 #include "webcam/CamList.h"
+#include "webcam/CamNodes.h"
 #include "webcam/WebcamIcons.h"
 #include "webcam/frmMain.h"
 
@@ -20,7 +21,6 @@ namespace {
 
 const QString kHttp = QStringLiteral("http://");
 const QString kWebpages = QStringLiteral("Webpages");
-constexpr int IndentRole = Qt::UserRole + 2;
 
 bool isPictureAddress(const QString &text)
 {
@@ -59,7 +59,7 @@ void frmMain::ParseAddressChange()
         if (index < 0) {
             m_cboAddress->addItem(WebcamIcons::webAddress(), text, text);
             index = m_cboAddress->count() - 1;
-            m_cboAddress->setItemData(index, 2, IndentRole);
+            m_cboAddress->setItemData(index, 2, CamNodes::IndentRole);
         }
         m_cboAddress->setCurrentIndex(index);
         if (isPictureAddress(text)) {
@@ -74,7 +74,7 @@ void frmMain::ParseAddressChange()
         return;
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         QTreeWidgetItem *node = *it;
-        if (CamList::isCamKey(node->data(0, Qt::UserRole).toString()) && node->text(0) == text) {
+        if (CamList::isCamKey(CamNodes::keyOf(node)) && node->text(0) == text) {
             m_download->clearStoredModified();
             m_tree->setCurrentItem(node);
             setStatus(QStringLiteral("Ready"), QString());

@@ -3,6 +3,7 @@
 #include "platform/Prompter.h"
 #include "platform/Services.h"
 #include "webcam/CamList.h"
+#include "webcam/CamNodes.h"
 #include "webcam/WebcamIcons.h"
 #include "webcam/WebcamTexts.h"
 #include "webcam/frmAddModify.h"
@@ -21,14 +22,7 @@
 
 namespace {
 
-constexpr int KeyRole = Qt::UserRole;
-constexpr int OrderRole = Qt::UserRole + 1; // file order, for the address list
-constexpr int IndentRole = Qt::UserRole + 2;
-
-QString keyOf(const QTreeWidgetItem *node)
-{
-    return node ? node->data(0, KeyRole).toString() : QString();
-}
+using namespace CamNodes;
 
 QTreeWidgetItem *makeNode(const QString &key, const QString &text, const QIcon &icon)
 {

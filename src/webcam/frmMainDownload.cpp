@@ -3,6 +3,7 @@
 #include "common/Twips.h"
 #include "webcam/CamDownload.h"
 #include "webcam/CamList.h"
+#include "webcam/CamNodes.h"
 #include "webcam/frmMain.h"
 
 #include <QAction>
@@ -39,9 +40,8 @@ void frmMain::lockCommands(bool locked)
         setCursor(Qt::WaitCursor);
     } else {
         unsetCursor();
-        // The buttons were all enabled above; the cam commands follow the selection again.
-        m_commandsOn = !m_commandsOn;
-        setCommandsEnabled(!m_commandsOn);
+        // The buttons were all enabled above; the cam commands take their state back.
+        setCommandsEnabled(m_commandsOn, true);
         armLayout();
     }
 }
@@ -95,14 +95,14 @@ void frmMain::LoadCamFromNode(QTreeWidgetItem *Node)
     if (!Node || Node->text(0).isEmpty())
         Node = selectedNode();
     m_download->clearNotModified();
-    if (!Node || !CamList::isCamKey(Node->data(0, Qt::UserRole).toString())) {
+    if (!Node || !CamList::isCamKey(CamNodes::keyOf(Node))) {
         showWelcome();
         return;
     }
     m_timerRefresh->stop();
     m_imgCam->hide();
     m_marker = Node->text(0);
-    m_currentAddress = CamList::addressOf(Node->data(0, Qt::UserRole).toString());
+    m_currentAddress = CamList::addressOf(CamNodes::keyOf(Node));
     m_currentTitle = Node->text(0);
     m_lblProgress->setText(QStringLiteral("Downloading Webcam ..."));
     setFullscreenRefreshing(true);
