@@ -5,6 +5,7 @@
 #include "reminders/AddressBookPanel.h"
 #include "reminders/AddressNameList.h"
 #include "support/FakeServices.h"
+#include "support/StagedPaths.h"
 #include "widgets/TipPanel.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ private:
         , tips(&surface)
         , panel(fakes.services, &surface, tips, stores)
     {
-        QFile::copy(QStringLiteral(ORVANE_STAGED_APP_DIR "/Address.mdb"),
+        QFile::copy(stagedAppDir() + QStringLiteral("/Address.mdb"),
                     dir.path() + QStringLiteral("/Address.mdb"));
         fillBook(dir.path() + QStringLiteral("/Address.mdb"));
         panel.load();

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=("$@")
 [ ${#packages[@]} -gt 0 ] || packages=(
-    cmake g++ make pkg-config
+    cmake g++ ninja-build ccache pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libsqlite3-dev libcdio-dev

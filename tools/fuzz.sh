@@ -17,11 +17,8 @@ seeds=tests/fuzz/corpus/$name
 
 scripts/deps.sh clang libclang-rt-14-dev # clang++ and libFuzzer with its sanitizer runtimes
 dir=${FUZZ_BUILD:-build-fuzz}
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DORVANE_FUZZ=ON -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
-cmake --build "$dir" -j"$(nproc)" --target "fuzz_$name"
+scripts/build.sh --target "fuzz_$name" "$dir" -DCMAKE_CXX_COMPILER=clang++ -DORVANE_FUZZ=ON \
+    -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF
 
 work=$dir/corpus/$name
 findings=$dir/findings

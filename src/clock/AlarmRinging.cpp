@@ -2,6 +2,7 @@
 
 #include "clock/AlarmSettings.h"
 #include "clock/AlarmSources.h"
+#include "clock/NamedTimer.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
@@ -40,14 +41,6 @@ ImageButton *picture(QFrame *panel, const char *name, const QString &accessibleN
     return button;
 }
 
-QTimer *timer(QObject *owner, const char *name, int interval)
-{
-    auto *t = new QTimer(owner);
-    t->setObjectName(QLatin1String(name));
-    t->setInterval(interval);
-    return t;
-}
-
 } // namespace
 
 AlarmRinging::AlarmRinging(Services &services, QFrame *panel, const AlarmControls &controls)
@@ -59,9 +52,9 @@ AlarmRinging::AlarmRinging(Services &services, QFrame *panel, const AlarmControl
     , m_desc2(label(panel, "lblAlarmDesc2", {6, 22, 228, 16}))
     , m_snoozeNotice(label(panel, "lblSnooze", {6, 38, 228, 14}))
     , m_snoozeTime(label(panel, "lblSnooze2", {6, 52, 228, 14}))
-    , m_timerAlarm(timer(this, "TimerAlarm", 700))
-    , m_timerSnooze(timer(this, "TimerSnooze", 1000))
-    , m_timerAlarmCount(timer(this, "TimerAlarmCount", 60000))
+    , m_timerAlarm(namedTimer(this, "TimerAlarm", 700))
+    , m_timerSnooze(namedTimer(this, "TimerSnooze", 1000))
+    , m_timerAlarmCount(namedTimer(this, "TimerAlarmCount", 60000))
 {
     QFont bold = m_desc->font();
     bold.setBold(true);

@@ -2,6 +2,7 @@
 
 #include "clock/ClockFaceLabel.h"
 
+#include "clock/NamedTimer.h"
 #include "common/TextValues.h"
 #include "common/Twips.h"
 #include "platform/Clock.h"
@@ -17,14 +18,6 @@ namespace {
 
 const QString kClock = QStringLiteral("Clock");
 
-QTimer *timer(QObject *owner, const char *name, int interval)
-{
-    auto *t = new QTimer(owner);
-    t->setObjectName(QLatin1String(name));
-    t->setInterval(interval);
-    return t;
-}
-
 } // namespace
 
 ClockPanel::ClockPanel(Services &services, QWidget *surface, QAction *show24Hour,
@@ -33,8 +26,8 @@ ClockPanel::ClockPanel(Services &services, QWidget *surface, QAction *show24Hour
     , m_services(services)
     , m_mnu24Hour(show24Hour)
     , m_mnuShowSeconds(showSeconds)
-    , m_timerClock(timer(this, "TimerClock", 950))
-    , m_timerClock2(timer(this, "TimerClock2", 1000))
+    , m_timerClock(namedTimer(this, "TimerClock", 950))
+    , m_timerClock2(namedTimer(this, "TimerClock2", 1000))
 {
     connect(m_timerClock2, &QTimer::timeout, this, &ClockPanel::onTimerClock2);
     connect(m_timerClock, &QTimer::timeout, this, &ClockPanel::onTimerClock);

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QSize kButtonArea{84, 25};
+const QSize kSetButtonArea{84, 25};
 
 } // namespace
 
@@ -48,7 +48,7 @@ SnoozeDialog::SnoozeDialog(Services &services, QWidget *parent)
     m_combo->setCurrentText(stored);
     m_combo->setGeometry(20, 66, 100, 24);
     m_set->setObjectName(QStringLiteral("cmdSetSnooze"));
-    m_set->setGeometry(150, 106, kButtonArea.width(), kButtonArea.height());
+    m_set->setGeometry(150, 106, kSetButtonArea.width(), kSetButtonArea.height());
     m_set->setButtonStyle(LumoButton::Raised);
     m_set->setEnabled(false);
 
@@ -66,7 +66,7 @@ void SnoozeDialog::onCboSnoozeClick()
 
 void SnoozeDialog::onCmdSetSnoozeReleased(int x, int y)
 {
-    if (!m_set->isEnabled() || !releasedInside({x, y}, kButtonArea))
+    if (!m_set->isEnabled() || !releasedInside({x, y}, kSetButtonArea))
         return;
     m_services.settings.saveSetting(AlarmSettings::section(), QStringLiteral("Snooze"),
                                     m_combo->currentText());

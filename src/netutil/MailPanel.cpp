@@ -25,7 +25,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 constexpr qsizetype kMaxActivity = 64 * 1024;
 
 // The panel's place: the band right of the status line, left of the weather, in pixels.
-constexpr int kLeft = 392, kTop = 505;
+constexpr int kMailLeft = 392, kMailTop = 505;
 
 QString prepend(const QString &line, const QString &old)
 {
@@ -54,20 +54,20 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu, Tip
 {
     m_imgMail->setObjectName(QStringLiteral("imgMail"));
     m_imgMail->setToolTip(QStringLiteral("Email Notifier"));
-    m_imgMail->setGeometry(kLeft + 34, kTop, 32, 32);
+    m_imgMail->setGeometry(kMailLeft + 34, kMailTop, 32, 32);
     for (int i = 0; i < 2; ++i) {
         QLabel *label = m_lblNumEmails[i];
         label->setObjectName(QStringLiteral("lblNumEmails%1").arg(i));
         label->setToolTip(QStringLiteral("Number of Emails"));
         // The shadow sits one pixel behind the text.
-        label->setGeometry(kLeft + 70 + (1 - i), kTop + 6 + (1 - i), 40, 20);
+        label->setGeometry(kMailLeft + 70 + (1 - i), kMailTop + 6 + (1 - i), 40, 20);
         label->setStyleSheet(i == 0 ? QStringLiteral("color: #1f3a66; font-weight: bold;")
                                     : QStringLiteral("color: #c0c8d4; font-weight: bold;"));
     }
     m_lblNumEmails[0]->raise();
     m_txtChkEmail->setObjectName(QStringLiteral("txtChkEmail"));
     m_txtChkEmail->setReadOnly(true);
-    m_txtChkEmail->setGeometry(kLeft + 108, kTop, 260, 32);
+    m_txtChkEmail->setGeometry(kMailLeft + 108, kMailTop, 260, 32);
 
     m_menu.disableEmail->setChecked(true);
     m_log = QStringLiteral("Activity") + kCrLf;
@@ -109,7 +109,7 @@ void MailPanel::bindControl(QWidget *control, const QString &error)
     m_unavailable.clear();
     if (control) {
         control->setObjectName(QStringLiteral("MyBox"));
-        control->move(kLeft, kTop + 2);
+        control->move(kMailLeft, kMailTop + 2);
         control->show();
         const bool bound = connect(control, SIGNAL(NewMail(int)), this, SLOT(onMyBoxNewMail(int)))
             && connect(control, SIGNAL(NoMail()), this, SLOT(onMyBoxNoMail()))

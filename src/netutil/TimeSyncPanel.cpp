@@ -13,7 +13,7 @@
 namespace {
 
 // Under the events, above the address book, in pixels.
-constexpr int kLeft = 522, kTop = 250;
+constexpr int kSyncLeft = 522, kSyncTop = 250;
 
 const QString kSuccessStyle = QStringLiteral("background: blue; color: yellow;");
 const QString kFailureStyle = QStringLiteral("background: black; color: red;");
@@ -29,7 +29,7 @@ TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface, TipPanel &tip
     , m_cmdTimeSync(smallButton(QStringLiteral("Time Sync"), "cmdTimeSync", surface, services))
     , m_txtStatus(new QLineEdit(surface))
 {
-    m_cmdTimeSync->setGeometry(kLeft, kTop + 2, 72, 16);
+    m_cmdTimeSync->setGeometry(kSyncLeft, kSyncTop + 2, 72, 16);
     m_cmdTimeSync->setToolTip(QStringLiteral("Set this computer's clock from an Internet time "
                                              "server"));
     m_txtStatus->setObjectName(QStringLiteral("txtStatus"));
@@ -37,7 +37,7 @@ TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface, TipPanel &tip
     // Not a tab stop: focus leaving the disabled button must not select the status text.
     m_txtStatus->setFocusPolicy(Qt::ClickFocus);
     m_txtStatus->setAccessibleName(QStringLiteral("Time Sync status"));
-    m_txtStatus->setGeometry(kLeft + 78, kTop, 154, 20);
+    m_txtStatus->setGeometry(kSyncLeft + 78, kSyncTop, 154, 20);
     setSmallFont(m_txtStatus);
     connect(m_cmdTimeSync, &LumoButton::MouseUp, this,
             [this](int, int, int x, int y) { onCmdTimeSyncReleased(x, y); });

@@ -19,7 +19,6 @@ namespace {
 
 constexpr QSize kPanelButton{80, 25};
 constexpr QSize kViewAllButton{128, 21};
-const QString kCancelSuffix = QStringLiteral("\r\n\r\nClick CANCEL to stop");
 const QString kTable = QStringLiteral("Bills");
 
 } // namespace

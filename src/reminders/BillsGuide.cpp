@@ -12,12 +12,6 @@
 #include <QFrame>
 #include <QLineEdit>
 
-namespace {
-
-const QString kCancelSuffix = QStringLiteral("\r\n\r\nClick CANCEL to stop");
-
-} // namespace
-
 void BillsPanel::onTxtBMNDateClick()
 {
     m_ui.MonthViewBM2->setSelectedDate(m_services.clock.now().date());

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -90,6 +91,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Ends every guided tip.
+    static inline const QString kCancelSuffix = QStringLiteral("\r\n\r\nClick CANCEL to stop");
+
     void wire();
     void playWave(const QString &relativePath);
     void showTip(const QString &text);

@@ -22,7 +22,6 @@
 
 namespace {
 const QString kTitleField = QStringLiteral("Title");
-const QPoint kListTipPlace(4425, 1125);
 const QPoint kMissedTipPlace(3750, 6495);
 } // namespace
 

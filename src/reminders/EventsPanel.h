@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <QPoint>
 #include <functional>
 #include <memory>
 
@@ -69,6 +70,9 @@ public:
     bool isEditing() const { return m_editing; }
 
 private:
+    // Where the list's hint is shown, in twips.
+    static constexpr QPoint kListTipPlace{4425, 1125};
+
     Recordset &current();
     void makeTableCurrent();
     void playNotify();

@@ -17,7 +17,6 @@
 namespace {
 constexpr QSize kButtonArea(81, 25);
 constexpr QSize kViewAllArea(128, 21);
-const QPoint kListTipPlace(4425, 1125);
 
 void enable(std::initializer_list<LumoButton *> buttons, bool on)
 {

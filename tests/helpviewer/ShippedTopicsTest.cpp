@@ -2,6 +2,7 @@
 // exactly that name, each a real document of its own.
 #include "helpviewer/HelpTopics.h"
 #include "helpviewer/RtfReader.h"
+#include "support/StagedPaths.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -12,7 +13,7 @@
 
 TEST(ShippedTopics, EveryTopicIsThereUnderItsExactNameAndReadsAsADocument)
 {
-    const QDir help(QStringLiteral(ORVANE_STAGED_APP_DIR "/Help"));
+    const QDir help(stagedAppDir() + QStringLiteral("/Help"));
     const QStringList present = help.entryList(QDir::Files);
     QSet<QString> texts;
     int topics = 0;

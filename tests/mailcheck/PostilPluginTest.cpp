@@ -1,4 +1,5 @@
 #include "mailcheck/PostilFactory.h"
+#include "support/StagedPaths.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -10,7 +11,7 @@
 
 TEST(PostilPlugin, LoadsFromTheApplicationFolderAndMakesAWorkingControl)
 {
-    QPluginLoader loader(QStringLiteral(ORVANE_STAGED_APP_DIR "/Postil"));
+    QPluginLoader loader(stagedAppDir() + QStringLiteral("/Postil"));
     const QJsonObject meta = loader.metaData();
     EXPECT_EQ(meta.value("IID").toString(), "PostilLib.Postil");
     const QJsonObject own = meta.value("MetaData").toObject();

@@ -1,4 +1,5 @@
 #include "platform/QtMediaPlayer.h"
+#include "support/StagedPaths.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,8 +16,8 @@
 
 namespace {
 
-const QString kMp3 = QStringLiteral(ORVANE_SOURCE_DIR "/tests/data/media/tone.mp3"); // 3 s, tagged
-const QString kWav = QStringLiteral(ORVANE_SOURCE_DIR "/tests/data/media/tone.wav"); // 2 s
+const QString kMp3 = sourceDir() + QStringLiteral("/tests/data/media/tone.mp3"); // 3 s, tagged
+const QString kWav = sourceDir() + QStringLiteral("/tests/data/media/tone.wav"); // 2 s
 
 // The back end works asynchronously: poll the event loop until the condition holds, for at most
 // ten seconds.

@@ -1,6 +1,7 @@
 #include "platform/QtSoundPlayer.h"
 #include "platform/WaveFile.h"
 #include "platform/WaveStream.h"
+#include "support/StagedPaths.h"
 
 #include <QElapsedTimer>
 
@@ -10,7 +11,7 @@
 
 namespace {
 
-const QString kAppFolder = QStringLiteral(ORVANE_SOURCE_DIR "/appfolder");
+const QString kAppFolder = sourceDir() + QStringLiteral("/appfolder");
 
 // Passes everything to the real player and counts what playSound() chose.
 class CountingPlayer final : public SoundPlayer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reminders/RecordStore.h"
+#include "support/StagedPaths.h"
 
 #include <QFile>
 #include <QStringList>
@@ -17,7 +18,7 @@ public:
     {
         for (const char *name : {"Events.mdb", "Bills.mdb", "Address.mdb"}) {
             const QString file = QString::fromLatin1(name);
-            EXPECT_TRUE(QFile::copy(QStringLiteral(ORVANE_STAGED_APP_DIR "/") + file, path(file)))
+            EXPECT_TRUE(QFile::copy(stagedAppDir() + QStringLiteral("/") + file, path(file)))
                 << name;
         }
     }

@@ -1,6 +1,7 @@
 // A termination request (SIGTERM, SIGINT) at any moment of the start: the load stops after its
 // current step, an open box closes, and the program ends by itself, writing nothing unread.
 #include "support/DashboardFixture.h"
+#include "support/StagedPaths.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -35,7 +36,7 @@ class TerminationProcess : public ::testing::Test
 protected:
     TerminationProcess()
     {
-        copyAppFolderData(QStringLiteral(ORVANE_STAGED_APP_DIR), path("app"));
+        copyAppFolderData(stagedAppDir(), path("app"));
         for (const char *sub : {"settings", "config", "home", "cache", "data", "runtime"})
             QDir().mkpath(path(sub));
         QFile::setPermissions(path("runtime"),
@@ -66,7 +67,7 @@ protected:
         env.insert("QT_QPA_PLATFORM", "offscreen");
         m_program.setProcessEnvironment(env);
         m_program.setProcessChannelMode(QProcess::MergedChannels);
-        m_program.start(QStringLiteral(ORVANE_STAGED_APP_DIR "/Orvane"), {});
+        m_program.start(stagedAppDir() + QStringLiteral("/Orvane"), {});
         ASSERT_TRUE(m_program.waitForStarted(10000));
     }
 

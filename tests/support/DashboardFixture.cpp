@@ -1,4 +1,5 @@
 #include "support/DashboardFixture.h"
+#include "support/StagedPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,7 @@ void copyAppFolderData(const QString &from, const QString &to)
 DashboardFixture::DashboardFixture()
     : fakes(m_dir.path() + "/app", m_dir.path() + "/settings/settings.ini")
 {
-    copyAppFolderData(QStringLiteral(ORVANE_STAGED_APP_DIR), m_dir.path() + "/app");
+    copyAppFolderData(stagedAppDir(), m_dir.path() + "/app");
 }
 
 DashboardFixture::~DashboardFixture() = default;

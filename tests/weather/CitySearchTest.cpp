@@ -1,5 +1,6 @@
 #include "weather/CitySearch.h"
 #include "platform/AppFolder.h"
+#include "support/StagedPaths.h"
 #include "weather/CityData.h"
 #include "weather/CityFiles.h"
 
@@ -172,7 +173,7 @@ TEST_F(CitySearchTest, MissingFilesAreNamedAndFindNothing)
 
 TEST(ShippedCitiesTest, EveryListedCityIsFoundInItsDataFile)
 {
-    const AppFolder shipped(QStringLiteral(ORVANE_SOURCE_DIR "/appfolder"));
+    const AppFolder shipped(sourceDir() + QStringLiteral("/appfolder"));
     int cities = 0;
     for (const QString &country : CityFiles::countries()) {
         CitySearch search(shipped, kHost);

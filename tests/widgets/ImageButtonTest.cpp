@@ -1,6 +1,7 @@
 #include "widgets/ImageButton.h"
 
 #include "platform/AppFolder.h"
+#include "support/StagedPaths.h"
 #include "widgets/PictureList.h"
 #include "widgets/ReleaseRule.h"
 
@@ -241,9 +242,8 @@ class ShippedPictures : public ::testing::TestWithParam<ShippedSet>
 TEST_P(ShippedPictures, HaveTheirCountAndSize)
 {
     const ShippedSet set = GetParam();
-    const PictureList list
-        = PictureList::load(QStringLiteral(ORVANE_SOURCE_DIR "/appfolder/resources/pictures/")
-                            + QLatin1String(set.folder));
+    const PictureList list = PictureList::load(
+        sourceDir() + QStringLiteral("/appfolder/resources/pictures/") + QLatin1String(set.folder));
     ASSERT_EQ(list.count(), set.count);
     for (int n = 1; n <= list.count(); ++n) {
         EXPECT_FALSE(list.at(n).isNull()) << n;
@@ -264,11 +264,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShippedPictureFiles, MusicNumbersAndTheStagedCopy)
 {
     // Hosts name the pictures by number: 20 is Play, 19 Play lit, 27 Stop pressed.
-    const QString source = QStringLiteral(ORVANE_SOURCE_DIR "/appfolder/resources/pictures/music");
+    const QString source = sourceDir() + QStringLiteral("/appfolder/resources/pictures/music");
     for (const char *name : {"19-play-lit.png", "20-play-normal.png", "27-stop-pressed.png"})
         EXPECT_TRUE(QFile::exists(source + "/" + name)) << name;
     // The build copies them into the application folder, found there the old way.
-    const AppFolder app(QStringLiteral(ORVANE_STAGED_APP_DIR));
+    const AppFolder app(stagedAppDir());
     EXPECT_EQ(PictureList::load(app.path("\\resources\\pictures\\music")).count(), 27);
     EXPECT_EQ(PictureList::load(app.path("\\Resources\\Pictures\\AlarmActive")).count(), 4);
 }
