@@ -1,9 +1,10 @@
-# Compiles go through ccache whenever it is installed, so a rebuild, another build folder or a
-# fresh clone on the same machine (CI after a session) reuses what was compiled before. Paths
-# are hashed relative to the source tree and the working folder is left out, so two clones in
-# different folders share entries; the compiler's own dependency list stands in for a second
-# preprocessor run on a miss; precompiled headers need the two sloppiness settings. The cache
-# stays in the user's default folder and is kept to 2 GB.
+# Compiles go through ccache whenever it is installed, so a clean rebuild, a branch switched
+# back, or the same clone's CI run reuses what was compiled before. Paths are hashed relative
+# to the source tree and the working folder is left out; the compiler's own dependency list
+# stands in for a second preprocessor run on a miss; precompiled headers need the two
+# sloppiness settings. The cache stays in the user's default folder and is kept to 2 GB.
+# Another clone in another folder does not hit yet: the unity batches and the precompiled
+# header sources that CMake generates name the sources by absolute path.
 option(ORVANE_CCACHE "Compile through ccache when it is installed" ON)
 find_program(ORVANE_CCACHE_PROGRAM ccache)
 if(ORVANE_CCACHE AND ORVANE_CCACHE_PROGRAM AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
