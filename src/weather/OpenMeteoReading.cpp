@@ -59,15 +59,19 @@ Day dayOf(const QJsonObject &daily, int day)
     return d;
 }
 
-// "7:06 AM" from "2026-12-10T07:06", with the zone's abbreviation after it when given.
+// "7:06 AM" from "2026-12-10T07:06", with the zone's abbreviation after it when given. The
+// time is the place's own: read as a date and a clock time, never through the user's time zone,
+// which may lack that hour (a spring-forward gap) or shift it.
 std::optional<QString> clockTime(const QJsonObject &daily, const char *key, const QString &zone)
 {
-    const QJsonArray values = daily.value(QLatin1String(key)).toArray();
-    const QDateTime at = QDateTime::fromString(values.at(0).toString(), Qt::ISODate);
-    if (!at.isValid())
+    const QString text = daily.value(QLatin1String(key)).toArray().at(0).toString();
+    const qsizetype t = text.indexOf(u'T');
+    const QDate date = QDate::fromString(text.left(t), Qt::ISODate);
+    const QTime at = QTime::fromString(text.mid(t + 1), Qt::ISODate);
+    if (t < 0 || !date.isValid() || !at.isValid())
         return std::nullopt;
-    const QString time = QLocale(QLocale::English, QLocale::UnitedStates)
-                             .toString(at.time(), QStringLiteral("h:mm AP"));
+    const QString time
+        = QLocale(QLocale::English, QLocale::UnitedStates).toString(at, QStringLiteral("h:mm AP"));
     return zone.isEmpty() ? time : time + u' ' + zone;
 }
 

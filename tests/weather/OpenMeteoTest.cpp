@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 using namespace OpenMeteoQuery;
 using namespace OpenMeteoReading;
 namespace Answers = OpenMeteoAnswers;
@@ -87,6 +89,22 @@ TEST(OpenMeteoReading, MissingNullAndUnreadableValuesLeaveOnlyTheirFieldsEmpty)
     EXPECT_EQ(odd.texts.size(), 2);
     EXPECT_EQ(odd.text(WeatherField::WindChill), "N/A" + kDeg);
     EXPECT_EQ(odd.text(WeatherField::WindGust), "N/A kph");
+}
+
+TEST(OpenMeteoReading, SunTimesAreThePlacesOwnWhateverTheUsersZone)
+{
+    // 2:30 on 8 March 2026 does not exist in New York; the place's sunrise must still show.
+    const QByteArray saved = qgetenv("TZ");
+    qputenv("TZ", "America/New_York");
+    tzset();
+    QString answer = Answers::coloradoSpringsForecast();
+    answer.replace("2026-12-10T07:06", "2026-03-08T02:30");
+    RecordingFields fields;
+    readForecast(answer, true, QDate(2026, 3, 8), fields);
+    saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
+    tzset();
+    EXPECT_EQ(fields.text(WeatherField::Sunrise), "2:30 AM");
+    EXPECT_TRUE(fields.text(WeatherField::Sunset).endsWith(" PM"));
 }
 
 TEST(OpenMeteoQuery, PlacesAreAskedAsTypedAndChosenByState)
