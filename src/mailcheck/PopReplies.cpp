@@ -2,20 +2,6 @@
 
 #include <limits>
 
-std::optional<QString> PopLineBuffer::takeLine()
-{
-    qsizetype end = m_pending.indexOf('\n');
-    if (end < 0) {
-        if (m_pending.size() < kMaxLine)
-            return std::nullopt;
-        end = kMaxLine - 1;
-    }
-    // Replies are ASCII; Latin-1 keeps any stray byte as one character instead of failing.
-    const QString line = QString::fromLatin1(m_pending.left(end + 1));
-    m_pending.remove(0, end + 1);
-    return line;
-}
-
 std::optional<int> statMessageCount(const QString &reply)
 {
     constexpr qsizetype kFirst = 4; // the fifth character

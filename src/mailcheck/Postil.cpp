@@ -1,13 +1,18 @@
 #include "mailcheck/Postil.h"
 
+#include "common/LineClient.h"
+
 #include <QPainter>
 #include <QResizeEvent>
-#include <QTcpSocket>
-#include <QTimer>
 
 namespace {
 
 enum State : short { Greeting, UserSent, PassSent, StatSent, QuitSent, Done };
+
+// A mail check's whole dialogue is a few short lines; a server that sends more than this is
+// not answering the check.
+constexpr qsizetype kMostBytes = 64 * 1024;
+constexpr qsizetype kLongestLine = 4096;
 
 // A field typed by the user must not be able to add a command of its own.
 QString oneLine(QString text)
@@ -19,18 +24,17 @@ QString oneLine(QString text)
 
 Postil::Postil(QWidget *parent)
     : QWidget(parent)
-    , m_socket(new QTcpSocket(this))
-    , m_timReply(new QTimer(this))
+    , m_client(new LineClient({kReplyTimeoutMs, kLongestLine, kMostBytes},
+                              QStringLiteral("timReply"), this))
 {
     setObjectName(QStringLiteral("Postil"));
     setFixedSize(kFaceSize, kFaceSize);
     setToolTip(QStringLiteral("POP3 mail checker"));
-    m_timReply->setObjectName(QStringLiteral("timReply"));
-    m_timReply->setSingleShot(true);
-    m_timReply->setInterval(kReplyTimeoutMs);
-    connect(m_timReply, &QTimer::timeout, this, &Postil::onReplyTimeout);
-    connect(m_socket, &QTcpSocket::readyRead, this, &Postil::onReadyRead);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &Postil::onSocketError);
+    // Replies are ASCII; Latin-1 keeps any stray byte as one character instead of failing.
+    connect(m_client, &LineClient::lineReceived, this,
+            [this](const QByteArray &line) { onReply(QString::fromLatin1(line)); });
+    connect(m_client, &LineClient::failed, this,
+            [this](LineClient::Failure failure) { onFailure(int(failure)); });
 }
 
 Postil::~Postil() = default;
@@ -44,8 +48,7 @@ int Postil::mailPort()
 
 void Postil::CheckNewMail()
 {
-    m_socket->abort();
-    m_lines.clear();
+    m_client->abort();
     m_state = Greeting;
     ++m_check;
     const int port = mailPort();
@@ -54,28 +57,12 @@ void Postil::CheckNewMail()
         Q_EMIT SockError(QStringLiteral("POP Error: no such port: ") + QString::number(port));
         return;
     }
-    waitForReply();
-    m_socket->connectToHost(m_server, quint16(port));
+    m_client->open(m_server, quint16(port));
 }
 
 void Postil::onReplyTimeout()
 {
-    m_socket->abort();
-    m_lines.clear();
-    Q_EMIT SockError(QStringLiteral("POP Error: no reply from server"));
-}
-
-void Postil::onReadyRead()
-{
-    m_lines.append(m_socket->readAll());
-    // A reply may close the socket or a host's handler may start a new check: stop taking
-    // lines once the connection they came on is gone.
-    while (m_socket->state() == QAbstractSocket::ConnectedState) {
-        const std::optional<QString> line = m_lines.takeLine();
-        if (!line)
-            break;
-        onReply(*line);
-    }
+    m_client->onTimeout();
 }
 
 void Postil::onReply(const QString &reply)
@@ -89,7 +76,7 @@ void Postil::onReply(const QString &reply)
         onPositiveReply(reply);
     } else if (reply.startsWith(u'-')) {
         // The dialogue stops here; the server drops the connection or the next check does.
-        m_timReply->stop();
+        m_client->stopWaiting();
         Q_EMIT SockError(QStringLiteral("POP Error: ") + reply);
     }
 }
@@ -126,8 +113,7 @@ void Postil::onPositiveReply(const QString &reply)
         break;
     }
     case QuitSent:
-        m_timReply->stop();
-        m_socket->close();
+        m_client->close();
         Q_EMIT Noisy(QStringLiteral("Closing Socket..."));
         break;
     }
@@ -135,22 +121,27 @@ void Postil::onPositiveReply(const QString &reply)
 
 void Postil::send(const QString &command)
 {
-    m_socket->write((command + QStringLiteral("\r\n")).toUtf8());
-    waitForReply();
+    m_client->send((command + QStringLiteral("\r\n")).toUtf8());
 }
 
-void Postil::waitForReply()
+void Postil::onFailure(int failure)
 {
-    m_timReply->start();
-}
-
-void Postil::onSocketError(QAbstractSocket::SocketError error)
-{
-    // The server closing after its last reply is the normal end, not a failure.
-    if (m_state == Done)
+    switch (LineClient::Failure(failure)) {
+    case LineClient::Failure::TimedOut:
+        Q_EMIT SockError(QStringLiteral("POP Error: no reply from server"));
         return;
-    m_timReply->stop();
-    Q_EMIT SockError(QString::number(int(error)) + QStringLiteral(" : ") + m_socket->errorString());
+    case LineClient::Failure::TooMuch:
+        Q_EMIT SockError(QStringLiteral("POP Error: the server sent more than a mail check "
+                                        "takes"));
+        return;
+    case LineClient::Failure::Socket:
+        // The server closing after its last reply is the normal end, not a failure.
+        if (m_state == Done)
+            return;
+        Q_EMIT SockError(QString::number(int(m_client->socketError())) + QStringLiteral(" : ")
+                         + m_client->socketErrorText());
+        return;
+    }
 }
 
 void Postil::resizeEvent(QResizeEvent *event)

@@ -5,8 +5,7 @@
 #include <QAbstractSocket>
 #include <QWidget>
 
-class QTcpSocket;
-class QTimer;
+class LineClient;
 
 // The POP3 mail checker control: logs in, asks STAT for the message count, logs out, and
 // tells its host through signals. It never blocks: the dialogue runs on the socket's
@@ -60,16 +59,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void onReadyRead();
-    void onSocketError(QAbstractSocket::SocketError error);
+    void onFailure(int failure);
     void onReply(const QString &reply);
     void onPositiveReply(const QString &reply);
     void send(const QString &command);
-    void waitForReply();
 
-    QTcpSocket *m_socket;
-    QTimer *m_timReply;
-    PopLineBuffer m_lines;
+    LineClient *m_client;
     QString m_server, m_user, m_password;
     int m_port = 0;
     short m_state = 0;

@@ -1,10 +1,10 @@
 #include "netutil/TimeClient.h"
 
+#include "common/LineClient.h"
 #include "netutil/TimeServer.h"
 #include "platform/Clock.h"
 #include "platform/SystemClock.h"
 
-#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -30,9 +30,13 @@ QString TimeSyncOutcome::text() const
     case Result::ClockNotSet:
         break;
     }
-    return QStringLiteral("Adjusted Seconds: %1 (clock not set: %2)")
-        .arg(adjustedSeconds)
-        .arg(failure);
+    return QStringLiteral("Adjusted Seconds: %1").arg(adjustedSeconds);
+}
+
+QString TimeSyncOutcome::reason() const
+{
+    return result == Result::ClockNotSet ? QStringLiteral("Clock not set: %1").arg(failure)
+                                         : QString();
 }
 
 qint64 serverUnixSeconds(quint32 reply, qint64 systemUnixSeconds)
@@ -47,18 +51,17 @@ TimeClient::TimeClient(const Clock &clock, SystemClock &systemClock, QObject *pa
     : QObject(parent)
     , m_clock(clock)
     , m_systemClock(systemClock)
-    , m_timeout(new QTimer(this))
+    , m_client(new LineClient({kTimeoutMs, 4, 4, 4}, QStringLiteral("TimerTimeSync"), this))
 {
-    m_timeout->setObjectName(QStringLiteral("TimerTimeSync"));
-    m_timeout->setSingleShot(true);
-    m_timeout->setInterval(kTimeoutMs);
-    connect(m_timeout, &QTimer::timeout, this, &TimeClient::onTimeout);
-    connect(&m_socket, &QTcpSocket::readyRead, this, &TimeClient::onReadyRead);
-    // An error closes the socket; the outcome still waits for the time-out, as a late
-    // reply cannot come and nothing else is to be learnt.
-    connect(&m_socket, &QTcpSocket::errorOccurred, this, [this] {
-        if (m_received.size() < 4)
-            m_socket.abort();
+    connect(m_client, &LineClient::answerReceived, this, [this](const QByteArray &answer) {
+        if (m_running)
+            onReply(qFromBigEndian<quint32>(answer.constData()));
+    });
+    // Refused, closed before four bytes, or silent to the end: no answer to learn from.
+    connect(m_client, &LineClient::failed, this, [this] {
+        m_client->abort();
+        if (m_running)
+            finish({});
     });
 }
 
@@ -67,29 +70,13 @@ void TimeClient::start(const TimeServer &server)
     if (m_running)
         return;
     m_running = true;
-    m_received.clear();
-    m_timeout->start();
-    m_socket.connectToHost(server.host, server.port);
+    m_client->open(server.host, server.port);
 }
 
 void TimeClient::onTimeout()
 {
-    if (!m_running || m_received.size() >= 4)
-        return;
-    m_socket.abort();
-    finish({});
-}
-
-void TimeClient::onReadyRead()
-{
-    if (!m_running || m_received.size() >= 4)
-        return;
-    m_received += m_socket.read(4 - m_received.size());
-    if (m_received.size() < 4)
-        return;
-    m_timeout->stop();
-    m_socket.abort();
-    onReply(qFromBigEndian<quint32>(m_received.constData()));
+    if (m_running && m_client->waiting())
+        m_client->onTimeout();
 }
 
 void TimeClient::onReply(quint32 reply)

@@ -2,10 +2,9 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QTcpSocket>
 
 class Clock;
-class QTimer;
+class LineClient;
 class SystemClock;
 struct TimeServer;
 
@@ -19,8 +18,10 @@ struct TimeSyncOutcome
     QString failure;            // why the clock was not set
 
     bool ok() const { return result == Result::Adjusted; }
-    // What the status field shows.
+    // What the status field shows: the figure, also when the clock could not be set.
     QString text() const;
+    // Why the clock was not set ("Clock not set: ..."); empty when it was or with no figure.
+    QString reason() const;
 };
 
 Q_DECLARE_METATYPE(TimeSyncOutcome)
@@ -31,7 +32,8 @@ qint64 serverUnixSeconds(quint32 reply, qint64 systemUnixSeconds);
 
 // One synchronisation with an RFC 868 time server: connect, send nothing, read the four-byte
 // reply, close; then step the computer's clock by the difference when there is one. Never
-// waits on the window: the outcome arrives as a signal, after the reply or the time-out.
+// waits on the window: the outcome arrives as a signal, after the reply, a failed or broken
+// connection, or the time-out.
 class TimeClient : public QObject
 {
     Q_OBJECT
@@ -44,21 +46,17 @@ public:
     // The time-out's tick (timer "TimerTimeSync"; tests call it directly).
     void onTimeout();
     bool running() const { return m_running; }
-    QAbstractSocket::SocketState socketState() const { return m_socket.state(); }
 
 Q_SIGNALS:
     // Exactly once per start, never from inside start().
     void finished(const TimeSyncOutcome &outcome);
 
 private:
-    void onReadyRead();
     void onReply(quint32 reply);
     void finish(const TimeSyncOutcome &outcome);
 
     const Clock &m_clock;
     SystemClock &m_systemClock;
-    QTcpSocket m_socket;
-    QTimer *m_timeout;
-    QByteArray m_received;
+    LineClient *m_client;
     bool m_running = false;
 };
