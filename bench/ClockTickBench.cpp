@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QNetworkAccessManager>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -58,6 +59,7 @@ struct World
     CountingSound sound;
     QtPrompter prompter;
     LinuxSystemClock systemClock;
+    QNetworkAccessManager network;
     QtShell shell;
     LinuxConnectivity connectivity;
     QtTray tray;
@@ -81,7 +83,7 @@ struct World
         lock = std::make_unique<LockFileInstance>(dir.path() + QStringLiteral("/orvane.lock"));
         services = std::make_unique<Services>(
             Services{clock, *settings, *folder, sound, prompter, shell, connectivity, tray,
-                     *autostart, *lock, music, voice, *folder, notifier, systemClock});
+                     *autostart, *lock, music, voice, *folder, notifier, systemClock, network});
         dashboard = std::make_unique<Dashboard>(*services);
         if (dashboard->load() != Dashboard::LoadResult::Loaded)
             qFatal("the dashboard did not load");

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QNetworkAccessManager>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -106,8 +107,10 @@ int once(int argc, char **argv, int rows)
     LockFileInstance lock(dir.path() + QStringLiteral("/orvane.lock"));
     QtMediaPlayer music, voice;
     LinuxSystemClock systemClock;
-    Services services{clock,     settings, folder, sound, prompter, shell,    connectivity, tray,
-                      autostart, lock,     music,  voice, folder,   notifier, systemClock};
+    QNetworkAccessManager network;
+    Services services{clock,        settings, folder,      sound,  prompter, shell,
+                      connectivity, tray,     autostart,   lock,   music,    voice,
+                      folder,       notifier, systemClock, network};
     const double copiedMs = msSinceProcessStart();
     Dashboard dashboard(services);
     const bool ok = dashboard.load() == Dashboard::LoadResult::Loaded;

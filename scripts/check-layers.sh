@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when an include crosses a layer the build keeps apart: a core source (one compiled into
 # an orvane_*_core library) reaching Qt Widgets or a widgets-side header, a feature folder
-# reaching the shell, or the clock reaching the music player.
+# reaching the shell, the clock reaching the music player, or a second network access.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 status=0
@@ -42,5 +42,11 @@ done
 
 if grep -rnE '#include "music/' src/clock; then
     fail "src/clock includes the music player"
+fi
+# The program has one network access, made with the desktop services and handed to every
+# feature; a feature that made its own would escape its limits and its one set of rules.
+if grep -rnE 'new QNetworkAccessManager|QNetworkAccessManager [A-Za-z_]+ *[;({]' src \
+    | grep -v '^src/shell/RealServices.h:'; then
+    fail "a QNetworkAccessManager made outside the program's services"
 fi
 exit $status

@@ -1,6 +1,5 @@
 #include "netutil/MailPanel.h"
 #include "netutil/MailSetupDialog.h"
-#include "netutil/OfflineQuestion.h"
 #include "netutil/PostilLoader.h"
 
 #include "common/TextValues.h"
@@ -8,8 +7,8 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "widgets/LumoButton.h"
+#include "widgets/OfflineQuestion.h"
 #include "widgets/ReleaseRule.h"
-#include "widgets/TipPanel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -37,12 +36,12 @@ QString prepend(const QString &line, const QString &old)
 
 } // namespace
 
-MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu, TipPanel &tips,
-                     const Connectivity::State &connectivity)
+MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu,
+                     OfflineQuestion &offline, const Connectivity::State &connectivity)
     : QObject(surface)
     , m_services(services)
     , m_menu(menu)
-    , m_tips(tips)
+    , m_offline(offline)
     , m_connectivity(connectivity)
     , m_dialog(std::make_unique<MailSetupDialog>())
     , m_imgMail(new QLabel(surface))
@@ -170,8 +169,7 @@ void MailPanel::checkMail()
 {
     if (!m_control)
         return;
-    if (!goOnWhenOffline(m_connectivity.connected, m_services.prompter, m_tips,
-                         QStringLiteral("get your mail")))
+    if (!m_offline.goOn(m_connectivity.connected, QStringLiteral("get your mail")))
         return;
     callCheckNewMail();
     m_disabled = m_menu.disableEmail->isChecked();

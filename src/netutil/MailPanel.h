@@ -14,7 +14,7 @@ class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QWidget;
-class TipPanel;
+class OfflineQuestion;
 
 // The dashboard's mail panel: hosts the mail checker control (MyBox), feeds it the setup
 // dialog's fields, starts checks at start-up, on request and on the minute timer's schedule,
@@ -29,7 +29,7 @@ public:
         QAction *setupEmail, *checkPop3Email, *disableEmail;
     };
 
-    MailPanel(Services &services, QWidget *surface, const Menu &menu, TipPanel &tips,
+    MailPanel(Services &services, QWidget *surface, const Menu &menu, OfflineQuestion &offline,
               const Connectivity::State &connectivity);
     ~MailPanel() override;
 
@@ -79,7 +79,7 @@ private:
 
     Services &m_services;
     Menu m_menu;
-    TipPanel &m_tips;
+    OfflineQuestion &m_offline;
     const Connectivity::State &m_connectivity;
     std::unique_ptr<MailSetupDialog> m_dialog;
     QPointer<QWidget> m_control;

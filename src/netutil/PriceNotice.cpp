@@ -1,10 +1,10 @@
 #include "netutil/PriceNotice.h"
 
+#include "common/HostAddress.h"
 #include "common/MarkerCut.h"
 #include "common/PageFetch.h"
 #include "platform/Prompter.h"
 
-#include <QNetworkAccessManager>
 #include <QUrl>
 
 std::optional<QString> priceNoticeText(QStringView page)
@@ -25,19 +25,13 @@ std::optional<QString> priceNoticeText(QStringView page)
 
 QString infoHost(const QString &makerSite)
 {
-    QString host = qEnvironmentVariable("ORVANE_INFO_HOST").trimmed();
-    if (host.isEmpty())
-        host = makerSite;
-    if (!host.contains(QLatin1String("://")))
-        host.prepend(QLatin1String("http://"));
-    while (host.endsWith(u'/'))
-        host.chop(1);
-    return host;
+    return resolveHost("ORVANE_INFO_HOST", {}, makerSite);
 }
 
-PriceNotice::PriceNotice(Prompter &prompter, QObject *parent)
+PriceNotice::PriceNotice(Prompter &prompter, QNetworkAccessManager &network, QObject *parent)
     : QObject(parent)
     , m_prompter(prompter)
+    , m_network(network)
 {
 }
 
@@ -45,20 +39,29 @@ void PriceNotice::show(const QString &host)
 {
     // Made at the first request: most runs never ask, and start-up need not pay for it.
     if (!m_fetch) {
-        m_network = new QNetworkAccessManager(this);
-        m_fetch = new PageFetch(*m_network, this);
+        m_fetch = new PageFetch(m_network, this);
         connect(m_fetch, &PageFetch::finished, this, &PriceNotice::onFetched);
     }
-    m_fetch->start(QUrl(host + QStringLiteral("/PROGINFO.txt")));
+    if (m_fetch->running())
+        return;
+    m_host = host;
+    // An error page is no information page, whatever its text would cut to.
+    m_fetch->start(PageRequest{QUrl(host + QStringLiteral("/PROGINFO.txt")), PageFetch::kTimeoutMs,
+                               PageRequest::Answer::BelowClientError});
 }
 
 void PriceNotice::onFetched(bool ok, const QString &page)
 {
-    // An error page is no information page, whatever its text would cut to.
-    const bool answered = ok && m_fetch->status() < 400;
-    const std::optional<QString> notice = answered ? priceNoticeText(page) : std::nullopt;
-    if (notice)
+    const std::optional<QString> notice = ok ? priceNoticeText(page) : std::nullopt;
+    if (notice) {
         m_prompter.ask(
             {*notice, QStringLiteral("ORVANE"), Prompter::Icon::None, Prompter::Buttons::Ok});
+    } else {
+        const QString why
+            = ok ? QStringLiteral("its page holds no price information") : m_fetch->failure();
+        m_prompter.tell(QStringLiteral("The price information could not be fetched from %1:\n%2.")
+                            .arg(m_host, why),
+                        QStringLiteral("Current Pricing"), Prompter::Icon::Information);
+    }
     Q_EMIT done(notice.has_value());
 }

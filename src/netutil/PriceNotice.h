@@ -19,12 +19,13 @@ std::optional<QString> priceNoticeText(QStringView page);
 QString infoHost(const QString &makerSite);
 
 // "Current Pricing": fetches the information page without holding up the window (with the
-// fetch's time-out) and shows the notice; any failed step shows nothing.
+// fetch's time-out) and shows the notice. When the page cannot be had or read, a box says so,
+// naming the host and the reason, so a press never ends in silence.
 class PriceNotice : public QObject
 {
     Q_OBJECT
 public:
-    explicit PriceNotice(Prompter &prompter, QObject *parent = nullptr);
+    PriceNotice(Prompter &prompter, QNetworkAccessManager &network, QObject *parent = nullptr);
 
     // One fetch at a time; a request while one runs is ignored.
     void show(const QString &host);
@@ -39,6 +40,7 @@ private:
     void onFetched(bool ok, const QString &page);
 
     Prompter &m_prompter;
-    QNetworkAccessManager *m_network = nullptr;
+    QNetworkAccessManager &m_network;
+    QString m_host;
     PageFetch *m_fetch = nullptr;
 };

@@ -1,14 +1,15 @@
 #include "netutil/TimeSyncPanel.h"
 
-#include "netutil/OfflineQuestion.h"
 #include "netutil/TimeClient.h"
 #include "platform/Prompter.h"
 #include "widgets/LumoButton.h"
+#include "widgets/OfflineQuestion.h"
 #include "widgets/ReleaseRule.h"
 #include "widgets/SmallControls.h"
-#include "widgets/TipPanel.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QTextDocument>
 
 namespace {
 
@@ -20,14 +21,15 @@ const QString kFailureStyle = QStringLiteral("background: black; color: red;");
 
 } // namespace
 
-TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface, TipPanel &tips,
+TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface, OfflineQuestion &offline,
                              const Connectivity::State &connectivity)
     : QObject(surface)
     , m_services(services)
-    , m_tips(tips)
+    , m_offline(offline)
     , m_connectivity(connectivity)
     , m_cmdTimeSync(smallButton(QStringLiteral("Time Sync"), "cmdTimeSync", surface, services))
     , m_txtStatus(new QLineEdit(surface))
+    , m_lblReason(new QLabel(surface))
 {
     m_cmdTimeSync->setGeometry(kSyncLeft, kSyncTop + 2, 72, 16);
     m_cmdTimeSync->setToolTip(QStringLiteral("Set this computer's clock from an Internet time "
@@ -39,6 +41,14 @@ TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface, TipPanel &tip
     m_txtStatus->setAccessibleName(QStringLiteral("Time Sync status"));
     m_txtStatus->setGeometry(kSyncLeft + 78, kSyncTop, 154, 20);
     setSmallFont(m_txtStatus);
+    m_lblReason->setObjectName(QStringLiteral("lblSyncReason"));
+    m_lblReason->setTextFormat(Qt::PlainText);
+    m_lblReason->setWordWrap(true);
+    m_lblReason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblReason->setAutoFillBackground(true);
+    m_lblReason->setGeometry(kSyncLeft, kSyncTop + 20, 232, 14);
+    setSmallFont(m_lblReason);
+    m_lblReason->hide();
     connect(m_cmdTimeSync, &LumoButton::MouseUp, this,
             [this](int, int, int x, int y) { onCmdTimeSyncReleased(x, y); });
 }
@@ -52,8 +62,7 @@ void TimeSyncPanel::onCmdTimeSyncReleased(int x, int y)
 {
     if (!releasedInside({x, y}, {72, 16}) || m_client)
         return;
-    if (!goOnWhenOffline(m_connectivity.connected, m_services.prompter, m_tips,
-                         QStringLiteral("get the time")))
+    if (!m_offline.goOn(m_connectivity.connected, QStringLiteral("get the time")))
         return;
     m_client = new TimeClient(m_services.clock, m_services.systemClock, this);
     setStatus(QStringLiteral("Pending..."), {});
@@ -64,7 +73,7 @@ void TimeSyncPanel::onCmdTimeSyncReleased(int x, int y)
 
 void TimeSyncPanel::show(const TimeSyncOutcome &outcome)
 {
-    setStatus(outcome.text(), outcome.ok() ? kSuccessStyle : kFailureStyle);
+    setStatus(outcome.text(), outcome.ok() ? kSuccessStyle : kFailureStyle, outcome.reason());
     m_cmdTimeSync->setEnabled(true);
     if (m_client)
         m_client->deleteLater();
@@ -72,11 +81,22 @@ void TimeSyncPanel::show(const TimeSyncOutcome &outcome)
     Q_EMIT finished();
 }
 
-void TimeSyncPanel::setStatus(const QString &text, const QString &style)
+void TimeSyncPanel::setStatus(const QString &text, const QString &style, const QString &reason)
 {
     m_txtStatus->setText(text);
     m_txtStatus->setCursorPosition(0);
-    // The whole text, for a reason too long for the field.
-    m_txtStatus->setToolTip(text);
+    // The reason comes from the system: shown as text even where it holds a "<".
+    m_txtStatus->setToolTip(
+        Qt::convertFromPlainText(reason.isEmpty() ? text : text + u'\n' + reason));
     m_txtStatus->setStyleSheet(style);
+    m_lblReason->setText(reason);
+    m_lblReason->setAccessibleName(reason);
+    m_lblReason->setVisible(!reason.isEmpty());
+    if (!reason.isEmpty()) {
+        // Tall enough for the whole reason; a long one lies over the group below until the
+        // next synchronisation.
+        m_lblReason->resize(m_lblReason->width(),
+                            m_lblReason->heightForWidth(m_lblReason->width()));
+        m_lblReason->raise();
+    }
 }

@@ -9,9 +9,10 @@
 #include <QPointer>
 
 class LumoButton;
+class QLabel;
 class QLineEdit;
 class QWidget;
-class TipPanel;
+class OfflineQuestion;
 
 // The "Time Sync" button and its status field: sets the computer's clock from a time server.
 // One synchronisation at a time; the button stays disabled until its outcome is shown, and
@@ -20,7 +21,7 @@ class TimeSyncPanel : public QObject
 {
     Q_OBJECT
 public:
-    TimeSyncPanel(Services &services, QWidget *surface, TipPanel &tips,
+    TimeSyncPanel(Services &services, QWidget *surface, OfflineQuestion &offline,
                   const Connectivity::State &connectivity);
 
     // The load step: the server is fixed by the program (ORVANE_TIME_SERVER to try another).
@@ -36,13 +37,14 @@ Q_SIGNALS:
 
 private:
     void show(const TimeSyncOutcome &outcome);
-    void setStatus(const QString &text, const QString &style);
+    void setStatus(const QString &text, const QString &style, const QString &reason = {});
 
     Services &m_services;
-    TipPanel &m_tips;
+    OfflineQuestion &m_offline;
     const Connectivity::State &m_connectivity;
     LumoButton *m_cmdTimeSync;
     QLineEdit *m_txtStatus;
+    QLabel *m_lblReason; // a second line under the field, for a reason too long for it
     TimeServer m_server;
     QPointer<TimeClient> m_client;
 };

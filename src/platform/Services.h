@@ -8,6 +8,7 @@ class InstanceLock;
 class MediaPlayer;
 class Notifier;
 class Prompter;
+class QNetworkAccessManager;
 class SettingsStore;
 class Shell;
 class SoundPlayer;
@@ -33,4 +34,6 @@ struct Services
     AppFolder &dataFolder; // what the program writes: databases, lists, favourites
     Notifier &notifier;
     SystemClock &systemClock;
+    // The program's one network access: every online feature's requests go through it.
+    QNetworkAccessManager &network;
 };

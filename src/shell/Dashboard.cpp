@@ -17,6 +17,7 @@
 #include "shell/SubPanels.h"
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
+#include "widgets/OfflineQuestion.h"
 #include "widgets/TipPanel.h"
 
 #include <QAction>
@@ -57,14 +58,15 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
                            {m_menus.every15, m_menus.every30, m_menus.everyHour}, m_connectivity);
     m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
+    m_offline = std::make_unique<OfflineQuestion>(services.prompter, *m_tips);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather, m_picCollectData,
-                                 *m_tips, m_connectivity);
+                                 *m_tips, *m_offline, m_connectivity);
     m_weather->setSourceMenu(m_menus.sourceLive, m_menus.sourcePages);
-    m_timeSync = new TimeSyncPanel(services, m_surface, *m_tips, m_connectivity);
-    m_priceNotice = new PriceNotice(services.prompter, this);
+    m_timeSync = new TimeSyncPanel(services, m_surface, *m_offline, m_connectivity);
+    m_priceNotice = new PriceNotice(services.prompter, services.network, this);
     m_mail = new MailPanel(services, m_surface,
                            {m_menus.setupEmail, m_menus.checkPop3Email, m_menus.disableEmail},
-                           *m_tips, m_connectivity);
+                           *m_offline, m_connectivity);
     // The panels put their permanent controls on the surface; the sub-panels open over
     // them, and the tip over everything.
     for (QFrame *frame : std::as_const(m_subPanels))

@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class AlarmPanel;
 class CdAudio;
@@ -26,6 +27,7 @@ class ReminderPanels;
 class TalkingClock;
 class PriceNotice;
 class TimeSyncPanel;
+class OfflineQuestion;
 class TipPanel;
 class TrayOptions;
 class WeatherPanel;
@@ -146,6 +148,7 @@ private:
     QList<QFrame *> m_subPanels;
     QTimer *m_timMinutes = nullptr;
     TipPanel *m_tips = nullptr;
+    std::unique_ptr<OfflineQuestion> m_offline;
     DashboardGroups *m_groups = nullptr;
     TrayOptions *m_trayOptions = nullptr;
     ClockPanel *m_clock = nullptr;

@@ -15,6 +15,8 @@
 #include "platform/Services.h"
 #include "platform/XdgAutostart.h"
 
+#include <QNetworkAccessManager>
+
 // The real desktop adapters, owned by main() for the life of the process.
 struct RealServices
 {
@@ -33,9 +35,10 @@ struct RealServices
     AppFolder dataFolder;
     FreedesktopNotifier notifier;
     LinuxSystemClock systemClock;
-    Services services{clock, settings,     appFolder,  sound,     prompter,
-                      shell, connectivity, tray,       autostart, instanceLock,
-                      music, voice,        dataFolder, notifier,  systemClock};
+    QNetworkAccessManager network;
+    Services services{clock,        settings, appFolder,   sound,        prompter, shell,
+                      connectivity, tray,     autostart,   instanceLock, music,    voice,
+                      dataFolder,   notifier, systemClock, network};
 
     // The launcher, when the program runs installed; the autostart entry starts it.
     RealServices(const QString &programFolder, const QString &programPath, const QString &launcher);

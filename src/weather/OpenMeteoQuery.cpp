@@ -1,6 +1,6 @@
 #include "weather/OpenMeteoQuery.h"
 
-#include "weather/WeatherHost.h"
+#include "common/HostAddress.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,11 +66,6 @@ template<typename Match> QPair<QString, QString> splitTrailing(const QStringList
             return {all.first(all.size() - tail).join(u' '), found};
     }
     return {all.join(u' '), QString()};
-}
-
-QString hostFrom(const char *variable, const QString &fallback)
-{
-    return hostAddress(qEnvironmentVariable(variable), fallback);
 }
 
 std::optional<Place> place(const QJsonObject &o)
@@ -203,12 +198,12 @@ QString title(const Place &place, bool us)
 
 QString geocodingHost()
 {
-    return hostFrom("ORVANE_GEOCODING_HOST", kDefaultGeocodingHost);
+    return resolveHost("ORVANE_GEOCODING_HOST", {}, kDefaultGeocodingHost);
 }
 
 QString forecastHost()
 {
-    return hostFrom("ORVANE_FORECAST_HOST", kDefaultForecastHost);
+    return resolveHost("ORVANE_FORECAST_HOST", {}, kDefaultForecastHost);
 }
 
 } // namespace OpenMeteoQuery

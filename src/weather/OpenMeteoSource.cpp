@@ -45,18 +45,13 @@ void OpenMeteoReport::get(const WeatherRequest &request)
     const QUrl address = geocodingAddress(geocodingHost(), m_query);
     fields().setAddress(address.toString());
     m_started.start();
-    fetchPage(address, PageFetch::kTimeoutMs);
-}
-
-bool OpenMeteoReport::answered(bool ok) const
-{
     // An error status carries a reason, not data: the fields keep what they have.
-    return ok && fetch().status() >= 200 && fetch().status() < 300;
+    fetchPage(address, PageFetch::kTimeoutMs, PageRequest::Answer::Success);
 }
 
 void OpenMeteoReport::onPage(bool ok, const QString &page)
 {
-    if (!answered(ok)) {
+    if (!ok) {
         finish(-1);
         return;
     }
@@ -82,7 +77,7 @@ void OpenMeteoReport::onPlaces(const QString &page)
     fields().setText(WeatherField::Title, title(*answer.place, us));
     m_stage = Stage::Forecast;
     fetchPage(forecastAddress(m_forecastHost, *answer.place, us),
-              int(PageFetch::kTimeoutMs - m_started.elapsed()));
+              int(PageFetch::kTimeoutMs - m_started.elapsed()), PageRequest::Answer::Success);
 }
 
 void OpenMeteoReport::onForecast(const QString &page)

@@ -39,7 +39,6 @@ protected:
 private:
     void onPlaces(const QString &page);
     void onForecast(const QString &page);
-    bool answered(bool ok) const;
 
     enum class Stage { Places, Forecast } m_stage = Stage::Places;
     ReportKind m_kind = ReportKind::Us;

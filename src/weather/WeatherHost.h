@@ -9,10 +9,6 @@ class SettingsStore;
 // without a scheme is taken as http.
 QString weatherHost(SettingsStore &settings);
 
-// A host as typed in a variable or a setting: trimmed, http when it names no scheme, without
-// trailing slashes; the fallback when empty.
-QString hostAddress(const QString &text, const QString &fallback);
-
 // The page address of a report: the host, the forecast path and the query as it is.
 QString reportAddress(const QString &host, const QString &query);
 

@@ -12,6 +12,7 @@
 #include "weather/WeatherRules.h"
 #include "weather/clsWeather.h"
 #include "widgets/LumoButton.h"
+#include "widgets/OfflineQuestion.h"
 #include "widgets/ReleaseRule.h"
 #include "widgets/SmallControls.h"
 #include "widgets/TipPanel.h"
@@ -20,7 +21,6 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
 #include <QTimer>
 
 namespace {
@@ -41,14 +41,15 @@ QString lines(std::initializer_list<const char *> parts)
 } // namespace
 
 WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disableWeather,
-                           QFrame *picCollectData, TipPanel &tips,
+                           QFrame *picCollectData, TipPanel &tips, OfflineQuestion &offline,
                            const Connectivity::State &connectivity)
     : QObject(surface)
     , m_services(services)
     , m_disableWeather(disableWeather)
     , m_tips(tips)
+    , m_offline(offline)
     , m_connectivity(connectivity)
-    , m_network(new QNetworkAccessManager(this))
+    , m_network(&services.network)
     , m_fields(new WeatherFieldsView(
           surface, QPoint(kLeft, kTop),
           services.appFolder.path(QStringLiteral("\\resources\\pictures")), picCollectData))
@@ -248,16 +249,9 @@ bool WeatherPanel::busy() const
 
 bool WeatherPanel::connectionConfirmed()
 {
-    if (m_connectivity.connected)
-        return true;
-    const Prompter::Answer answer = m_services.prompter.ask(
-        {lines({"", "It does not appear that you are connected to the Internet.",
-                "This may be an error.  If you cannot get the weather or if the",
-                "application shuts down, then most likely you did not have a connection.",
-                "Do you wish to continue?"}),
-         QStringLiteral("Internet Connection?"), Prompter::Icon::None, Prompter::Buttons::YesNo});
-    m_tips.hide();
-    return answer == Prompter::Answer::Yes;
+    // Asked before a report starts; nothing else can start one while the question is open (a
+    // refresh then is skipped), so a Yes never starts a second report beside a first.
+    return m_offline.goOn(m_connectivity.connected, QStringLiteral("get the weather")) && !busy();
 }
 
 void WeatherPanel::startReport(const WeatherRequest &request)

@@ -14,6 +14,7 @@
 
 class ForecastBox;
 class LumoButton;
+class OfflineQuestion;
 class QAction;
 class QFrame;
 class QLineEdit;
@@ -37,7 +38,8 @@ public:
     static constexpr int kWidth = 262;
 
     WeatherPanel(Services &services, QWidget *surface, QAction *disableWeather,
-                 QFrame *picCollectData, TipPanel &tips, const Connectivity::State &connectivity);
+                 QFrame *picCollectData, TipPanel &tips, OfflineQuestion &offline,
+                 const Connectivity::State &connectivity);
     ~WeatherPanel() override;
 
     // The "Source" submenu's two items; checked as the source in use.
@@ -104,6 +106,7 @@ private:
     Services &m_services;
     QAction *m_disableWeather;
     TipPanel &m_tips;
+    OfflineQuestion &m_offline;
     const Connectivity::State &m_connectivity;
     QNetworkAccessManager *m_network;
     WeatherFieldsView *m_fields;

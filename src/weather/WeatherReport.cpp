@@ -1,6 +1,5 @@
 #include "weather/WeatherReport.h"
 
-#include "common/PageFetch.h"
 #include "platform/Clock.h"
 
 #include <QUrl>
@@ -24,9 +23,9 @@ bool WeatherReport::begin()
     return true;
 }
 
-void WeatherReport::fetchPage(const QUrl &address, int timeoutMs)
+void WeatherReport::fetchPage(const QUrl &address, int timeoutMs, PageRequest::Answer answer)
 {
-    m_fetch->start(address, timeoutMs);
+    m_fetch->start(PageRequest{address, timeoutMs, answer});
 }
 
 void WeatherReport::finish(int result)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/PageFetch.h"
 #include "weather/ReportCutter.h"
 
 #include <QObject>
 
 class Clock;
-class PageFetch;
 class QNetworkAccessManager;
 class QUrl;
 class ReportFields;
@@ -32,7 +32,8 @@ protected:
     // For reports of their own: the run is marked running, then pages are asked for one at a
     // time; each arrives in onPage(), and finish() ends the run.
     bool begin();
-    void fetchPage(const QUrl &address, int timeoutMs);
+    void fetchPage(const QUrl &address, int timeoutMs,
+                   PageRequest::Answer answer = PageRequest::Answer::AnyStatus);
     void finish(int result);
     virtual void onPage(bool ok, const QString &page);
 

@@ -1,9 +1,9 @@
 #include "webcam/cInifile.h"
 
+#include "common/Cp1252.h"
 #include "common/IniFile.h"
 #include "common/RegularFile.h"
 #include "common/TextValues.h"
-#include "webcam/Cp1252.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QNetworkAccessManager>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -96,8 +95,7 @@ frmMain::frmMain(Services &services, WebcamFiles files, QString commandLine, QWi
     m_timerRefresh->setInterval(1000);
     connect(m_timerRefresh, &QTimer::timeout, this, &frmMain::onTimerRefreshTimer);
 
-    m_network = new QNetworkAccessManager(this);
-    m_download = new CamDownload(*m_network, this);
+    m_download = new CamDownload(services.network, this);
     connect(m_download, &CamDownload::progress, this, &frmMain::showProgress);
     connect(m_download, &CamDownload::message, this,
             [this](const Prompter::Message &message) { m_services.prompter.ask(message); });

@@ -11,7 +11,6 @@
 
 class CamDownload;
 class QAction;
-class QNetworkAccessManager;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -178,7 +177,6 @@ private:
     QProgressBar *m_progressBar = nullptr;
     QTimer *m_timerLayout = nullptr;
     QTimer *m_timerRefresh = nullptr;
-    QNetworkAccessManager *m_network = nullptr;
     CamDownload *m_download = nullptr;
     cSplitter *m_cSplit = nullptr;
     QPointer<frmAddModify> m_camDialog;

@@ -232,6 +232,9 @@ void frmMain::buildStatusBar()
     m_panel1->setMinimumWidth(60);
     m_panel2 = new QLabel(m_statusBar);
     m_panel2->setObjectName(QStringLiteral("Panel2"));
+    // Cam titles, addresses and server messages are text, never markup.
+    m_panel1->setTextFormat(Qt::PlainText);
+    m_panel2->setTextFormat(Qt::PlainText);
     m_statusBar->addWidget(m_panel1);
     m_statusBar->addWidget(m_panel2, 1);
     setStatusBar(m_statusBar);

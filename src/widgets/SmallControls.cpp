@@ -46,6 +46,9 @@ QCalendarWidget *namedCalendar(QWidget *parent, const char *name)
 QLabel *placedLabel(const QString &text, QWidget *parent, const QRect &place, const char *name)
 {
     auto *label = new QLabel(text, parent);
+    // What these labels show comes from files and servers: it is text, never markup (which
+    // would draw a page's tags and load the pictures they name).
+    label->setTextFormat(Qt::PlainText);
     if (name)
         label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);

@@ -3,6 +3,7 @@
 #include "common/PageFetch.h"
 #include "support/Fakes.h"
 
+#include <QNetworkAccessManager>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
@@ -27,14 +28,15 @@ TEST(PriceNoticeText, ValuesAreCutByTheirPlacesAfterTheMarker)
     EXPECT_EQ(priceNoticeText(u""), std::nullopt);
 }
 
-TEST(PriceNoticeFetch, TheNoticeShowsOnlyForAnInformationPage)
+TEST(PriceNoticeFetch, TheNoticeShowsForAnInformationPageAndABoxSaysWhyOtherwise)
 {
     FixtureServer server;
     ASSERT_TRUE(server.start());
     server.setFile(QStringLiteral("/PROGINFO.txt"),
                    QStringLiteral("1)Version 2.4.1<$0.00: Dec 2026!\r\n1)Thanks.%"));
     ScriptedPrompter prompter;
-    PriceNotice notice(prompter);
+    QNetworkAccessManager network;
+    PriceNotice notice(prompter, network);
     QSignalSpy done(&notice, &PriceNotice::done);
 
     qputenv("ORVANE_INFO_HOST", QString(server.host() + u'/').toUtf8());
@@ -51,12 +53,16 @@ TEST(PriceNoticeFetch, TheNoticeShowsOnlyForAnInformationPage)
     EXPECT_TRUE(prompter.shown[0].text.startsWith("Thanks.\r\rCurrent Price: $0.00"));
     EXPECT_EQ(server.requests(), 1);
 
-    // A not-found page is no information page, even one whose text would cut.
+    // A not-found page is no information page, even one whose text would cut; the box names
+    // the host and the status.
     server.setFallback(QStringLiteral("1)Version 2.4.1<$0.00: Dec 2026!\r\n1)Gone.%"));
     notice.show(server.host() + QStringLiteral("/missing"));
     ASSERT_TRUE(done.wait(5000));
     EXPECT_EQ(done.takeFirst().first().toBool(), false);
-    EXPECT_EQ(prompter.shown.size(), 1);
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_EQ(prompter.shown[1].title, "Current Pricing");
+    EXPECT_TRUE(prompter.shown[1].text.contains("127.0.0.1 answered 404"))
+        << qPrintable(prompter.shown[1].text);
 
     // A host that never answers: the time-out ends it, nothing shown.
     QTcpServer silent;
@@ -67,5 +73,18 @@ TEST(PriceNoticeFetch, TheNoticeShowsOnlyForAnInformationPage)
     notice.fetch()->onTimeout();
     ASSERT_EQ(done.size(), 1);
     EXPECT_EQ(done.takeFirst().first().toBool(), false);
-    EXPECT_EQ(prompter.shown.size(), 1);
+    ASSERT_EQ(prompter.shown.size(), 3);
+    EXPECT_TRUE(prompter.shown[2].text.contains("did not answer within 20 seconds"));
+
+    // A host that refuses says so.
+    const quint16 closed = silent.serverPort();
+    silent.close();
+    const QString refusing = infoHost(QStringLiteral("127.0.0.1:%1").arg(closed));
+    notice.show(refusing);
+    ASSERT_TRUE(done.wait(5000));
+    ASSERT_EQ(prompter.shown.size(), 4);
+    EXPECT_EQ(prompter.shown[3].text,
+              QStringLiteral("The price information could not be fetched "
+                             "from %1:\n127.0.0.1 refused the connection.")
+                  .arg(refusing));
 }

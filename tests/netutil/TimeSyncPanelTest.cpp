@@ -2,6 +2,7 @@
 #include "support/DashboardFixture.h"
 #include "widgets/LumoButton.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -68,6 +69,20 @@ TEST_F(TimeSyncPanelTest, APressSetsTheClockAndShowsTheFigureInTheSuccessColours
     EXPECT_TRUE(status()->styleSheet().contains("background: blue; color: yellow"));
     EXPECT_TRUE(button()->isEnabled());
     EXPECT_EQ(fakes.systemClock.adjustments, QList<qint64>{10});
+    EXPECT_TRUE(find<QLabel>("lblSyncReason")->isHidden());
+
+    // A clock the user may not set: the figure in the field, the whole reason on the line below.
+    const QString why = QStringLiteral("Setting the time requires authentication by an "
+                                       "administrator of this computer <b>now</b>.");
+    fakes.systemClock.failure = why;
+    press();
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(status()->text(), "Adjusted Seconds: 10");
+    EXPECT_TRUE(status()->styleSheet().contains("color: red"));
+    QLabel *reason = find<QLabel>("lblSyncReason");
+    EXPECT_FALSE(reason->isHidden());
+    EXPECT_EQ(reason->text(), "Clock not set: " + why);
+    EXPECT_EQ(reason->textFormat(), Qt::PlainText);
 }
 
 TEST_F(TimeSyncPanelTest, SilenceIsNoResponseWhileTheDashboardRunsOn)

@@ -5,6 +5,8 @@
 #include "platform/Services.h"
 #include "support/Fakes.h"
 
+#include <QNetworkAccessManager>
+
 // Every desktop seam as its double, over an application folder and a settings file the
 // test chose, bundled as the Services a panel takes. The doubles share one call log.
 struct FakeServices
@@ -35,7 +37,8 @@ struct FakeServices
     FakeNotifier notifier;
     FakeSystemClock systemClock;
     LoggingSettings loggedSettings{settings, calls};
-    Services services{clock, loggedSettings, folder, sound,     prompter,
-                      shell, connectivity,   tray,   autostart, lock,
-                      music, voice,          folder, notifier,  systemClock};
+    QNetworkAccessManager network;
+    Services services{clock,        loggedSettings, folder,      sound,  prompter, shell,
+                      connectivity, tray,           autostart,   lock,   music,    voice,
+                      folder,       notifier,       systemClock, network};
 };

@@ -3,6 +3,8 @@
 Prompter::Answer ScriptedPrompter::ask(const Message &message)
 {
     shown.append(message);
+    if (whileOpen)
+        std::exchange(whileOpen, nullptr)();
     if (!answers.isEmpty())
         return answers.takeFirst();
     switch (message.buttons) {

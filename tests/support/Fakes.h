@@ -18,6 +18,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // One log the doubles of a test share: what the code asked of the desktop, in the order it
@@ -106,6 +107,8 @@ class ScriptedPrompter final : public Prompter
 public:
     QList<Message> shown;
     QList<Answer> answers;
+    // Runs while a box is open, as the events a real box's own loop would serve then.
+    std::function<void()> whileOpen;
 
     Answer ask(const Message &message) override;
     void setNextAnswer(Answer answer) { answers.append(answer); }

@@ -69,20 +69,48 @@ TEST_F(ReportFetch, PageOfTheQueryIsFetchedAndCut)
     EXPECT_EQ(fields.text(WeatherField::CurTemp), QString("36") + QChar(0xB0));
 }
 
-TEST_F(ReportFetch, BodiesThatAreNotTextFailBeforeAnyField)
+TEST_F(ReportFetch, BodiesThatAreNotWholeTextFailBeforeAnyField)
 {
     server.setAnswer("gif", FixtureServer::Answer::Binary);
     server.setAnswer("huge", FixtureServer::Answer::Oversize);
-    for (const char *query : {"gif", "huge"}) {
+    // A whole page, but 5000 bytes short of what its header promised: no part of it is read.
+    server.setPage("cut", usPage(withTomorrow({}, "Thursday")));
+    server.setAnswer("cut", FixtureServer::Answer::BrokenOff);
+    for (const char *query : {"gif", "huge", "cut"}) {
         fields = {};
         EXPECT_EQ(usReport(query), -1) << query;
         EXPECT_TRUE(fields.log.isEmpty()) << query;
     }
-    EXPECT_EQ(pageText(QByteArray("a\0b", 3), "text/html"), std::nullopt);
-    EXPECT_EQ(pageText("caf\xe9", "text/html"), QString("caf") + QChar(0xE9)); // Latin-1 page
-    EXPECT_EQ(pageText("<p>", ""), "<p>");
-    EXPECT_EQ(pageText("<p>", "application/octet-stream"), std::nullopt);
-    EXPECT_EQ(pageText("{}", "application/json; charset=utf-8"), "{}"); // the live source's
+}
+
+TEST(PageText, TextIsReadInTheCharacterSetItIsWrittenIn)
+{
+    const QString cafe = QString("caf") + QChar(0xE9);
+    const QString degrees = QString("20") + QChar(0xB0);
+    const struct
+    {
+        QByteArray body, type;
+        std::optional<QString> text;
+    } cases[] = {
+        {QByteArray("a\0b", 3), "text/html", std::nullopt},
+        {"<p>", "application/octet-stream", std::nullopt},
+        {"<p>", "", "<p>"},
+        {"{}", "application/json; charset=utf-8", "{}"},
+        // Undeclared: UTF-8 where it is UTF-8, a stray byte shown as U+FFFD and no more...
+        {"caf\xc3\xa9 20\xc2\xb0", "text/html", cafe + " " + degrees},
+        {"caf\xc3\xa9 \xfc 20\xc2\xb0", "text/html", cafe + " " + QChar(0xFFFD) + " " + degrees},
+        // ... and the Windows code page where there is no UTF-8 at all.
+        {"caf\xe9 \x80", "text/html", cafe + " " + QChar(0x20AC)},
+        {"caf\xe9", "text/html; charset=ISO-8859-1", cafe},
+        {"caf\xc3\xa9 \xfc", "text/html; charset=\"UTF-8\"", cafe + " " + QChar(0xFFFD)},
+        {"caf\xc3\xa9", "text/html; charset=no-such-set", cafe},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(pageText(c.body, c.type), c.text) << c.body.toStdString();
+}
+
+TEST_F(ReportFetch, NobodyListeningFails)
+{
 
     // Nobody listening.
     QTcpServer closed;
@@ -98,7 +126,10 @@ TEST_F(ReportFetch, BodiesThatAreNotTextFailBeforeAnyField)
 
 TEST_F(ReportFetch, SilentServerFailsAtTheTimeOutAndNothingWaitsForIt)
 {
+    // Silent from the start, or after the headers and half the page.
     server.setAnswer("80917", FixtureServer::Answer::Silent);
+    server.setAnswer("80918", FixtureServer::Answer::Stall);
+    server.setPage("80918", usPage(withTomorrow({}, "Thursday")));
     clsWeather report(network, fields, clock, server.host());
     QSignalSpy done(&report, &WeatherReport::finished);
     report.getQuote("80917");
@@ -125,6 +156,15 @@ TEST_F(ReportFetch, SilentServerFailsAtTheTimeOutAndNothingWaitsForIt)
     EXPECT_FALSE(report.running());
     EXPECT_TRUE(fields.log.isEmpty());
     EXPECT_EQ(server.requests(), 1);
+
+    // Half a page in, then nothing: the time-out ends it and the half is never read.
+    report.getQuote("80918");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.requests() == 2; }, 10000));
+    QCoreApplication::processEvents(); // what was sent comes in
+    report.fetch().onTimeout();
+    ASSERT_EQ(done.count(), 2);
+    EXPECT_EQ(done.last().first().toInt(), -1);
+    EXPECT_TRUE(fields.log.isEmpty());
 }
 
 TEST(WeatherHost, EnvironmentOverSettingOverTheService)

@@ -3,6 +3,7 @@
 #include "WeatherPages.h"
 #include "common/PageFetch.h"
 #include "support/DashboardFixture.h"
+#include "support/FifoProbe.h"
 #include "weather/ForecastBox.h"
 #include "weather/WeatherFieldsView.h"
 #include "widgets/LumoButton.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace WeatherPages;
@@ -221,12 +223,40 @@ TEST_F(WeatherPanelTest, ConnectionPromptAndForecastBox)
     EXPECT_EQ(prompter.shown.last().buttons, Prompter::Buttons::YesNo);
     EXPECT_FALSE(p.reportRunning());
     EXPECT_FALSE(collectingShown());
+    // The twenty-minute refresh comes while the question is open: it is skipped, not stacked.
+    dashboard().menus().disableWeather->trigger(); // enabled
+    prompter.whileOpen = [&p] {
+        for (int i = 0; i < 20; ++i)
+            p.onTimerWeather2();
+    };
     prompter.setNextAnswer(Prompter::Answer::Yes);
+    const qsizetype asked = prompter.shown.size();
     p.onCmdGetUSWeatherReleased(10, 10);
+    EXPECT_EQ(prompter.shown.size(), asked + 1);
     EXPECT_TRUE(p.reportRunning());
     ASSERT_TRUE(finished());
+    EXPECT_EQ(server.requests(), 1);
     p.onCmdGetForecastReleased(10, 10);
     EXPECT_TRUE(p.forecast().forecast().startsWith("TODAY: Mostly sunny."));
+}
+
+TEST_F(WeatherPanelTest, MarkupFromAPageIsShownAsTextAndLoadsNothing)
+{
+    // A picture tag naming a FIFO: drawn as markup, the label would open it and hang the window.
+    QTemporaryDir dir;
+    FifoProbe fifo(dir.filePath("picture"));
+    ASSERT_TRUE(fifo.made());
+    Report odd = withTomorrow({}, "Thursday");
+    odd.conditions = "<i>x</i><img src=\"" + dir.filePath("picture") + "\">";
+    server.setPage("80917", usPage(odd));
+    WeatherPanel &p = panel();
+    field("txtZip")->setText("80917");
+    p.onCmdGetUSWeatherReleased(10, 10);
+    ASSERT_TRUE(finished());
+    const QString shown = find<QLabel>("lblCond")->text();
+    EXPECT_TRUE(shown.startsWith("<i>x</i><img src=")) << qPrintable(shown);
+    dashboard().grab(); // every label drawn
+    EXPECT_FALSE(fifo.opened());
 }
 
 TEST_F(WeatherPanelTest, ForecastBeforeAnyReportShowsTheHeadings)

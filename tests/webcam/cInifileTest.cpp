@@ -1,6 +1,6 @@
 #include "webcam/cInifile.h"
+#include "common/Cp1252.h"
 #include "support/Unprivileged.h"
-#include "webcam/Cp1252.h"
 
 #include <QDir>
 #include <QFile>

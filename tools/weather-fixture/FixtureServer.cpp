@@ -96,7 +96,8 @@ void FixtureServer::onReadyRead(QTcpSocket *socket)
         return;
     }
     const auto given = m_answers.constFind(query);
-    if (given != m_answers.cend() && special(socket, given->first, given->second))
+    if (given != m_answers.cend()
+        && special(socket, given->first, given->second, m_pages.value(query)))
         return;
     const auto page = m_pages.constFind(query);
     if (page == m_pages.cend())
@@ -105,7 +106,8 @@ void FixtureServer::onReadyRead(QTcpSocket *socket)
         reply(socket, "200 OK", "text/html; charset=utf-8", *page);
 }
 
-bool FixtureServer::special(QTcpSocket *socket, Answer answer, const QString &location)
+bool FixtureServer::special(QTcpSocket *socket, Answer answer, const QString &location,
+                            const QByteArray &page)
 {
     switch (answer) {
     case Answer::Silent:
@@ -123,6 +125,18 @@ bool FixtureServer::special(QTcpSocket *socket, Answer answer, const QString &lo
     case Answer::Error:
         reply(socket, "500 Internal Server Error", "text/plain", "Internal Server Error");
         return true;
+    case Answer::BrokenOff:
+    case Answer::Stall: {
+        const bool stall = answer == Answer::Stall;
+        const QByteArray announced = QByteArray::number(page.size() + (stall ? 0 : 5000));
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
+                      "Content-Length: "
+                      + announced + "\r\nConnection: close\r\n\r\n"
+                      + (stall ? page.left(page.size() / 2) : page));
+        if (!stall)
+            socket->disconnectFromHost();
+        return true;
+    }
     case Answer::Page:
         break;
     }
@@ -137,14 +151,14 @@ void FixtureServer::replyJson(QTcpSocket *socket, const QByteArray &path)
         const auto found = m_places.constFind(name.toLower());
         if (found == m_places.cend())
             reply(socket, "200 OK", kJson, OpenMeteoAnswers::noPlaces().toUtf8());
-        else if (!special(socket, found->answer, {}))
+        else if (!special(socket, found->answer, {}, found->body))
             reply(socket, "200 OK", kJson, found->body);
         return;
     }
     const double latitude = items.queryItemValue(QStringLiteral("latitude")).toDouble();
     for (const auto &[at, answer] : std::as_const(m_forecasts)) {
         if (std::fabs(at - latitude) < 0.01) {
-            if (!special(socket, answer.answer, {}))
+            if (!special(socket, answer.answer, {}, answer.body))
                 reply(socket, "200 OK", kJson, answer.body);
             return;
         }

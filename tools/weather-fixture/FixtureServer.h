@@ -17,12 +17,14 @@ class FixtureServer : public QTcpServer
     Q_OBJECT
 public:
     enum class Answer {
-        Page,     // the page set for the query
-        Silent,   // reads the request and never answers
-        Binary,   // a picture's bytes
-        Oversize, // a text page past the size a report takes
-        Redirect, // a redirect to the "location" set for the query
-        Error,    // an HTTP 500
+        Page,      // the page set for the query
+        Silent,    // reads the request and never answers
+        Binary,    // a picture's bytes
+        Oversize,  // a text page past the size a report takes
+        Redirect,  // a redirect to the "location" set for the query
+        Error,     // an HTTP 500
+        BrokenOff, // the page announced 5000 bytes longer than it is, then the connection closed
+        Stall,     // the headers and half the page, then nothing
     };
 
     explicit FixtureServer(QObject *parent = nullptr);
@@ -62,7 +64,8 @@ private:
     void replyStation(QTcpSocket *socket, const QByteArray &path);
     void replyJson(QTcpSocket *socket, const QByteArray &path);
     // Answers other than a page; false for Answer::Page.
-    bool special(QTcpSocket *socket, Answer answer, const QString &location);
+    bool special(QTcpSocket *socket, Answer answer, const QString &location,
+                 const QByteArray &page);
 
     struct JsonAnswer
     {

@@ -1,14 +1,23 @@
-#include "netutil/OfflineQuestion.h"
+#include "widgets/OfflineQuestion.h"
 
+#include "common/ScopedFlag.h"
 #include "platform/Prompter.h"
 #include "widgets/TipPanel.h"
 
 #include <QStringList>
 
-bool goOnWhenOffline(bool connected, Prompter &prompter, TipPanel &tips, const QString &getWhat)
+OfflineQuestion::OfflineQuestion(Prompter &prompter, TipPanel &tips)
+    : m_prompter(prompter)
+    , m_tips(tips)
+{
+}
+
+bool OfflineQuestion::goOn(bool connected, const QString &getWhat)
 {
     if (connected)
         return true;
+    if (m_open)
+        return false;
     const QString text
         = QStringList{QString(),
                       QStringLiteral("It does not appear that you are connected to the Internet."),
@@ -18,8 +27,12 @@ bool goOnWhenOffline(bool connected, Prompter &prompter, TipPanel &tips, const Q
                                      "a connection."),
                       QStringLiteral("Do you wish to continue?")}
               .join(u'\n');
-    const Prompter::Answer answer = prompter.ask({text, QStringLiteral("Internet Connection?"),
-                                                  Prompter::Icon::None, Prompter::Buttons::YesNo});
-    tips.hide();
+    Prompter::Answer answer;
+    {
+        const ScopedFlag asking(m_open);
+        answer = m_prompter.ask({text, QStringLiteral("Internet Connection?"), Prompter::Icon::None,
+                                 Prompter::Buttons::YesNo});
+    }
+    m_tips.hide();
     return answer == Prompter::Answer::Yes;
 }
