@@ -49,7 +49,6 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
     , m_tips(tips)
     , m_offline(offline)
     , m_connectivity(connectivity)
-    , m_network(&services.network)
     , m_fields(new WeatherFieldsView(
           surface, QPoint(kLeft, kTop),
           services.appFolder.path(QStringLiteral("\\resources\\pictures")), picCollectData))
@@ -99,9 +98,10 @@ void WeatherPanel::setSource(WeatherSource::Kind kind)
     m_sourceKind = kind;
     const bool live = kind == WeatherSource::Kind::Live;
     if (live)
-        m_source = std::make_unique<OpenMeteoSource>(*m_network, *m_fields, m_services.clock);
+        m_source
+            = std::make_unique<OpenMeteoSource>(m_services.network, *m_fields, m_services.clock);
     else
-        m_source = std::make_unique<PageSource>(*m_network, *m_fields, m_services.clock,
+        m_source = std::make_unique<PageSource>(m_services.network, *m_fields, m_services.clock,
                                                 m_services.settings);
     // The live data's licence asks for its source to be named where it is shown.
     m_fields->setTitleToolTip(live ? OpenMeteoSource::kAttribution : QString());

@@ -18,7 +18,6 @@ class OfflineQuestion;
 class QAction;
 class QFrame;
 class QLineEdit;
-class QNetworkAccessManager;
 class QTimer;
 class SearchFor;
 class TipPanel;
@@ -85,7 +84,6 @@ public:
     WeatherFieldsView &fields() const { return *m_fields; }
     ForecastBox &forecast() const { return *m_forecast; }
     const QString &reportMode() const { return m_mode; }
-    QNetworkAccessManager &network() const { return *m_network; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -108,7 +106,6 @@ private:
     TipPanel &m_tips;
     OfflineQuestion &m_offline;
     const Connectivity::State &m_connectivity;
-    QNetworkAccessManager *m_network;
     WeatherFieldsView *m_fields;
     ForecastBox *m_forecast;
     QLineEdit *m_txtZip;

@@ -1,9 +1,9 @@
 // Any bytes as a fetched page: the first byte picks the content type the server named, the
 // rest is the body. Reading it as text and cutting it by each kind of report must return, and
 // every picture number written must be one the panel has.
+#include "CheckedFields.h"
 #include "common/PageFetch.h"
 #include "weather/ReportCutter.h"
-#include "weather/ReportFields.h"
 
 #include <QDate>
 
@@ -12,22 +12,6 @@
 #include <cstdlib>
 
 namespace {
-
-class CheckedFields final : public ReportFields
-{
-public:
-    void setText(WeatherField, const QString &) override { }
-    void setPicture(WeatherPicture picture, int number) override
-    {
-        const int last = picture == WeatherPicture::Cond ? 16 : 31;
-        if (number < 0 || number > last)
-            std::abort();
-    }
-    void showCelsius() override { }
-    void hideCollecting() override { }
-    void setAddress(const QString &) override { }
-    void searchCity() override { }
-};
 
 const std::array<QByteArray, 4> kTypes
     = {"text/html", "text/html; charset=utf-8", "text/html; charset=iso-8859-1", ""};

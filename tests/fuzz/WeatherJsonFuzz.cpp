@@ -1,37 +1,13 @@
 // Any bytes as an answer of the live weather source: the geocoder's reading and the forecast's
 // reading, in both units, must return; every field they write must be a short text.
+#include "CheckedFields.h"
 #include "weather/OpenMeteoQuery.h"
 #include "weather/OpenMeteoReading.h"
-#include "weather/ReportFields.h"
 
 #include <QDate>
 
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-class CheckedFields final : public ReportFields
-{
-public:
-    void setText(WeatherField, const QString &text) override
-    {
-        if (text.size() > 200)
-            std::abort();
-    }
-    void setPicture(WeatherPicture picture, int number) override
-    {
-        const int last = picture == WeatherPicture::Cond ? 16 : 31;
-        if (number < 1 || number > last)
-            std::abort();
-    }
-    void showCelsius() override { }
-    void hideCollecting() override { }
-    void setAddress(const QString &) override { }
-    void searchCity() override { }
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -46,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                   .size();
         (void)written;
     }
-    CheckedFields fields;
+    CheckedFields fields(200);
     OpenMeteoReading::readForecast(answer, true, QDate(2026, 12, 10), fields);
     OpenMeteoReading::readForecast(answer, false, QDate(2026, 12, 10), fields);
     return 0;
