@@ -2,10 +2,7 @@
 
 #include "common/Cp1252.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QStringDecoder>
-#include <QTimer>
 
 #include <optional>
 
@@ -66,35 +63,6 @@ QByteArray declaredCharset(const QByteArray &contentType)
     return {};
 }
 
-QString describe(QNetworkReply::NetworkError error, const QString &host)
-{
-    switch (error) {
-    case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("%1 refused the connection").arg(host);
-    case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("%1 could not be found").arg(host);
-    case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("%1 closed the connection before the page was whole").arg(host);
-    case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("%1 sent the request on to an unencrypted address").arg(host);
-    case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("%1 sent the request on too many times").arg(host);
-    case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("the secure connection to %1 failed").arg(host);
-    default:
-        return QStringLiteral("the connection to %1 failed").arg(host);
-    }
-}
-
-// Network failures (1..199) and protocol failures (301..399) break a transfer; the content
-// and server "errors" are HTTP statuses, answers like any other.
-bool transferFailed(QNetworkReply::NetworkError error)
-{
-    return (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied)
-        || (error >= QNetworkReply::ProtocolUnknownError
-            && error < QNetworkReply::InternalServerError);
-}
-
 } // namespace
 
 std::optional<QString> pageText(const QByteArray &body, const QByteArray &contentType)
@@ -120,36 +88,12 @@ std::optional<QString> pageText(const QByteArray &body, const QByteArray &conten
     return undeclaredText(body);
 }
 
-bool bodyComplete(const QNetworkReply &reply, qint64 received)
-{
-    if (transferFailed(reply.error()))
-        return false;
-    const QByteArray encoding = reply.rawHeader("Content-Encoding").trimmed().toLower();
-    const QVariant length = reply.header(QNetworkRequest::ContentLengthHeader);
-    // A compressed body's length counts the bytes before Qt unpacked them.
-    if (!length.isValid() || !(encoding.isEmpty() || encoding == "identity"))
-        return true;
-    return received >= length.toLongLong();
-}
-
 PageFetch::PageFetch(QNetworkAccessManager &network, QObject *parent)
     : QObject(parent)
-    , m_network(network)
-    , m_timeout(new QTimer(this))
+    , m_exchange(new HttpExchange(network, this))
 {
-    m_timeout->setObjectName(QStringLiteral("timFetchTimeout"));
-    m_timeout->setSingleShot(true);
-    m_timeout->setInterval(kTimeoutMs);
-    connect(m_timeout, &QTimer::timeout, this, &PageFetch::onTimeout);
-}
-
-PageFetch::~PageFetch()
-{
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-        m_reply->deleteLater();
-    }
+    connect(m_exchange, &HttpExchange::bodyArrived, this, &PageFetch::onBody);
+    connect(m_exchange, &HttpExchange::finished, this, &PageFetch::onEnd);
 }
 
 void PageFetch::start(const QUrl &address, int timeoutMs)
@@ -162,87 +106,54 @@ void PageFetch::start(const PageRequest &request)
     if (running())
         return;
     m_request = request;
+    m_result = {};
     m_body.clear();
-    m_status = 0;
-    m_failure.clear();
-    QNetworkRequest http(request.address);
-    http.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                      QNetworkRequest::NoLessSafeRedirectPolicy);
-    http.setMaximumRedirectsAllowed(5);
-    m_reply = m_network.get(http);
-    connect(m_reply, &QNetworkReply::readyRead, this, &PageFetch::onReadyRead);
-    connect(m_reply, &QNetworkReply::finished, this, &PageFetch::onReplyFinished);
-    m_timeout->start(qBound(1, request.timeoutMs, kTimeoutMs));
+    HttpRequest http;
+    http.address = request.address;
+    http.timeoutMs = qBound(1, request.timeoutMs, kTimeoutMs);
+    m_exchange->start(http);
 }
 
-void PageFetch::onReadyRead()
+void PageFetch::onBody()
 {
-    if (!m_reply)
-        return;
-    m_body += m_reply->readAll();
-    if (m_body.size() > kMaxBytes) // no need to take in the rest of an oversized body
-        fail(QStringLiteral("%1 sent more than %2 MB")
-                 .arg(m_request.address.host())
-                 .arg(kMaxBytes / (1024 * 1024)));
+    m_body += m_exchange->readAll();
+    if (m_body.size() > kMaxBytes) { // no need to take in the rest of an oversized body
+        m_result = m_exchange->result();
+        m_exchange->abort();
+        end(QStringLiteral("%1 sent more than %2 MB")
+                .arg(m_request.address.host())
+                .arg(kMaxBytes / (1024 * 1024)));
+    }
 }
 
-void PageFetch::onReplyFinished()
+void PageFetch::onEnd()
 {
-    if (!m_reply)
+    m_result = m_exchange->result();
+    if (!m_result.failure.isEmpty()) {
+        end(m_result.failure);
         return;
-    m_body += m_reply->readAll();
+    }
     const QString host = m_request.address.host();
-    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid() || m_reply->error() == QNetworkReply::OperationCanceledError) {
-        fail(describe(m_reply->error(), host));
-        return;
-    }
-    m_status = status.toInt();
-    if (!bodyComplete(*m_reply, m_body.size())) {
-        fail(QStringLiteral("%1 broke off the page after %2 bytes").arg(host).arg(m_body.size()));
-        return;
-    }
+    const int status = m_result.status;
     const bool answer = m_request.answer == PageRequest::Answer::AnyStatus
-        || (m_request.answer == PageRequest::Answer::Success && m_status >= 200 && m_status < 300)
-        || (m_request.answer == PageRequest::Answer::BelowClientError && m_status < 400);
+        || (m_request.answer == PageRequest::Answer::Success && status >= 200 && status < 300)
+        || (m_request.answer == PageRequest::Answer::BelowClientError && status < 400);
     if (!answer) {
-        const QString reason
-            = m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        fail(QStringLiteral("%1 answered %2 %3").arg(host).arg(m_status).arg(reason).trimmed());
+        const QByteArray line = m_result.statusLine;
+        end(QStringLiteral("%1 answered %2").arg(host, QString::fromLatin1(line.mid(9))));
         return;
     }
-    const std::optional<QString> page = pageText(m_body, m_reply->rawHeader("Content-Type"));
+    const std::optional<QString> page = pageText(m_body, m_result.header("Content-Type"));
     if (!page) {
-        fail(QStringLiteral("%1 sent something other than a page").arg(host));
+        end(QStringLiteral("%1 sent something other than a page").arg(host));
         return;
     }
-    end(true, *page);
+    end({}, *page);
 }
 
-void PageFetch::onTimeout()
+void PageFetch::end(const QString &failure, const QString &page)
 {
-    if (running())
-        fail(QStringLiteral("%1 did not answer within %2 seconds")
-                 .arg(m_request.address.host())
-                 .arg((m_timeout->interval() + 999) / 1000));
-}
-
-void PageFetch::fail(const QString &why)
-{
-    m_failure = why;
-    end(false);
-}
-
-void PageFetch::end(bool ok, const QString &page)
-{
-    m_timeout->stop();
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    if (reply) {
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-    }
+    m_result.failure = failure;
     m_body.clear();
-    Q_EMIT finished(ok, page);
+    Q_EMIT finished(failure.isEmpty(), page);
 }

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "common/HttpExchange.h"
+
 #include <QByteArray>
-#include <QNetworkReply>
 #include <QObject>
-#include <QPointer>
 #include <QUrl>
 
 #include <optional>
 
 class QNetworkAccessManager;
-class QTimer;
 
 // What one page request asks for.
 struct PageRequest
@@ -38,44 +37,38 @@ public:
     static constexpr qint64 kMaxBytes = 2 * 1024 * 1024;
 
     PageFetch(QNetworkAccessManager &network, QObject *parent = nullptr);
-    ~PageFetch() override;
 
     // `timeoutMs`: less than the whole time-out when this page is one of several in a row.
     void start(const QUrl &address, int timeoutMs = kTimeoutMs);
     void start(const PageRequest &request);
-    bool running() const { return m_reply != nullptr; }
+    bool running() const { return m_exchange->running(); }
+    // The last answer's head and outcome; `failure` also says why a page was refused (a
+    // status not taken as an answer, a body that is not text).
+    const HttpResult &result() const { return m_result; }
     // The last answer's HTTP status; 0 without one.
-    int status() const { return m_status; }
+    int status() const { return m_result.status; }
     // Why the last fetch failed, in words a user reads ("no answer within 20 seconds"); empty
     // after a success.
-    const QString &failure() const { return m_failure; }
+    const QString &failure() const { return m_result.failure; }
     // The time-out's tick (timer "timFetchTimeout"; tests call it directly).
-    void onTimeout();
+    void onTimeout() { m_exchange->onTimeout(); }
 
 Q_SIGNALS:
     // Exactly once per start, never from inside start(). `page` is empty unless `ok`.
     void finished(bool ok, const QString &page);
 
 private:
-    void onReadyRead();
-    void onReplyFinished();
-    void fail(const QString &why);
-    void end(bool ok, const QString &page = {});
+    void onBody();
+    void onEnd();
+    void end(const QString &failure, const QString &page = {});
 
-    QNetworkAccessManager &m_network;
-    QTimer *m_timeout;
-    QPointer<QNetworkReply> m_reply;
+    HttpExchange *m_exchange;
     PageRequest m_request;
+    HttpResult m_result;
     QByteArray m_body;
-    int m_status = 0;
-    QString m_failure;
 };
 
 // The body as text, or nullopt when it is not text (see PageFetch). Without a declared
 // character set a body is UTF-8 when its bytes are, apart from isolated bad bytes (each shown
 // as U+FFFD), and Windows-1252 otherwise.
 std::optional<QString> pageText(const QByteArray &body, const QByteArray &contentType);
-
-// Whether `reply` brought its whole body: no network failure after the headers, and as many
-// bytes as its Content-Length names where it names one for an unencoded body.
-bool bodyComplete(const QNetworkReply &reply, qint64 received);

@@ -1,12 +1,10 @@
 #include "webcam/CamDownload.h"
 
+#include "common/HttpExchange.h"
 #include "webcam/WebcamTexts.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QStorageInfo>
 #include <QTimer>
 
@@ -27,16 +25,6 @@ qint64 leadingNumber(const QByteArray &value)
     if (digits > 18)
         return std::numeric_limits<qint64>::max();
     return text.left(digits).toLongLong();
-}
-
-QString statusLine(const QNetworkReply *reply)
-{
-    const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!code.isValid())
-        return {};
-    const QString reason
-        = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
-    return QStringLiteral("HTTP/1.1 %1 %2").arg(code.toInt()).arg(reason).trimmed();
 }
 
 Prompter::Message outcomeMessage(int status, const QString &url, const QString &line)
@@ -69,14 +57,12 @@ qint64 freeBytes(const QString &folder)
 
 CamDownload::CamDownload(QNetworkAccessManager &network, QObject *parent)
     : QObject(parent)
-    , m_network(network)
-    , m_stall(new QTimer(this))
+    , m_exchange(new HttpExchange(network, this))
     , m_freeSpace(freeBytes)
 {
-    m_stall->setObjectName(QStringLiteral("timDownloadStall"));
-    m_stall->setSingleShot(true);
-    m_stall->setInterval(kStallMs);
-    connect(m_stall, &QTimer::timeout, this, &CamDownload::onStall);
+    connect(m_exchange, &HttpExchange::headersArrived, this, &CamDownload::onHeaders);
+    connect(m_exchange, &HttpExchange::bodyArrived, this, &CamDownload::onData);
+    connect(m_exchange, &HttpExchange::finished, this, &CamDownload::onExchangeFinished);
 }
 
 CamDownload::~CamDownload()
@@ -103,38 +89,39 @@ void CamDownload::attempt()
 {
     if (m_resume)
         m_offset = std::max<qint64>(0, m_offset - kResumeOverlap);
-    QNetworkRequest request{QUrl(m_url)};
+    HttpRequest request;
+    request.address = QUrl(m_url);
+    request.timeoutMs = kStallMs;
+    request.limit = HttpRequest::Limit::Idle;
     // One GET per attempt: redirects are outcomes of their own, and the body arrives as sent so
     // that byte offsets mean the same on a resume.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    request.setRawHeader("Accept-Encoding", "identity");
+    request.redirects = HttpRequest::Redirects::None;
+    request.bytesAsSent = true;
+    request.readBuffer = 64 * 1024; // memory stays flat whatever the picture's size
     if (m_resume)
-        request.setRawHeader("Range", "bytes=" + QByteArray::number(m_offset) + '-');
+        request.rangeFrom = m_offset;
+    else if (m_options.checkModified)
+        request.ifModifiedSince = m_storedModified.toLatin1(); // a 304 saves the whole body
     m_attemptOpen = true;
     m_headersSeen = m_writing = false;
     m_next = Next::Continue;
     m_pending.reset();
-    m_reply = m_network.get(request);
-    m_reply->setReadBufferSize(64 * 1024); // memory stays flat whatever the picture's size
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, &CamDownload::onHeaders);
-    connect(m_reply, &QNetworkReply::readyRead, this, &CamDownload::onData);
-    connect(m_reply, &QNetworkReply::finished, this, &CamDownload::onReplyFinished);
-    m_stall->start();
+    m_exchange->start(request);
 }
 
 void CamDownload::onHeaders()
 {
     if (!m_attemptOpen || m_headersSeen)
         return;
-    const QVariant code = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!code.isValid())
-        return; // no answer yet: the end of the reply tells
+    const HttpResult &head = m_exchange->result();
     m_headersSeen = true;
-    m_stall->start();
+    if (m_options.checkModified && head.status == 304) {
+        m_notModified = true;
+        endAttempt();
+        return;
+    }
     if (m_options.checkModified) {
-        const QString modified = QString::fromLatin1(m_reply->rawHeader("Last-Modified"));
+        const QString modified = QString::fromLatin1(head.header("Last-Modified"));
         if (!modified.isEmpty() && modified == m_storedModified) {
             m_notModified = true;
             endAttempt();
@@ -142,14 +129,14 @@ void CamDownload::onHeaders()
         }
         m_storedModified = modified;
     }
-    const int status = code.toInt();
+    const int status = head.status;
     if (status == 200 && m_resume) {
         // The server starts afresh: so does the file.
         QFile::remove(m_destination);
         m_resume = false;
     } else if (status != 200 && status != 206) {
         m_error = true;
-        m_pending = outcomeMessage(status, m_url, statusLine(m_reply));
+        m_pending = outcomeMessage(status, m_url, QString::fromLatin1(head.statusLine));
         endAttempt();
         return;
     }
@@ -161,7 +148,7 @@ void CamDownload::onHeaders()
 bool CamDownload::beginBody()
 {
     if (!m_resume) {
-        const qint64 length = leadingNumber(m_reply->rawHeader("Content-Length"));
+        const qint64 length = leadingNumber(m_exchange->result().header("Content-Length"));
         if (length > std::numeric_limits<qint32>::max()) {
             fail({WebcamTexts::errorOccurred(QStringLiteral("a picture larger than 2 GB")),
                   WebcamTexts::kDownloadError, Prompter::Icon::Critical});
@@ -200,12 +187,11 @@ bool CamDownload::beginBody()
 
 void CamDownload::onData()
 {
-    if (!m_writing || !m_reply)
+    if (!m_writing || !m_exchange->running())
         return;
-    m_stall->start();
     bool wrote = false;
-    while (m_reply->bytesAvailable() > 0) {
-        const QByteArray piece = m_reply->read(kPiece);
+    while (m_exchange->bytesAvailable() > 0) {
+        const QByteArray piece = m_exchange->read(kPiece);
         if (piece.isEmpty())
             break;
         if (m_offset + piece.size() > m_expected) {
@@ -225,31 +211,21 @@ void CamDownload::onData()
         Q_EMIT progress(true, m_offset, m_expected);
 }
 
-void CamDownload::onReplyFinished()
+void CamDownload::onExchangeFinished()
 {
     if (!m_attemptOpen)
         return;
     if (!m_headersSeen) {
-        onHeaders();
-        if (!m_attemptOpen)
-            return;
-        if (!m_headersSeen) {
-            // Refused, unreachable, not HTTP, or no answer before the connection ended.
-            m_error = true;
-            m_pending = outcomeMessage(0, m_url, {});
-            endAttempt();
-            return;
-        }
+        // Refused, unreachable, not HTTP, or no answer before the connection ended or stalled.
+        m_error = true;
+        m_pending = outcomeMessage(0, m_url, {});
     }
-    onData();
-    if (m_attemptOpen)
-        endAttempt(); // complete or broken off: the end steps tell which
+    endAttempt(); // complete or broken off: the end steps tell which
 }
 
 void CamDownload::onStall()
 {
-    if (m_attemptOpen)
-        endAttempt(); // the transfer counts as broken off
+    m_exchange->onTimeout();
 }
 
 void CamDownload::stop()
@@ -267,15 +243,7 @@ void CamDownload::fail(const Prompter::Message &message)
 
 void CamDownload::detachReply()
 {
-    m_stall->stop();
-    if (m_reply) {
-        QNetworkReply *reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        if (!reply->isFinished())
-            reply->abort();
-        reply->deleteLater();
-    }
+    m_exchange->abort();
     if (m_file.isOpen())
         m_file.close();
     m_writing = false;

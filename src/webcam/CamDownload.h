@@ -4,16 +4,15 @@
 
 #include <QFile>
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 #include <optional>
 
+class HttpExchange;
 class QNetworkAccessManager;
-class QNetworkReply;
-class QTimer;
 
-// Downloads one cam picture into a file, in attempts: change detection by "Last-Modified",
+// Downloads one cam picture into a file, in attempts: change detection by "Last-Modified" (and a
+// 304 answer to If-Modified-Since),
 // the HTTP outcomes and their messages, the free-space check, the body written in pieces of at
 // most 1024 bytes over the file without truncating it, and resuming a broken transfer from
 // 4096 bytes before the last byte counted with "Range: bytes=N-". It never holds up the
@@ -57,7 +56,7 @@ public:
     qint64 offset() const { return m_offset; }
 
     void setFreeSpace(FreeSpace freeSpace) { m_freeSpace = std::move(freeSpace); }
-    // The stall timer's tick (timer "timDownloadStall"; tests call it directly).
+    // The stall time-out's tick (the exchange's timer "timFetchTimeout"; tests call it directly).
     void onStall();
 
 Q_SIGNALS:
@@ -73,16 +72,14 @@ private:
     void attempt();
     void onHeaders();
     void onData();
-    void onReplyFinished();
+    void onExchangeFinished();
     bool beginBody();
     void fail(const Prompter::Message &message);
     void endAttempt(Next next = Next::Continue);
     void afterAttempt();
     void detachReply();
 
-    QNetworkAccessManager &m_network;
-    QTimer *m_stall;
-    QPointer<QNetworkReply> m_reply;
+    HttpExchange *m_exchange;
     QFile m_file;
     FreeSpace m_freeSpace;
     QString m_url, m_destination;

@@ -222,7 +222,7 @@ TEST_F(CamDownloadTest, AStallEndsTheAttemptAndStopEndsTheDownload)
     ASSERT_TRUE(download.start(server.address("/stall.jpg"), temp(), {}));
     EXPECT_FALSE(download.start(server.address("/stall.jpg"), temp(), {})); // one at a time
     ASSERT_TRUE(progress.wait(20000)); // headers in, then silence
-    EXPECT_EQ(download.findChild<QTimer *>("timDownloadStall")->interval(), 30000);
+    EXPECT_EQ(download.findChild<QTimer *>("timFetchTimeout")->interval(), 30000);
     download.onStall();
     // The resumed request gets the picture from its range: the download completes.
     ASSERT_TRUE(finished.wait(20000));
