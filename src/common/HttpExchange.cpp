@@ -182,7 +182,10 @@ void HttpExchange::onReplyFinished()
     }
     const QString host = m_request.address.host();
     const QNetworkReply::NetworkError error = m_reply->error();
-    if (!m_headSeen || error == QNetworkReply::OperationCanceledError) {
+    // A refused redirect ends the exchange on the redirect's own head.
+    if (!m_headSeen || error == QNetworkReply::OperationCanceledError
+        || error == QNetworkReply::InsecureRedirectError
+        || error == QNetworkReply::TooManyRedirectsError) {
         end(describe(error, host));
         return;
     }

@@ -83,6 +83,15 @@ TEST_F(CamDownloadTest, ChangeDetectionKeepsTheFileOnlyWhileTheDateIsTheSame)
     EXPECT_TRUE(download.completed());
     EXPECT_EQ(tempBytes(), CamServer::pattern(0, 3000));
 
+    // A server that honours If-Modified-Since answers 304 and sends no body at all.
+    server.cam("/a.jpg")->honoursIfModified = true;
+    const qint64 sent = server.bodyBytesSent();
+    download.clearNotModified();
+    ASSERT_TRUE(run("/a.jpg"));
+    EXPECT_TRUE(download.notModified());
+    EXPECT_EQ(server.bodyBytesSent(), sent);
+    EXPECT_EQ(tempBytes(), CamServer::pattern(0, 3000));
+
     // Without a date every refresh downloads again.
     server.setCam("/b.jpg", CamServer::Cam::ofBytes(QByteArray(3000, 'b')));
     ASSERT_TRUE(run("/b.jpg"));

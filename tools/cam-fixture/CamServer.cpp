@@ -89,6 +89,12 @@ void CamServer::onReadyRead(QTcpSocket *socket)
     const QByteArray path = line.size() > 1 ? line.at(1) : QByteArray();
     const QByteArray range = headerValue(head, "Range");
     m_requests << Request{path, range, head};
+    const Cam *asked = cam(QString::fromUtf8(path));
+    if (asked && asked->honoursIfModified && !asked->lastModified.isEmpty()
+        && headerValue(head, "If-Modified-Since") == asked->lastModified) {
+        send(socket, *asked, "304 Not Modified", 0, 0, 0, false);
+        return;
+    }
     answer(socket, path, range);
 }
 

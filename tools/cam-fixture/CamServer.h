@@ -38,6 +38,8 @@ public:
         Behaviour behaviour = Behaviour::Normal;
         QByteArray status = "404 Not Found";
         qint64 breakAt = 0;
+        // Answers "304 Not Modified" to an If-Modified-Since naming its date, as most servers do.
+        bool honoursIfModified = false;
 
         static Cam ofBytes(QByteArray body, QByteArray lastModified = {});
     };
