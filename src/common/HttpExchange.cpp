@@ -136,8 +136,8 @@ bool HttpExchange::takeHead()
     m_result.status = code.toInt();
     const QByteArray reason
         = m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray().trimmed();
-    m_result.statusLine = ("HTTP/1.1 " + QByteArray::number(m_result.status) + ' ' + reason)
-                              .trimmed();
+    m_result.statusLine
+        = ("HTTP/1.1 " + QByteArray::number(m_result.status) + ' ' + reason).trimmed();
     for (const auto &pair : m_reply->rawHeaderPairs())
         m_result.headers.append({pair.first, pair.second});
     return true;

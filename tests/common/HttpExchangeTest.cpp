@@ -62,7 +62,8 @@ TEST(HttpExchange, ARedirectFromHttpsToHttpIsRefusedBeforeThePlainAddressIsAsked
     secure.setSslConfiguration(serverTls);
     ASSERT_TRUE(secure.listen(QHostAddress::LocalHost, 0));
     const QByteArray onward = "http://127.0.0.1:" + QByteArray::number(plain.serverPort()) + "/";
-    answerWith(secure, "HTTP/1.1 302 Found\r\nLocation: " + onward + "\r\nContent-Length: 0\r\n\r\n",
+    answerWith(secure,
+               "HTTP/1.1 302 Found\r\nLocation: " + onward + "\r\nContent-Length: 0\r\n\r\n",
                secureRequests);
 
     // The client trusts the test certificate, so the only thing left to refuse is the redirect.
@@ -83,6 +84,5 @@ TEST(HttpExchange, ARedirectFromHttpsToHttpIsRefusedBeforeThePlainAddressIsAsked
     EXPECT_EQ(secureRequests, 1);
     EXPECT_EQ(plainRequests, 0);
     EXPECT_FALSE(exchange.result().complete);
-    EXPECT_EQ(exchange.result().failure,
-              "127.0.0.1 sent the request on to an unencrypted address");
+    EXPECT_EQ(exchange.result().failure, "127.0.0.1 sent the request on to an unencrypted address");
 }
