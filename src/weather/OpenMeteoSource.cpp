@@ -9,17 +9,15 @@ using namespace OpenMeteoQuery;
 
 const QString OpenMeteoSource::kAttribution = QStringLiteral("Weather data by Open-Meteo.com");
 
-OpenMeteoSource::OpenMeteoSource(QNetworkAccessManager &network, ReportFields &fields,
-                                 const Clock &clock)
+OpenMeteoSource::OpenMeteoSource(QNetworkAccessManager &network, const Clock &clock)
     : m_network(network)
-    , m_fields(fields)
     , m_clock(clock)
 {
 }
 
 WeatherReport *OpenMeteoSource::start(const WeatherRequest &request, QObject *parent)
 {
-    auto *report = new OpenMeteoReport(m_network, m_fields, m_clock, parent);
+    auto *report = new OpenMeteoReport(m_network, m_clock, parent);
     report->get(request);
     return report;
 }
@@ -43,7 +41,7 @@ void OpenMeteoReport::get(const WeatherRequest &request)
     m_forecastHost = forecastHost();
     m_stage = Stage::Places;
     const QUrl address = geocodingAddress(geocodingHost(), m_query);
-    fields().setAddress(address.toString());
+    setAddress(address.toString());
     m_started.start();
     // An error status carries a reason, not data: the fields keep what they have.
     fetchPage(address, PageFetch::kTimeoutMs, PageRequest::Answer::Success);

@@ -11,14 +11,13 @@
 class OpenMeteoSource final : public WeatherSource
 {
 public:
-    OpenMeteoSource(QNetworkAccessManager &network, ReportFields &fields, const Clock &clock);
+    OpenMeteoSource(QNetworkAccessManager &network, const Clock &clock);
     WeatherReport *start(const WeatherRequest &request, QObject *parent) override;
 
     static const QString kAttribution;
 
 private:
     QNetworkAccessManager &m_network;
-    ReportFields &m_fields;
     const Clock &m_clock;
 };
 

@@ -23,7 +23,8 @@ enum class WeatherField {
 
 enum class WeatherPicture { Cond, Moon };
 
-// Where a report writes: the weather panel, or a recording double in tests.
+// Where a reading goes: a report records into its WeatherReading, which the panel applies to
+// its fields (tests apply it to a recording double).
 class ReportFields
 {
 public:

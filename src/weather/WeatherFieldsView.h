@@ -14,7 +14,7 @@ class QWidget;
 
 // The report fields of the weather panel on the dashboard surface: labels, the temperature
 // pairs with their shadows, the condition and moon pictures and the hidden address field.
-// Reports write them through ReportFields.
+// Report readings are applied to them through ReportFields.
 class WeatherFieldsView : public QObject, public ReportFields
 {
     Q_OBJECT

@@ -98,10 +98,9 @@ void WeatherPanel::setSource(WeatherSource::Kind kind)
     m_sourceKind = kind;
     const bool live = kind == WeatherSource::Kind::Live;
     if (live)
-        m_source
-            = std::make_unique<OpenMeteoSource>(m_services.network, *m_fields, m_services.clock);
+        m_source = std::make_unique<OpenMeteoSource>(m_services.network, m_services.clock);
     else
-        m_source = std::make_unique<PageSource>(m_services.network, *m_fields, m_services.clock,
+        m_source = std::make_unique<PageSource>(m_services.network, m_services.clock,
                                                 m_services.settings);
     // The live data's licence asks for its source to be named where it is shown.
     m_fields->setTitleToolTip(live ? OpenMeteoSource::kAttribution : QString());
@@ -233,7 +232,9 @@ void WeatherPanel::startSearchedReport(const QString &address)
         request.country = m_search->search().country();
     }
     m_report = m_source->start(request, this);
+    m_fields->setAddress(m_report->address());
     connect(m_report, &WeatherReport::finished, this, [this] {
+        applyReading();
         // The dialog stays until the report it asked for has arrived.
         if (m_search)
             m_search->accept();
@@ -257,7 +258,17 @@ bool WeatherPanel::connectionConfirmed()
 void WeatherPanel::startReport(const WeatherRequest &request)
 {
     m_report = m_source->start(request, this);
-    connect(m_report, &WeatherReport::finished, this, &WeatherPanel::onReportFinished);
+    m_fields->setAddress(m_report->address());
+    connect(m_report, &WeatherReport::finished, this, [this] {
+        applyReading();
+        onReportFinished();
+    });
+}
+
+void WeatherPanel::applyReading()
+{
+    if (m_report)
+        m_report->reading().applyTo(*m_fields);
 }
 
 void WeatherPanel::onReportFinished()

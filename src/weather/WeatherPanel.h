@@ -96,6 +96,8 @@ private:
     bool refuseComma(QLineEdit *field, const char *example);
     void startReport(const WeatherRequest &request);
     void chooseSource(WeatherSource::Kind kind);
+    // What the report read goes onto the fields, in the order it was read.
+    void applyReading();
     void onReportFinished();
     void startSearchedReport(const QString &address);
     bool busy() const;

@@ -4,10 +4,8 @@
 
 #include <QUrl>
 
-WeatherReport::WeatherReport(QNetworkAccessManager &network, ReportFields &fields,
-                             const Clock &clock, QObject *parent)
+WeatherReport::WeatherReport(QNetworkAccessManager &network, const Clock &clock, QObject *parent)
     : QObject(parent)
-    , m_fields(fields)
     , m_clock(clock)
     , m_fetch(new PageFetch(network, this))
 {
@@ -20,6 +18,7 @@ bool WeatherReport::begin()
     if (m_running)
         return false;
     m_running = true;
+    m_reading = {};
     return true;
 }
 
@@ -39,6 +38,7 @@ void WeatherReport::run(ReportKind kind, const QString &address)
     if (!begin())
         return;
     m_kind = kind;
+    m_address = address;
     fetchPage(QUrl(address, QUrl::TolerantMode), PageFetch::kTimeoutMs);
 }
 
@@ -46,7 +46,7 @@ void WeatherReport::onPage(bool ok, const QString &page)
 {
     int result = -1;
     if (ok) {
-        ReportCutter cutter(m_kind, m_fields, [this] { return m_clock.now().date(); });
+        ReportCutter cutter(m_kind, m_reading, [this] { return m_clock.now().date(); });
         result = cutter.run(page);
     }
     finish(result);

@@ -23,10 +23,8 @@ void WeatherSource::store(SettingsStore &settings, Kind kind)
     settings.saveSetting(kSystem, kKey, kind == Kind::Pages ? kPages : QStringLiteral("live"));
 }
 
-PageSource::PageSource(QNetworkAccessManager &network, ReportFields &fields, const Clock &clock,
-                       SettingsStore &settings)
+PageSource::PageSource(QNetworkAccessManager &network, const Clock &clock, SettingsStore &settings)
     : m_network(network)
-    , m_fields(fields)
     , m_clock(clock)
     , m_settings(settings)
 {
@@ -35,12 +33,12 @@ PageSource::PageSource(QNetworkAccessManager &network, ReportFields &fields, con
 WeatherReport *PageSource::start(const WeatherRequest &request, QObject *parent)
 {
     if (request.kind == ReportKind::Searched) {
-        auto *report = new clsWeatherWorldSearch(m_network, m_fields, m_clock, parent);
+        auto *report = new clsWeatherWorldSearch(m_network, m_clock, parent);
         report->getQuoteWorldSearch(request.query);
         return report;
     }
     // The host is read for every report: the setting may have changed since the last one.
-    auto *report = new clsWeather(m_network, m_fields, m_clock, weatherHost(m_settings), parent);
+    auto *report = new clsWeather(m_network, m_clock, weatherHost(m_settings), parent);
     if (request.kind == ReportKind::Us)
         report->getQuote(request.query);
     else

@@ -7,7 +7,6 @@
 class Clock;
 class QNetworkAccessManager;
 class QObject;
-class ReportFields;
 class SettingsStore;
 class WeatherReport;
 
@@ -23,7 +22,7 @@ struct WeatherRequest
     QString country;
 };
 
-// Where the panel's reports come from. Both sources fill the same fields the same way; the
+// Where the panel's reports come from. Both sources read the same fields the same way; the
 // panel's rules do not depend on which one runs.
 class WeatherSource
 {
@@ -44,13 +43,11 @@ public:
 class PageSource final : public WeatherSource
 {
 public:
-    PageSource(QNetworkAccessManager &network, ReportFields &fields, const Clock &clock,
-               SettingsStore &settings);
+    PageSource(QNetworkAccessManager &network, const Clock &clock, SettingsStore &settings);
     WeatherReport *start(const WeatherRequest &request, QObject *parent) override;
 
 private:
     QNetworkAccessManager &m_network;
-    ReportFields &m_fields;
     const Clock &m_clock;
     SettingsStore &m_settings;
 };

@@ -3,9 +3,9 @@
 #include "weather/ReportFields.h"
 #include "weather/WeatherHost.h"
 
-clsWeather::clsWeather(QNetworkAccessManager &network, ReportFields &fields, const Clock &clock,
-                       const QString &host, QObject *parent)
-    : WeatherReport(network, fields, clock, parent)
+clsWeather::clsWeather(QNetworkAccessManager &network, const Clock &clock, const QString &host,
+                       QObject *parent)
+    : WeatherReport(network, clock, parent)
     , m_host(host)
 {
 }
@@ -25,6 +25,5 @@ void clsWeather::start(ReportKind kind, const QString &query)
     if (running())
         return;
     const QString address = reportAddress(m_host, query);
-    fields().setAddress(address);
     run(kind, address);
 }

@@ -8,8 +8,8 @@ class clsWeather : public WeatherReport
     Q_OBJECT
 public:
     // `host` is where the pages come from (see weatherHost()).
-    clsWeather(QNetworkAccessManager &network, ReportFields &fields, const Clock &clock,
-               const QString &host, QObject *parent = nullptr);
+    clsWeather(QNetworkAccessManager &network, const Clock &clock, const QString &host,
+               QObject *parent = nullptr);
 
     // The query as the panel prepared it: a ZIP code, or words joined by "+".
     void getQuote(const QString &query);

@@ -167,13 +167,15 @@ protected:
     int report(ReportKind kind, const QString &query, const QString &country = {},
                const std::function<void(OpenMeteoReport &)> &whileRunning = {})
     {
-        OpenMeteoReport r(network, fields, clock);
+        OpenMeteoReport r(network, clock);
         QSignalSpy done(&r, &WeatherReport::finished);
         r.get({kind, query, query, country});
         if (whileRunning)
             whileRunning(r);
         if (done.isEmpty() && !done.wait(10000))
             return 99;
+        r.reading().applyTo(fields);
+        fields.address = r.address();
         return done.first().first().toInt();
     }
 
