@@ -35,6 +35,16 @@ bool transferFailed(QNetworkReply::NetworkError error)
             && error < QNetworkReply::InternalServerError);
 }
 
+bool unreachable(QNetworkReply::NetworkError error)
+{
+    return error == QNetworkReply::ConnectionRefusedError
+        || error == QNetworkReply::HostNotFoundError
+        || error == QNetworkReply::NetworkSessionFailedError
+        || error == QNetworkReply::TemporaryNetworkFailureError
+        || error == QNetworkReply::ProxyConnectionRefusedError
+        || error == QNetworkReply::ProxyNotFoundError;
+}
+
 } // namespace
 
 QByteArray HttpResult::header(const QByteArray &name) const
@@ -103,7 +113,15 @@ void HttpExchange::start(const HttpRequest &request)
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpExchange::onMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &HttpExchange::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &HttpExchange::onReplyFinished);
-    m_timeout->start(qMax(1, request.timeoutMs));
+    armTimeout();
+}
+
+void HttpExchange::armTimeout()
+{
+    qint64 ms = qMax(1, m_request.timeoutMs);
+    if (!m_request.deadline.isForever())
+        ms = qBound<qint64>(1, m_request.deadline.remainingTime(), ms);
+    m_timeout->start(int(ms));
 }
 
 qint64 HttpExchange::bytesAvailable() const
@@ -148,7 +166,7 @@ void HttpExchange::onMetaData()
     if (!m_reply || m_headSeen || !takeHead())
         return;
     if (m_request.limit == HttpRequest::Limit::Idle)
-        m_timeout->start();
+        armTimeout();
     Q_EMIT headersArrived();
 }
 
@@ -162,7 +180,7 @@ void HttpExchange::onReadyRead()
             return;
     }
     if (m_request.limit == HttpRequest::Limit::Idle)
-        m_timeout->start();
+        armTimeout();
     Q_EMIT bodyArrived();
 }
 
@@ -186,6 +204,7 @@ void HttpExchange::onReplyFinished()
     if (!m_headSeen || error == QNetworkReply::OperationCanceledError
         || error == QNetworkReply::InsecureRedirectError
         || error == QNetworkReply::TooManyRedirectsError) {
+        m_result.unreachable = !m_headSeen && unreachable(error);
         end(describe(error, host));
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QNetworkReply>
 #include <QObject>
@@ -24,6 +25,9 @@ struct HttpRequest
     QUrl address;
     int timeoutMs = 20000;
     Limit limit = Limit::Whole;
+    // A bound over several exchanges (the attempts of one download): the exchange also ends
+    // when this expires, whatever the time-out says.
+    QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever);
     Redirects redirects = Redirects::FollowSafe;
     // "Range: bytes=N-" when 0 or more.
     qint64 rangeFrom = -1;
@@ -46,6 +50,8 @@ struct HttpResult
     QList<QPair<QByteArray, QByteArray>> headers;
     // Every byte the answer announced (or, without a length, until it ended) was read.
     bool complete = false;
+    // No connection could be made at all (refused, no such host, no network).
+    bool unreachable = false;
     // Why the exchange failed, in words a user reads ("127.0.0.1 did not answer within 20
     // seconds"); empty when an answer came whole. An error status is an answer, not a failure.
     QString failure;
@@ -90,6 +96,7 @@ private:
     void onReadyRead();
     void onReplyFinished();
     bool takeHead();
+    void armTimeout();
     void end(const QString &failure);
     void detach();
 

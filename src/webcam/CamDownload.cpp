@@ -81,6 +81,8 @@ bool CamDownload::start(const QString &url, const QString &destination, Options 
     m_error = m_stop = m_resume = false;
     m_offset = m_expected = 0;
     m_resumes = 0;
+    m_outcome.clear();
+    m_deadline.setRemainingTime(kWholeMs);
     attempt();
     return true;
 }
@@ -93,6 +95,7 @@ void CamDownload::attempt()
     request.address = QUrl(m_url);
     request.timeoutMs = kStallMs;
     request.limit = HttpRequest::Limit::Idle;
+    request.deadline = m_deadline;
     // One GET per attempt: redirects are outcomes of their own, and the body arrives as sent so
     // that byte offsets mean the same on a resume.
     request.redirects = HttpRequest::Redirects::None;
@@ -115,12 +118,15 @@ void CamDownload::onHeaders()
         return;
     const HttpResult &head = m_exchange->result();
     m_headersSeen = true;
-    if (m_options.checkModified && head.status == 304) {
+    // Change detection is for the first attempt only: a resume continues the same picture, and
+    // its 206 repeats the date the first attempt stored.
+    const bool detect = m_options.checkModified && m_resumes == 0;
+    if (detect && head.status == 304) {
         m_notModified = true;
         endAttempt();
         return;
     }
-    if (m_options.checkModified) {
+    if (detect) {
         const QString modified = QString::fromLatin1(head.header("Last-Modified"));
         if (!modified.isEmpty() && modified == m_storedModified) {
             m_notModified = true;
@@ -136,7 +142,7 @@ void CamDownload::onHeaders()
         m_resume = false;
     } else if (status != 200 && status != 206) {
         m_error = true;
-        m_pending = outcomeMessage(status, m_url, QString::fromLatin1(head.statusLine));
+        setPending(outcomeMessage(status, m_url, QString::fromLatin1(head.statusLine)));
         endAttempt();
         return;
     }
@@ -163,9 +169,8 @@ bool CamDownload::beginBody()
     const QString folder = QFileInfo(m_destination).absolutePath();
     if (m_freeSpace(folder) < m_expected) {
         // Retrying cannot make room: the download ends here.
-        m_pending
-            = Prompter::Message{WebcamTexts::kNoSpace, QStringLiteral("Insufficient Disk Space"),
-                                Prompter::Icon::Critical};
+        setPending({WebcamTexts::kNoSpace, QStringLiteral("Insufficient Disk Space"),
+                    Prompter::Icon::Critical});
         endAttempt(Next::GiveUp);
         return false;
     }
@@ -216,9 +221,14 @@ void CamDownload::onExchangeFinished()
     if (!m_attemptOpen)
         return;
     if (!m_headersSeen) {
-        // Refused, unreachable, not HTTP, or no answer before the connection ended or stalled.
+        // Refused or unreachable; or not HTTP, or no answer before the connection ended or
+        // stalled.
         m_error = true;
-        m_pending = outcomeMessage(0, m_url, {});
+        if (m_exchange->result().unreachable)
+            setPending({WebcamTexts::kCannotConnect, QStringLiteral("Cannot Establish Connection"),
+                        Prompter::Icon::Warning});
+        else
+            setPending(outcomeMessage(0, m_url, {}));
     }
     endAttempt(); // complete or broken off: the end steps tell which
 }
@@ -237,8 +247,14 @@ void CamDownload::stop()
 
 void CamDownload::fail(const Prompter::Message &message)
 {
-    m_pending = message;
+    setPending(message);
     endAttempt(Next::GiveUp);
+}
+
+void CamDownload::setPending(const Prompter::Message &message)
+{
+    m_pending = message;
+    m_outcome = message.text;
 }
 
 void CamDownload::detachReply()
@@ -284,7 +300,8 @@ void CamDownload::afterAttempt()
         if (!QFile::exists(m_destination))
             m_stop = true;
         // Resumes are bounded, so a server that keeps failing them cannot hold the window.
-        if (m_next == Next::Continue && !m_stop && m_resumes < kMaxResumes) {
+        if (m_next == Next::Continue && !m_stop && m_resumes < kMaxResumes
+            && !m_deadline.hasExpired()) {
             m_resume = true;
             ++m_resumes;
             attempt();

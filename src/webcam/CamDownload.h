@@ -2,6 +2,7 @@
 
 #include "platform/Prompter.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QObject>
 
@@ -23,6 +24,9 @@ class CamDownload : public QObject
 public:
     static constexpr int kMaxResumes = 5;
     static constexpr int kStallMs = 30000;
+    // One picture, all its attempts together: a server that stalls on every resume cannot hold
+    // the window for longer.
+    static constexpr int kWholeMs = 45000;
     static constexpr qint64 kPiece = 1024;
     static constexpr qint64 kResumeOverlap = 4096;
 
@@ -53,6 +57,9 @@ public:
     const QString &storedModified() const { return m_storedModified; }
     void clearStoredModified() { m_storedModified.clear(); }
     qint64 expected() const { return m_expected; }
+    // What went wrong in the last download, as its message says it (shown or not); empty when
+    // nothing did.
+    const QString &outcome() const { return m_outcome; }
     qint64 offset() const { return m_offset; }
 
     void setFreeSpace(FreeSpace freeSpace) { m_freeSpace = std::move(freeSpace); }
@@ -75,6 +82,7 @@ private:
     void onExchangeFinished();
     bool beginBody();
     void fail(const Prompter::Message &message);
+    void setPending(const Prompter::Message &message);
     void endAttempt(Next next = Next::Continue);
     void afterAttempt();
     void detachReply();
@@ -92,5 +100,7 @@ private:
     int m_resumes = 0;
     qint64 m_offset = 0, m_expected = 0;
     QString m_storedModified;
+    QString m_outcome;
+    QDeadlineTimer m_deadline;
     std::optional<Prompter::Message> m_pending;
 };

@@ -23,6 +23,8 @@ inline QString removeQuestion(const QString &title)
 inline const QString kDownloadError = QStringLiteral("Error Downloading File");
 inline const QString kNothingToDownload = QStringLiteral("Nothing to download!");
 inline const QString kAuthorizationFailed = QStringLiteral("Authorization failed!");
+inline const QString kCannotConnect = QStringLiteral(
+    "Cannot establish connection.\r\rCheck your Internet connection and try again.");
 inline const QString kNoSpace
     = QStringLiteral("There is not enough free space on disk for this "
                      "file.\r\rPlease free up some disk space and try again.");

@@ -23,6 +23,14 @@ QString scheduled(int seconds)
     return QStringLiteral("Refresh Scheduled in %1 Seconds").arg(seconds);
 }
 
+// A download's message on the one line of the status bar.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.simplified();
+}
+
 } // namespace
 
 void frmMain::lockCommands(bool locked)
@@ -102,7 +110,14 @@ void frmMain::LoadCamFromNode(QTreeWidgetItem *Node)
     m_timerRefresh->stop();
     m_imgCam->hide();
     m_marker = Node->text(0);
-    m_currentAddress = CamList::addressOf(CamNodes::keyOf(Node));
+    const QString address = CamList::addressOf(CamNodes::keyOf(Node));
+    if (address != m_currentAddress || Node->text(0) != m_currentTitle) {
+        // Another cam: its first picture is never taken for unchanged, and what the file
+        // holds is the previous cam's picture, which must not appear under this one's title.
+        m_download->clearStoredModified();
+        QFile::remove(m_files.temporary());
+    }
+    m_currentAddress = address;
     m_currentTitle = Node->text(0);
     m_lblProgress->setText(QStringLiteral("Downloading Webcam ..."));
     setFullscreenRefreshing(true);
@@ -120,7 +135,8 @@ void frmMain::LoadCamFromNode(QTreeWidgetItem *Node)
 void frmMain::afterCamDownload(const QString &camText)
 {
     m_picProgress->hide();
-    loadPicture();
+    if (!loadPicture())
+        m_imgCam->clear(); // this cam has no picture yet; the status line says why
     setFullscreenRefreshing(false);
     measurePicture();
     m_imgCam->show();
@@ -135,7 +151,7 @@ void frmMain::afterCamDownload(const QString &camText)
         deleteTempWhenDone();
         if (m_download->error()) {
             m_timerRefresh->stop();
-            m_panel2->clear();
+            m_panel2->setText(oneLine(m_download->outcome()));
         }
     }
     armLayout();

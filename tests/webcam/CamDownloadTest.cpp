@@ -5,6 +5,7 @@
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -142,8 +143,8 @@ TEST_F(CamDownloadTest, EachFailedOutcomeHasItsMessageAndTheErrorFlag)
                      "Unauthorized | Authorization failed!", "No Content | Nothing to download!",
                      "Error Downloading File | The server returned the following "
                      "response:\r\r<nothing>",
-                     "Error Downloading File | The server returned the following "
-                     "response:\r\r<nothing>"}));
+                     "Cannot Establish Connection | Cannot establish connection.\r\rCheck your "
+                     "Internet connection and try again."}));
 
     // Hidden errors still set the flag.
     messages.clear();
@@ -157,7 +158,8 @@ TEST_F(CamDownloadTest, EachFailedOutcomeHasItsMessageAndTheErrorFlag)
 
 TEST_F(CamDownloadTest, ABrokenTransferResumesFourKilobytesBackAndEndsByteForByte)
 {
-    server.setCam("/broken.jpg", cam(Behaviour::BreakFirst));
+    // The resume's 206 repeats the date the first answer gave: it is the same picture.
+    server.setCam("/broken.jpg", cam(Behaviour::BreakFirst, 20000, "Thu, 10 Dec 2026"));
     ASSERT_TRUE(run("/broken.jpg"));
     ASSERT_EQ(server.requests().size(), 2);
     EXPECT_EQ(server.requests()[0].range, "");
@@ -248,6 +250,17 @@ TEST_F(CamDownloadTest, AStallEndsTheAttemptAndStopEndsTheDownload)
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_FALSE(download.completed());
     EXPECT_EQ(server.requests().size(), 3);
+
+    // A server that never answers at all is a failure with its message, not a finished picture.
+    server.setCam("/silent.jpg", cam(Behaviour::Silent));
+    ASSERT_TRUE(download.start(server.address("/silent.jpg"), temp(), {true, false}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 4; }, 10000));
+    download.onStall();
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_TRUE(download.error());
+    EXPECT_EQ(messageTexts(),
+              QStringList("Error Downloading File | The server returned the "
+                          "following response:\r\r<nothing>"));
 }
 
 } // namespace

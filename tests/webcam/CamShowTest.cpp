@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -89,11 +90,20 @@ TEST_F(CamShowTest, RatesOtherThanWholeNumbersRefreshEveryMinuteOrNotAtAll)
     EXPECT_EQ(window->statusText(2), "Refresh Scheduled in 59 Seconds");
 }
 
-TEST_F(CamShowTest, AnUnchangedCamSaysSoAndAFailedOneEndsItsSchedule)
+TEST_F(CamShowTest, AnUnchangedCamSaysSoAndNoCamShowsAnotherCamsPicture)
 {
     server.setCam("/a.jpg", CamServer::Cam::ofBytes(jpeg(QSize(320, 240)), "Thu, 10 Dec 2026"));
+    // Copied onto the server together with the first: the same date, another picture.
+    server.setCam("/b.jpg", CamServer::Cam::ofBytes(jpeg(QSize(64, 48)), "Thu, 10 Dec 2026"));
+    server.setCam("/silent.jpg", [] {
+        CamServer::Cam cam = CamServer::Cam::ofBytes("x");
+        cam.behaviour = CamServer::Behaviour::Silent;
+        return cam;
+    }());
     favoritesFile("[Same]\r\nAddress=http://cams/a.jpg\r\n"
-                  "[Gone]\r\nAddress=http://cams/gone.jpg\r\n");
+                  "[Twin]\r\nAddress=http://cams/b.jpg\r\n"
+                  "[Gone]\r\nAddress=http://cams/gone.jpg\r\n"
+                  "[Hung]\r\nAddress=http://cams/silent.jpg\r\n");
     pref("DeleteTemps", true);
     frmMain &w = opened();
     select("Same");
@@ -104,12 +114,31 @@ TEST_F(CamShowTest, AnUnchangedCamSaysSoAndAFailedOneEndsItsSchedule)
     EXPECT_EQ(w.statusText(2), "Same has not changed");
     EXPECT_TRUE(picture()->isVisible());
 
+    select("Twin");
+    ASSERT_TRUE(downloaded());
+    EXPECT_FALSE(w.download().notModified());
+    EXPECT_EQ(picture()->pixmap().size(), QSize(64, 48));
+
+    // A failed first download shows no picture, and says why even with errors hidden.
     select("Gone");
     ASSERT_TRUE(downloaded());
     EXPECT_TRUE(w.download().error());
-    EXPECT_EQ(w.statusText(2), "");
+    EXPECT_TRUE(picture()->pixmap().isNull());
+    EXPECT_EQ(w.statusText(2),
+              "Cam download failed! The image, \"" + server.address("/gone.jpg")
+                  + "\" was not found.");
     EXPECT_FALSE(refreshTimer()->isActive());
     EXPECT_TRUE(prompter.shown.isEmpty()); // errors are hidden by default
+
+    select("Same");
+    ASSERT_TRUE(downloaded());
+    select("Hung");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 6; }, 10000));
+    w.download().onStall();
+    ASSERT_TRUE(downloaded());
+    EXPECT_TRUE(w.download().error());
+    EXPECT_TRUE(picture()->pixmap().isNull());
+    EXPECT_EQ(w.statusText(2), "The server returned the following response: <nothing>");
 }
 
 TEST_F(CamShowTest, TheAddressBarSelectsCamsOpensPagesAndShowsPictures)
