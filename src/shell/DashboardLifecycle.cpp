@@ -155,7 +155,9 @@ frmMain *Dashboard::webCams() const
 void Dashboard::onMnuShowWebCamsClick()
 {
     if (m_webCams) {
-        m_webCams->showNormal();
+        // Raised as it is: a maximized window stays maximized; only a minimized one comes back.
+        m_webCams->setWindowState(m_webCams->windowState() & ~Qt::WindowMinimized);
+        m_webCams->show();
         m_webCams->raise();
         m_webCams->activateWindow();
         return;

@@ -44,6 +44,8 @@ Applied apply(cInifile &favorites, const Edit &edit, const std::function<bool()>
 {
     if (!validRate(edit.rateText))
         return Applied::BadRate;
+    if (edit.address.size() > cInifile::kValueLimit)
+        return Applied::AddressTooLong;
     const QString rate = edit.rateTicked ? edit.rateText : QStringLiteral("x");
     const bool renamed = edit.modifyMode && edit.title != edit.oldTitle;
     if (renamed) {

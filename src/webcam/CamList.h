@@ -49,9 +49,10 @@ struct Edit
     QString title, address, rateText;
     bool rateTicked = true;
 };
-enum class Applied { BadRate, Declined, Written };
-// The cam dialog's "Apply": checks the rate, asks before a rename replaces another cam
-// (askReplace answers true for Yes), then writes.
+enum class Applied { BadRate, AddressTooLong, Declined, Written };
+// The cam dialog's "Apply": checks the rate and the address (the file keeps at most 254
+// characters of a value, so a longer address would come back cut), asks before a rename
+// replaces another cam (askReplace answers true for Yes), then writes.
 Applied apply(cInifile &favorites, const Edit &edit, const std::function<bool()> &askReplace);
 
 } // namespace CamList

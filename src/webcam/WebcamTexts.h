@@ -10,6 +10,9 @@ inline const QString kHomePage = QStringLiteral("https://orvane.example.org/");
 inline const QString kLogoTip = QStringLiteral(" Click here to visit the Camzel Website ");
 inline const QString kBadRate
     = QStringLiteral("Refresh Rate must be an integer between 1 and 3600.");
+inline const QString kAddressTooLong
+    = QStringLiteral("The cam's address is longer than 254 characters, which the list of cams "
+                     "cannot keep whole.\r\nPlease use a shorter address.");
 inline const QString kReplaceCam
     = QStringLiteral("A cam by that name already exists.\r\nWould you like to replace it?");
 inline const QString kSavePrefs

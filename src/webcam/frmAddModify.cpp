@@ -118,6 +118,10 @@ void frmAddModify::onCmdApplyMouseUp(int, int, int x, int y)
     case CamList::Applied::BadRate:
         m_services.prompter.tell(WebcamTexts::kBadRate, kApplicationTitle, Prompter::Icon::None);
         return;
+    case CamList::Applied::AddressTooLong:
+        m_services.prompter.tell(WebcamTexts::kAddressTooLong, kApplicationTitle,
+                                 Prompter::Icon::Warning);
+        return;
     case CamList::Applied::Declined:
         return;
     case CamList::Applied::Written:

@@ -1,5 +1,6 @@
 // The webcam window's controls: menus, cool bar, panes, status bar.
 #include "common/Twips.h"
+#include "webcam/IndentedItems.h"
 #include "webcam/WebcamIcons.h"
 #include "webcam/WebcamTexts.h"
 #include "webcam/frmMain.h"
@@ -153,6 +154,7 @@ void frmMain::buildCoolBar()
     m_cboAddress->setObjectName(QStringLiteral("ImageCombo1"));
     m_cboAddress->setEditable(true);
     m_cboAddress->setInsertPolicy(QComboBox::NoInsert); // the address bar adds its own items
+    m_cboAddress->setItemDelegate(new IndentedItems(m_cboAddress));
     m_cboAddress->move(0, 2);
     m_cboAddress->installEventFilter(this); // the focus arrives at the box, not its editor
     m_cboAddress->lineEdit()->installEventFilter(this);

@@ -87,7 +87,11 @@ TEST_F(CamListTest, AddWritesUntickedAsXButABadRateStillBlocksAndNothingIsWritte
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
 
+    // An address the file would cut is refused, not stored cut.
     edit.rateText = "20";
+    edit.address = "http://p/" + QString(250, 'a') + ".jpg";
+    EXPECT_EQ(apply(edit), CamList::Applied::AddressTooLong);
+    edit.address = "http://p/3.jpg";
     EXPECT_EQ(apply(edit), CamList::Applied::Written);
     EXPECT_EQ(value("Park", "UpdateInterval"), "x");
     // Adding over an existing title overwrites it without a question.

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -61,6 +62,13 @@ TEST_F(WebcamWindowTest, TreeSortsTitlesWhileTheAddressListKeepsFileOrder)
     // "same" repeats b's address: left out of both lists. " A " is shown trimmed.
     EXPECT_EQ(treeTexts(), QStringList({"Add a Cam", "Webcams", "A", "b", "c"}));
     EXPECT_EQ(addressTexts(), QStringList({"Homepage", "Webcams", "b", "A", "c"}));
+    // The cams are drawn indented under their heading.
+    const QAbstractItemDelegate *drawn = addressList()->view()->itemDelegate();
+    const QStyledItemDelegate plain;
+    for (const auto &[row, indent] : {std::pair{1, 0}, std::pair{2, 20}}) {
+        const QModelIndex index = addressList()->model()->index(row, 0);
+        EXPECT_EQ(drawn->sizeHint({}, index).width() - plain.sizeHint({}, index).width(), indent);
+    }
 }
 
 TEST_F(WebcamWindowTest, TreeClicksShowACamOnceAndSetTheMarker)
@@ -298,6 +306,9 @@ TEST_F(WebcamWindowTest, DashboardMenuAndTrayOpenOneModelessWindow)
     d.menus().viewWebCams->trigger();
     EXPECT_EQ(d.webCams(), first);
     EXPECT_FALSE(first->isMinimized());
+    first->showMaximized();
+    d.menus().showWebCams->trigger();
+    EXPECT_TRUE(first->isMaximized()); // raised as it is
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(d.webCams());
