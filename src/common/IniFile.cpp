@@ -102,10 +102,12 @@ QByteArray IniFile::serialize() const
     return out;
 }
 
-bool IniFile::save(const QString &path) const
+bool IniFile::save(const QString &path, QFileDevice::Permissions permissions) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (permissions && !file.setPermissions(permissions))
         return false;
     file.write(serialize()); // a failed write makes commit() discard the temporary file
     return file.commit();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -21,7 +22,8 @@ public:
     bool parse(const QByteArray &data);
     QByteArray serialize() const;
     // Atomic: the old file stays intact unless the new one is complete. Creates no folders.
-    bool save(const QString &path) const;
+    // `permissions`, when given, are the new file's from its first byte.
+    bool save(const QString &path, QFileDevice::Permissions permissions = {}) const;
 
     // The line end of the document, taken from the first line of the file ("\n" when it has
     // none). Changing it changes every line that used it, and the lines we add.

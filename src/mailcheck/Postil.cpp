@@ -50,6 +50,7 @@ void Postil::CheckNewMail()
 {
     m_client->abort();
     m_state = Greeting;
+    m_refused = false;
     ++m_check;
     const int port = mailPort();
     Q_EMIT Noisy(QStringLiteral("Connecting (") + m_server + u')');
@@ -67,6 +68,9 @@ void Postil::onReplyTimeout()
 
 void Postil::onReply(const QString &reply)
 {
+    // After a refusal the dialogue is over: whatever else the server sends is not a reply.
+    if (m_refused)
+        return;
     const quint64 check = m_check;
     Q_EMIT Noisy(reply);
     // The host may have started a new check from its handler; this reply belongs to the old.
@@ -76,6 +80,7 @@ void Postil::onReply(const QString &reply)
         onPositiveReply(reply);
     } else if (reply.startsWith(u'-')) {
         // The dialogue stops here; the server drops the connection or the next check does.
+        m_refused = true;
         m_client->stopWaiting();
         Q_EMIT SockError(QStringLiteral("POP Error: ") + reply);
     }

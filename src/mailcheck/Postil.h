@@ -68,5 +68,6 @@ private:
     QString m_server, m_user, m_password;
     int m_port = 0;
     short m_state = 0;
-    quint64 m_check = 0; // counts the checks started
+    bool m_refused = false; // a reply beginning with "-" ended this check's dialogue
+    quint64 m_check = 0;    // counts the checks started
 };

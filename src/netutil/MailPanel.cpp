@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
 
 namespace {
 
@@ -26,12 +29,22 @@ constexpr qsizetype kMaxActivity = 64 * 1024;
 // The panel's place: the band right of the status line, left of the weather, in pixels.
 constexpr int kMailLeft = 392, kMailTop = 505;
 
-QString prepend(const QString &line, const QString &old)
+// New lines go on top of the box; the oldest fall off its end. Nothing else is redrawn.
+void insertNewest(QPlainTextEdit *box, const QString &added)
 {
-    QString text = line + kCrLf + old;
-    if (text.size() > kMaxActivity)
-        text.truncate(text.lastIndexOf(kCrLf, kMaxActivity) + kCrLf.size());
-    return text;
+    if (added.isEmpty())
+        return;
+    QTextDocument *document = box->document();
+    QTextCursor top(document);
+    top.insertText(QString(added).replace(kCrLf, QStringLiteral("\n")));
+    const int excess = document->characterCount() - int(kMaxActivity);
+    if (excess > 0) {
+        QTextCursor cut(document);
+        cut.setPosition(document->characterCount() - 1 - excess);
+        cut.movePosition(QTextCursor::StartOfBlock);
+        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+    }
 }
 
 } // namespace
@@ -50,6 +63,9 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu,
     , m_txtChkEmail(new QPlainTextEdit(surface))
     , m_pictures(
           PictureList::load(services.appFolder.path(QStringLiteral("\\resources\\pictures\\mail"))))
+    , m_activity(kMaxActivity)
+    , m_log(kMaxActivity)
+    , m_timActivity(new QTimer(this))
 {
     m_imgMail->setObjectName(QStringLiteral("imgMail"));
     m_imgMail->setToolTip(QStringLiteral("Email Notifier"));
@@ -69,7 +85,11 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu,
     m_txtChkEmail->setGeometry(kMailLeft + 108, kMailTop, 260, 32);
 
     m_menu.disableEmail->setChecked(true);
-    m_log = QStringLiteral("Activity") + kCrLf;
+    m_log.reset(QStringLiteral("Activity") + kCrLf);
+    m_timActivity->setObjectName(QStringLiteral("timActivity"));
+    m_timActivity->setSingleShot(true);
+    m_timActivity->setInterval(100);
+    connect(m_timActivity, &QTimer::timeout, this, &MailPanel::flushActivity);
     // The handler decides the new state itself, as a direct call from another panel would.
     connect(m_menu.disableEmail, &QAction::triggered, this, [this] {
         m_menu.disableEmail->setChecked(!m_menu.disableEmail->isChecked());
@@ -200,6 +220,8 @@ void MailPanel::onMnuDisableEmailClick()
     m_services.settings.saveSetting(QStringLiteral("System"), QStringLiteral("NoEmail"),
                                     boolToText(m_disabled));
     setActivity(m_disabled ? kMailDisabled : QString());
+    if (!m_disabled)
+        Q_EMIT scheduleChanged();
 }
 
 void MailPanel::onCmdCloseReleased(int x, int y)
@@ -214,6 +236,7 @@ void MailPanel::onCmdCloseReleased(int x, int y)
     m_services.settings.saveSetting(kSettings, QStringLiteral("Server"),
                                     m_dialog->txtServer()->text());
     m_dialog->hide();
+    Q_EMIT scheduleChanged();
 }
 
 void MailPanel::onCmdCheckMailReleased(int x, int y)
@@ -240,8 +263,17 @@ void MailPanel::onMyBoxNoMail()
 
 void MailPanel::onMyBoxNoisy(const QString &text)
 {
-    setLog(prepend(text, m_log));
-    setActivity(prepend(text, m_activity));
+    m_log.prepend(text);
+    m_activity.prepend(text);
+    if (!m_timActivity->isActive())
+        m_timActivity->start();
+}
+
+void MailPanel::flushActivity()
+{
+    m_timActivity->stop();
+    insertNewest(m_txtChkEmail, m_activity.takeAdded());
+    insertNewest(m_dialog->txtLog(), m_log.takeAdded());
 }
 
 void MailPanel::onMyBoxSockError(const QString &) { }
@@ -269,13 +301,7 @@ void MailPanel::showCount(int count, int picture)
 void MailPanel::setActivity(const QString &text)
 {
     // Without a checker the reason stays in view.
-    m_activity
-        = m_unavailable.isEmpty() ? text : QStringLiteral("Mail unavailable: ") + m_unavailable;
-    m_txtChkEmail->setPlainText(QString(m_activity).replace(kCrLf, QStringLiteral("\n")));
-}
-
-void MailPanel::setLog(const QString &text)
-{
-    m_log = text;
-    m_dialog->txtLog()->setPlainText(QString(m_log).replace(kCrLf, QStringLiteral("\n")));
+    m_activity.reset(
+        m_unavailable.isEmpty() ? text : QStringLiteral("Mail unavailable: ") + m_unavailable);
+    m_txtChkEmail->setPlainText(m_activity.text().replace(kCrLf, QStringLiteral("\n")));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "netutil/ActivityText.h"
 #include "platform/Connectivity.h"
 #include "platform/Services.h"
 #include "widgets/PictureList.h"
@@ -13,6 +14,7 @@ class MailSetupDialog;
 class QAction;
 class QLabel;
 class QPlainTextEdit;
+class QTimer;
 class QWidget;
 class OfflineQuestion;
 
@@ -51,6 +53,11 @@ public:
     void periodicCheck();
     void closeSetupDialog();
 
+Q_SIGNALS:
+    // Mail was enabled or its setup saved: the scheduled checks count their delay afresh.
+    void scheduleChanged();
+
+public:
     // Handlers, named after the control and its event.
     void onMnuSetupEmailClick();
     void onMnuDisableEmailClick();
@@ -58,8 +65,11 @@ public:
     void onCmdCheckMailReleased(int x, int y);
 
     MailSetupDialog &setupDialog() const { return *m_dialog; }
-    const QString &activityText() const { return m_activity; }
-    const QString &logText() const { return m_log; }
+    QString activityText() const { return m_activity.text(); }
+    QString logText() const { return m_log.text(); }
+    // The activity that came since the last tick of "timActivity" goes into both boxes: they
+    // take new lines at most ten times a second, however fast a server sends them.
+    void flushActivity();
     int lastCount() const { return m_lastCount; }
     int pictureShown() const { return m_picture; }
 
@@ -75,7 +85,6 @@ private:
     void callCheckNewMail();
     void showCount(int count, int picture);
     void setActivity(const QString &text);
-    void setLog(const QString &text);
 
     Services &m_services;
     Menu m_menu;
@@ -88,7 +97,8 @@ private:
     QPlainTextEdit *m_txtChkEmail;
     PictureList m_pictures;
     QString m_unavailable; // why there is no checker, or empty
-    QString m_activity, m_log;
+    ActivityText m_activity, m_log;
+    QTimer *m_timActivity;
     int m_lastCount = 0;
     int m_picture = 0;
     bool m_disabled = true;

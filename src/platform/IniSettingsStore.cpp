@@ -9,6 +9,7 @@
 #include <QtDebug>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +90,18 @@ QString decodeValue(const QString &text)
     return out;
 }
 
+// The settings hold the mail password: the file and its folder are the user's alone. Group
+// and others lose their rights; the owner's stay as they are (a write-protected file stays
+// so). Only what the user owns is changed, and never a shared folder such as /tmp (sticky).
+void keepPrivate(const QByteArray &path)
+{
+    struct stat info = {};
+    if (::stat(path.constData(), &info) != 0 || info.st_uid != ::geteuid()
+        || (info.st_mode & S_ISVTX) || (info.st_mode & (S_IRWXG | S_IRWXO)) == 0)
+        return;
+    ::chmod(path.constData(), info.st_mode & S_IRWXU);
+}
+
 } // namespace
 
 IniSettingsStore::IniSettingsStore(QString path)
@@ -131,7 +144,7 @@ void IniSettingsStore::saveSetting(const QString &section, const QString &key, c
         failure = QStringLiteral("the file there could not be read, so it is left as it is");
     else if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         failure = QStringLiteral("its folder could not be made");
-    else if (!m_doc.save(m_path))
+    else if (!m_doc.save(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         failure = QStringLiteral("it could not be written");
     if (!failure.isEmpty()) {
         // Kept in memory, so the program goes on seeing what it saved.
@@ -142,6 +155,7 @@ void IniSettingsStore::saveSetting(const QString &section, const QString &key, c
         return;
     }
     m_unsaved = false;
+    keepPrivate(QFile::encodeName(QFileInfo(m_path).absolutePath()));
     m_loadedStamp = stamp();
 }
 
@@ -183,4 +197,9 @@ void IniSettingsStore::refresh()
     m_loadedStamp = now;
     m_unreadable = !m_doc.load(m_path);
     m_unsaved = false;
+    if (now && !m_unreadable) {
+        // A file an earlier version wrote readable by everyone is made private at once.
+        keepPrivate(m_nativePath);
+        m_loadedStamp = stamp();
+    }
 }

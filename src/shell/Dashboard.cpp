@@ -67,6 +67,7 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_mail = new MailPanel(services, m_surface,
                            {m_menus.setupEmail, m_menus.checkPop3Email, m_menus.disableEmail},
                            *m_offline, m_connectivity);
+    connect(m_mail, &MailPanel::scheduleChanged, this, [this] { m_minutes.restart(); });
     // The panels put their permanent controls on the surface; the sub-panels open over
     // them, and the tip over everything.
     for (QFrame *frame : std::as_const(m_subPanels))

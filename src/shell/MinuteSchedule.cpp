@@ -6,7 +6,7 @@
 
 MinuteSchedule::Actions MinuteSchedule::tick(const QString &delayText, bool mailDisabled)
 {
-    m_counter = m_counter < std::numeric_limits<qint16>::max() ? m_counter + 1 : 0;
+    m_counter = std::min<int>(m_counter + 1, std::numeric_limits<qint16>::max());
     Actions actions;
     const std::optional<int> delay = textToInt(delayText);
     if (delay && *delay == m_counter) {

@@ -18,7 +18,10 @@ public:
     // without a saved mail setup must not freeze the status for the whole run.
     Actions tick(const QString &delayText, bool mailDisabled);
     int counter() const { return m_counter; }
+    // The count starts afresh: mail was enabled or its setup saved, so a count that passed
+    // the delay while mail was off must not keep the scheduled checks away.
+    void restart() { m_counter = 0; }
 
 private:
-    int m_counter = 0; // a 16-bit count; wraps instead of overflowing
+    int m_counter = 0; // a 16-bit count; stops at its largest value
 };

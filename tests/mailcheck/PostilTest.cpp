@@ -111,7 +111,8 @@ TEST_F(PostilTest, EmptyMailboxAndUnreadableCounts)
 
 TEST_F(PostilTest, NegativeReplyStopsTheDialogueWithTheConnectionOpen)
 {
-    server.replies["PASS"] = "-ERR [AUTH] Authentication failed.\r\n";
+    // Whatever follows the refusal is no reply: it neither moves the dialogue on nor shows.
+    server.replies["PASS"] = "-ERR [AUTH] Authentication failed.\r\n+OK sneaky\r\n* more\r\n";
     box.CheckNewMail();
     ASSERT_TRUE(runUntil([&] { return events.count("SockError") > 0; }));
     EXPECT_EQ(events.events.last(), "SockError:POP Error: -ERR [AUTH] Authentication failed.\r\n");

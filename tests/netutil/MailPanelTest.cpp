@@ -76,6 +76,22 @@ TEST_F(MailPanelTest, SavedSetupChecksAtStartAndEveryDelayMinutes)
     EXPECT_EQ(box->server, "other.test");
 }
 
+TEST_F(MailPanelTest, EnablingMailOrSavingTheSetupCountsTheDelayAfresh)
+{
+    MailPanel &mail = loadedWithFake(); // first start: mail off, no delay saved
+    mail.setupDialog().txtDelay()->setText(QStringLiteral("3"));
+    for (int minute = 0; minute < 10; ++minute)
+        dashboard().onTimMinutes(); // the count passes the delay while mail is off
+    mail.setupDialog().txtServer()->setText(QStringLiteral("pop.example.test"));
+    mail.onCmdCloseReleased(1, 1);
+    disableEmail()->trigger();
+    const int before = box->checks;
+    for (int minute = 1; minute <= 6; ++minute) {
+        dashboard().onTimMinutes();
+        EXPECT_EQ(box->checks, before + minute / 3) << "minute " << minute;
+    }
+}
+
 TEST_F(MailPanelTest, DisableEmailSwitchesTheStatusAndTheSetting)
 {
     enableMail("5");
@@ -138,6 +154,8 @@ TEST_F(MailPanelTest, EventsShowCountPictureAndActivity)
     Q_EMIT box->Noisy(QStringLiteral("+OK ready\r\n"));
     EXPECT_EQ(mail.logText(), "+OK ready\r\n\r\nConnecting (pop.test)\r\nActivity\r\n");
     EXPECT_EQ(mail.activityText(), "+OK ready\r\n\r\nConnecting (pop.test)\r\nMail Disabled");
+    mail.flushActivity(); // the boxes take new lines on the activity timer's tick
+    EXPECT_EQ(chkEmail(), "+OK ready\n\nConnecting (pop.test)\nMail Disabled");
     EXPECT_EQ(mail.setupDialog().txtLog()->toPlainText(),
               "+OK ready\n\nConnecting (pop.test)\nActivity\n");
 }

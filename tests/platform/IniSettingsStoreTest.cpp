@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 namespace {
@@ -97,6 +99,32 @@ TEST_F(IniSettingsStoreTest, FirstSaveMakesTheFolderAndLaterStoresReadIt)
     store.saveSetting("Clock", "Alarm", "07:30 AM");
     EXPECT_EQ(readAll(path()), "[Clock]\nAlarm=07:30 AM\n");
     EXPECT_EQ(IniSettingsStore(path()).getSetting("clock", "ALARM"), "07:30 AM");
+}
+
+TEST_F(IniSettingsStoreTest, TheFileAndItsFolderArePrivateToTheUser)
+{
+    const auto mode = [](const QString &file) {
+        struct stat info = {};
+        ::stat(QFile::encodeName(file).constData(), &info);
+        return info.st_mode & 07777;
+    };
+    // A file an earlier version left readable by everyone: private as soon as it is read.
+    writeSettings("[Settings]\nPassword=secret\n");
+    ::chmod(QFile::encodeName(path()).constData(), 0644);
+    ::chmod(QFile::encodeName(folder()).constData(), 0755);
+    IniSettingsStore store(path());
+    EXPECT_EQ(store.getSetting("Settings", "Password"), "secret");
+    EXPECT_EQ(mode(path()), 0600u);
+    // Every save writes the file private from its first byte, and the folder too.
+    store.saveSetting("Settings", "Password", "other");
+    EXPECT_EQ(mode(path()), 0600u);
+    EXPECT_EQ(mode(folder()), 0700u);
+    QFile::remove(path());
+    QDir().rmdir(folder());
+    IniSettingsStore fresh(path());
+    fresh.saveSetting("Settings", "User", "alice");
+    EXPECT_EQ(mode(path()), 0600u);
+    EXPECT_EQ(mode(folder()), 0700u);
 }
 
 TEST_F(IniSettingsStoreTest, NamesIgnoreCaseAndTheLastWriteWins)

@@ -39,14 +39,17 @@ TEST(MinuteSchedule, DisabledMailSkipsThatMinuteAndKeepsCounting)
     EXPECT_EQ(minutes.counter(), 3);
 }
 
-TEST(MinuteSchedule, CountWrapsInsteadOfOverflowing)
+TEST(MinuteSchedule, CountStopsAtItsLargestValueAndARestartCountsAfresh)
 {
     MinuteSchedule minutes;
     for (int i = 0; i < 32767; ++i)
         minutes.tick("", true);
     EXPECT_EQ(minutes.counter(), 32767);
     EXPECT_TRUE(minutes.tick("", true).checkConnectivity);
-    EXPECT_EQ(minutes.counter(), 0);
+    EXPECT_EQ(minutes.counter(), 32767);
+    minutes.restart();
+    EXPECT_FALSE(minutes.tick("2", false).checkMail);
+    EXPECT_TRUE(minutes.tick("2", false).checkMail);
 }
 
 } // namespace
