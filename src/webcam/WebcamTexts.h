@@ -7,6 +7,9 @@ namespace WebcamTexts {
 
 inline const QString kCaption = QStringLiteral("ORVANE WebCam");
 inline const QString kHomePage = QStringLiteral("https://orvane.example.org/");
+inline const QString kWelcomeHint
+    = QStringLiteral("Choose a cam in the list on the left. To add one, use Edit \u2192 Add Cam, "
+                     "or type the address of a picture in the address bar.");
 inline const QString kLogoTip = QStringLiteral(" Click here to visit the Camzel Website ");
 inline const QString kBadRate
     = QStringLiteral("Refresh Rate must be an integer between 1 and 3600.");

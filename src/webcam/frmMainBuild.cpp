@@ -191,7 +191,7 @@ void frmMain::buildPanes()
 
     m_picWelcome = new QFrame(m_pane);
     m_picWelcome->setObjectName(QStringLiteral("picWelcome"));
-    m_picWelcome->resize(220, 150);
+    m_picWelcome->resize(220, 210);
     auto *title = new QLabel(QStringLiteral("WebCam"), m_picWelcome);
     title->setObjectName(QStringLiteral("lblWelcomeTitle"));
     QFont big = title->font();
@@ -212,6 +212,12 @@ void frmMain::buildPanes()
     product->setObjectName(QStringLiteral("lblProduct"));
     product->setAlignment(Qt::AlignCenter);
     product->setGeometry(0, 114, 220, 30);
+    // The list starts empty: the welcome says where cams come from.
+    auto *hint = new QLabel(WebcamTexts::kWelcomeHint, m_picWelcome);
+    hint->setObjectName(QStringLiteral("lblWelcomeHint"));
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    hint->setGeometry(0, 146, 220, 64);
 
     m_picProgress = new QFrame(m_pane);
     m_picProgress->setObjectName(QStringLiteral("picProgress"));

@@ -1,4 +1,5 @@
 #include "WebcamFixture.h"
+#include "support/StagedPaths.h"
 #include "webcam/WebcamFiles.h"
 #include "webcam/cSplitter.h"
 #include "webcam/frmAddModify.h"
@@ -42,6 +43,10 @@ TEST_F(WebcamWindowTest, NoFavoritesFileGivesTheFixedNodesOnTheWelcomePanel)
     EXPECT_EQ(w.statusText(2), "");
     EXPECT_FALSE(w.findChild<QFrame *>("picWelcome")->isHidden());
     EXPECT_FALSE(QFile::exists(favorites())); // reading creates nothing
+    // The shipped list is empty too: no cam that only a test server answers.
+    QFile shipped(sourceDir() + "/appfolder/favorites.dat");
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    EXPECT_EQ(shipped.readAll().trimmed(), "");
     w.onImgLogoMouseDown();
     EXPECT_EQ(shell.opened, QStringList{"https://orvane.example.org/"});
     const QStringList tips = [&] {

@@ -1,5 +1,7 @@
 // Serves changing cam pictures on 127.0.0.1 for trying the webcam window offline:
-//   cam-fixture [PORT]     (port 8088 by default, where the shipped example cams point)
+//   cam-fixture [PORT] [--favourites FILE]
+// (port 8088 by default). --favourites writes a list of cams for the webcam window that
+// points at this server's cams and hostile answers, then serves as usual.
 // Each cam is a JPEG with a clock drawn into it, new every second, with its Last-Modified
 // date. Under /hostile/ the server misbehaves on purpose (see the list printed at start).
 #include "CamServer.h"
@@ -10,6 +12,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QSaveFile>
 #include <QTimer>
 #include <cstdio>
 
@@ -21,14 +24,36 @@ struct Scene
     const char *title;
     QSize size;
     QColor sky, ground;
+    int refresh; // the cam's refresh in the favourites, 0 for none
 };
 
 const Scene kScenes[] = {
-    {"/cams/harbour.jpg", "Harbour Lighthouse", {320, 240}, {70, 120, 190}, {30, 60, 110}},
-    {"/cams/mountain.jpg", "Mountain Pass", {640, 480}, {150, 190, 230}, {90, 110, 80}},
-    {"/cams/terrace.jpg", "Caf\u00e9 Terrace", {352, 288}, {240, 180, 110}, {120, 80, 60}},
-    {"/cams/square.jpg", "City Square", {480, 360}, {110, 120, 140}, {70, 70, 75}},
+    {"/cams/harbour.jpg", "Harbour Lighthouse", {320, 240}, {70, 120, 190}, {30, 60, 110}, 60},
+    {"/cams/mountain.jpg", "Mountain Pass", {640, 480}, {150, 190, 230}, {90, 110, 80}, 30},
+    {"/cams/terrace.jpg", "Caf\u00e9 Terrace", {352, 288}, {240, 180, 110}, {120, 80, 60}, 0},
+    {"/cams/square.jpg", "City Square", {480, 360}, {110, 120, 140}, {70, 70, 75}, 10},
 };
+
+const char *const kHostile[] = {"missing", "error",    "locked", "empty", "nolength",
+                                "broken",  "noresume", "silent", "stall", "garbage"};
+
+// The webcam window's list of cams (Windows code page, CR LF) for this server's cams.
+bool writeFavourites(const QString &file, quint16 port)
+{
+    QByteArray text;
+    const auto cam = [&](const QString &title, const QString &path, int refresh) {
+        text += "[" + title.toLatin1() + "]\r\nAddress=http://127.0.0.1:" + QByteArray::number(port)
+            + path.toLatin1() + "\r\nUpdateInterval="
+            + (refresh > 0 ? QByteArray::number(refresh) : QByteArray("x")) + "\r\n\r\n";
+    };
+    for (const Scene &scene : kScenes)
+        cam(QString::fromUtf8(scene.title), QString::fromLatin1(scene.path), scene.refresh);
+    for (const char *name : kHostile)
+        cam(QStringLiteral("Hostile: ") + QLatin1String(name),
+            QStringLiteral("/hostile/%1.jpg").arg(QLatin1String(name)), 0);
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.commit();
+}
 
 QByteArray httpDate(const QDateTime &at)
 {
@@ -102,7 +127,17 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen"); // it draws, it shows nothing
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    QString favourites;
+    const qsizetype option = args.indexOf(QStringLiteral("--favourites"));
+    if (option >= 0) {
+        favourites = args.value(option + 1);
+        args.remove(option, std::min<qsizetype>(2, args.size() - option));
+        if (favourites.isEmpty()) {
+            std::fprintf(stderr, "--favourites needs a file name\n");
+            return 2;
+        }
+    }
     const quint16 port = args.isEmpty() ? 8088 : args.first().toUShort();
     CamServer server;
     if (!server.start(port)) {
@@ -118,6 +153,13 @@ int main(int argc, char **argv)
         }
     };
     redraw();
+    if (!favourites.isEmpty()) {
+        if (!writeFavourites(favourites, server.serverPort())) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(favourites));
+            return 1;
+        }
+        std::printf("Wrote the cams to %s\n", qPrintable(favourites));
+    }
     std::printf("Cams on http://127.0.0.1:%u/cams/{harbour,mountain,terrace,square}.jpg\n"
                 "Hostile answers:\n",
                 unsigned(port));
