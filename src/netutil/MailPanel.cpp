@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -35,6 +36,9 @@ void insertNewest(QPlainTextEdit *box, const QString &added)
     if (added.isEmpty())
         return;
     QTextDocument *document = box->document();
+    // A reader at the top sees the newest line, as before; one who scrolled down stays put.
+    QScrollBar *scroll = box->verticalScrollBar();
+    const bool atTop = scroll->value() == scroll->minimum();
     QTextCursor top(document);
     top.insertText(QString(added).replace(kCrLf, QStringLiteral("\n")));
     const int excess = document->characterCount() - int(kMaxActivity);
@@ -45,6 +49,8 @@ void insertNewest(QPlainTextEdit *box, const QString &added)
         cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         cut.removeSelectedText();
     }
+    if (atTop)
+        scroll->setValue(scroll->minimum());
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -80,4 +82,10 @@ TEST_F(MailFloodTest, AFloodingServerNeitherHoldsUpTheWindowNorGrowsTheProgram)
     EXPECT_LT(residentBytes() - before, 20 * 1024 * 1024);
     EXPECT_TRUE(mail.activityText().contains("* line"));
     EXPECT_LE(mail.activityText().size(), 64 * 1024);
+    // The box shows the newest line at its top, where a reader who did not scroll looks.
+    mail.flushActivity();
+    auto *box = find<QPlainTextEdit>("txtChkEmail");
+    EXPECT_TRUE(box->toPlainText().startsWith("* line"))
+        << box->toPlainText().left(40).toStdString();
+    EXPECT_EQ(box->verticalScrollBar()->value(), 0);
 }
