@@ -170,15 +170,19 @@ void HttpExchange::onMetaData()
     Q_EMIT headersArrived();
 }
 
+bool HttpExchange::headFirst()
+{
+    // Qt may tell of the body or the end before the head: the head is always told first, and a
+    // handler of it may have ended the exchange.
+    if (m_reply && !m_headSeen)
+        onMetaData();
+    return m_reply != nullptr;
+}
+
 void HttpExchange::onReadyRead()
 {
-    if (!m_reply)
+    if (!headFirst())
         return;
-    if (!m_headSeen) {
-        onMetaData();
-        if (!m_reply)
-            return;
-    }
     if (m_request.limit == HttpRequest::Limit::Idle)
         armTimeout();
     Q_EMIT bodyArrived();
@@ -186,13 +190,8 @@ void HttpExchange::onReadyRead()
 
 void HttpExchange::onReplyFinished()
 {
-    if (!m_reply)
+    if (!headFirst())
         return;
-    if (!m_headSeen) {
-        onMetaData();
-        if (!m_reply)
-            return;
-    }
     if (m_headSeen && m_reply->bytesAvailable() > 0) {
         Q_EMIT bodyArrived();
         if (!m_reply)

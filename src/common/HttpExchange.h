@@ -96,6 +96,7 @@ private:
     void onReadyRead();
     void onReplyFinished();
     bool takeHead();
+    bool headFirst();
     void armTimeout();
     void end(const QString &failure);
     void detach();
