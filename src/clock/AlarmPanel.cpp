@@ -5,6 +5,7 @@
 #include "clock/AlarmSettings.h"
 #include "clock/AlarmSettingsPanel.h"
 #include "clock/AlarmSlots.h"
+#include "clock/ClockTicks.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "widgets/TipPanel.h"
@@ -13,7 +14,6 @@
 #include <QCursor>
 #include <QFrame>
 #include <QMenu>
-#include <QTimer>
 #include <QWidget>
 
 AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
@@ -29,10 +29,7 @@ AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
     , m_ringing(new AlarmRinging(
           services, surface->findChild<QFrame *>(QStringLiteral("picAlarmActive")), controls))
     , m_menu(new AlarmMenu(services, surface->window(), controls, *m_ringing))
-    , m_timerAlarmCheck(new QTimer(this))
 {
-    m_timerAlarmCheck->setObjectName(QStringLiteral("TimerAlarmCheck"));
-    m_timerAlarmCheck->setInterval(950);
     connect(m_slots, &AlarmSlots::clicked, this, &AlarmPanel::onCmdAlarmClick);
     connect(m_slots, &AlarmSlots::rightReleased, this, &AlarmPanel::onCmdAlarmRightReleased);
     connect(controls.on, &QAction::triggered, this, &AlarmPanel::onMnuAlarmOnClick);
@@ -40,7 +37,6 @@ AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
     // After the chosen item has been handled.
     connect(
         controls.popUp, &QMenu::aboutToHide, this, [this] { m_tips.hide(); }, Qt::QueuedConnection);
-    connect(m_timerAlarmCheck, &QTimer::timeout, this, &AlarmPanel::onTimerAlarmCheck);
 }
 
 void AlarmPanel::resetAtLoad()
@@ -56,9 +52,9 @@ void AlarmPanel::load()
     m_window.start(m_services.clock.now());
 }
 
-void AlarmPanel::start()
+void AlarmPanel::start(ClockTicks &ticks)
 {
-    m_timerAlarmCheck->start();
+    connect(&ticks, &ClockTicks::second, this, &AlarmPanel::checkAlarms);
 }
 
 void AlarmPanel::silenceOnExit()
@@ -76,10 +72,16 @@ bool AlarmPanel::snoozed() const
     return m_ringing->snoozed();
 }
 
-void AlarmPanel::onTimerAlarmCheck()
+void AlarmPanel::checkAlarms()
 {
-    const QList<DueSlot> due
-        = dueSlots(m_services.settings, m_slots->states(), m_window, m_services.clock.now());
+    const QDateTime now = m_services.clock.now();
+    // The span still moves on, so a slot switched on later does not catch a moment that
+    // passed while it was off.
+    if (!m_slots->states().contains(QLatin1String("on"))) {
+        m_window.advance(now);
+        return;
+    }
+    const QList<DueSlot> due = dueSlots(m_services.settings, m_slots->states(), m_window, now);
     for (const DueSlot &slot : due)
         m_ringing->ring(slot.slot, slot.at, m_slots->title(slot.slot));
 }

@@ -10,7 +10,7 @@ class AlarmMenu;
 class AlarmRinging;
 class AlarmSettingsPanel;
 class AlarmSlots;
-class QTimer;
+class ClockTicks;
 class QWidget;
 class TipPanel;
 
@@ -26,8 +26,8 @@ public:
     void resetAtLoad();
     // The eight slots, snooze length, source and sound.
     void load();
-    // After the load: the alarm check (TimerAlarmCheck) runs.
-    void start();
+    // After the load: the alarm check runs on every second of the clock.
+    void start(ClockTicks &ticks);
     // "&Exit": silence a ringing or snoozed alarm according to its source, hide the
     // ringing panel, not snoozed.
     void silenceOnExit();
@@ -36,7 +36,8 @@ public:
     // True while an alarm is snoozed (the talking clock keeps quiet then).
     bool snoozed() const;
 
-    void onTimerAlarmCheck();
+    // Rings the slots whose time the second reached; with every slot off it reads nothing.
+    void checkAlarms();
     void onCmdAlarmClick(int slot);
     // Right button released over a slot button: the popup opens for that slot.
     void onCmdAlarmRightReleased(int slot);
@@ -57,7 +58,6 @@ private:
     AlarmSettingsPanel *m_settingsPanel;
     AlarmRinging *m_ringing;
     AlarmMenu *m_menu;
-    QTimer *m_timerAlarmCheck;
     DueWindow m_window;
     int m_popupSlot = 1;
 };

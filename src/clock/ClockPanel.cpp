@@ -1,8 +1,8 @@
 #include "clock/ClockPanel.h"
 
 #include "clock/ClockFaceLabel.h"
-
 #include "clock/NamedTimer.h"
+#include "clock/TimeFormats.h"
 #include "common/TextValues.h"
 #include "common/Twips.h"
 #include "platform/Clock.h"
@@ -26,11 +26,10 @@ ClockPanel::ClockPanel(Services &services, QWidget *surface, QAction *show24Hour
     , m_services(services)
     , m_mnu24Hour(show24Hour)
     , m_mnuShowSeconds(showSeconds)
-    , m_timerClock(namedTimer(this, "TimerClock", 950))
     , m_timerClock2(namedTimer(this, "TimerClock2", 1000))
+    , m_ticks(new ClockTicks(this))
 {
     connect(m_timerClock2, &QTimer::timeout, this, &ClockPanel::onTimerClock2);
-    connect(m_timerClock, &QTimer::timeout, this, &ClockPanel::onTimerClock);
     QFont face(QStringLiteral("Arial"), 54, QFont::Bold);
     face.setStyleHint(QFont::SansSerif);
     const QRect black(twips(300), twips(300), twips(7200), twips(1350));
@@ -75,22 +74,14 @@ void ClockPanel::load()
 
 void ClockPanel::start()
 {
-    m_timerClock->start();
     m_timerClock2->start();
 }
 
 void ClockPanel::onTimerClock2()
 {
-    const QTime now = m_services.clock.now().time();
-    show(TimeFormats::display(now, m_timeFormat, m_showSeconds));
-    Q_EMIT ticked(now);
-}
-
-void ClockPanel::onTimerClock()
-{
-    const QDate today = m_services.clock.now().date();
-    if (m_days.changed(today))
-        Q_EMIT dayChanged(today);
+    const QDateTime now = m_services.clock.now();
+    show(TimeFormats::display(now.time(), m_timeFormat, m_showSeconds));
+    m_ticks->tick(now);
 }
 
 void ClockPanel::onMnuShow24HourClick()

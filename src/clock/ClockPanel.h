@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock/TimeFormats.h"
+#include "clock/ClockTicks.h"
 #include "platform/Services.h"
 
 #include <QList>
@@ -13,7 +13,8 @@ class QTimer;
 class QWidget;
 
 // The clock face: the time in large shadowed figures (lblClock, indices 0 and 1, told apart
-// by their "index" property), the 12/24-hour and seconds choices, and midnight detection.
+// by their "index" property) and the 12/24-hour and seconds choices. Its one timer is the
+// program's second: each tick redraws the face and then drives the clock's ticks.
 class ClockPanel : public QObject
 {
     Q_OBJECT
@@ -22,25 +23,20 @@ public:
 
     // The stored choices, the time shown, the check marks.
     void load();
-    void setCurrentDay(const QDate &day) { m_days.setDay(day); }
-    QDate currentDay() const { return m_days.day(); }
-    // After the load: the second's redraw (TimerClock2) and the midnight check (TimerClock).
+    void setCurrentDay(const QDate &day) { m_ticks->setDay(day); }
+    QDate currentDay() const { return m_ticks->day(); }
+    // After the load: the second's tick (TimerClock2) runs.
     void start();
+    // Seconds, minutes and new days, for whoever needs to know.
+    ClockTicks &ticks() const { return *m_ticks; }
 
-    void onTimerClock2(); // every second: the time, then the talking clock
-    void onTimerClock();  // midnight detection
+    void onTimerClock2(); // every second: the time, then the ticks
     void onMnuShow24HourClick();
     void onMnuShowSecondsClick();
 
     int timeFormat() const { return m_timeFormat; }
     int showSeconds() const { return m_showSeconds; }
     QString shownText() const;
-
-Q_SIGNALS:
-    // After each second's redraw; the talking clock listens.
-    void ticked(const QTime &now);
-    // A new day (forwards, backwards or several at once): once per new day.
-    void dayChanged(const QDate &today);
 
 private:
     void show(const QString &text);
@@ -49,8 +45,8 @@ private:
     QList<ClockFaceLabel *> m_lblClock;
     QAction *m_mnu24Hour;
     QAction *m_mnuShowSeconds;
-    QTimer *m_timerClock, *m_timerClock2;
+    QTimer *m_timerClock2;
+    ClockTicks *m_ticks;
     int m_timeFormat = 12;
     int m_showSeconds = 1;
-    DayWatch m_days;
 };

@@ -46,11 +46,3 @@ QString display(const QTime &t, int timeFormat, int showSeconds)
 }
 
 } // namespace TimeFormats
-
-bool DayWatch::changed(const QDate &today)
-{
-    if (today == m_day)
-        return false;
-    m_day = today;
-    return true;
-}

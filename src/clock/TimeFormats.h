@@ -16,17 +16,3 @@ QString longTime(const QTime &t);   // 5:45:12 PM
 QString display(const QTime &t, int timeFormat, int showSeconds);
 
 } // namespace TimeFormats
-
-// Midnight detection: any difference from the recorded day is a new day, whether the date
-// moved on by one, by several (a machine that slept) or backwards (the clock was set).
-class DayWatch
-{
-public:
-    void setDay(const QDate &day) { m_day = day; }
-    const QDate &day() const { return m_day; }
-    // True exactly once for each new day; records it.
-    bool changed(const QDate &today);
-
-private:
-    QDate m_day;
-};

@@ -201,10 +201,12 @@ void MailPanel::checkMail()
     m_disabled = m_menu.disableEmail->isChecked();
 }
 
-void MailPanel::periodicCheck()
+bool MailPanel::onMinute()
 {
-    if (!m_periodicStopped)
+    const MinuteSchedule::Actions actions = m_schedule.tick(delayText(), m_disabled);
+    if (actions.checkMail && !m_periodicStopped)
         checkMail();
+    return actions.checkConnectivity;
 }
 
 void MailPanel::closeSetupDialog()
@@ -226,8 +228,9 @@ void MailPanel::onMnuDisableEmailClick()
     m_services.settings.saveSetting(QStringLiteral("System"), QStringLiteral("NoEmail"),
                                     boolToText(m_disabled));
     setActivity(m_disabled ? kMailDisabled : QString());
+    // A count that passed the delay while mail was off must not keep the checks away.
     if (!m_disabled)
-        Q_EMIT scheduleChanged();
+        m_schedule.restart();
 }
 
 void MailPanel::onCmdCloseReleased(int x, int y)
@@ -242,14 +245,14 @@ void MailPanel::onCmdCloseReleased(int x, int y)
     m_services.settings.saveSetting(kSettings, QStringLiteral("Server"),
                                     m_dialog->txtServer()->text());
     m_dialog->hide();
-    Q_EMIT scheduleChanged();
+    m_schedule.restart();
 }
 
 void MailPanel::onCmdCheckMailReleased(int x, int y)
 {
     if (!releasedInside({x, y}, {69, 19}))
         return;
-    // Only the scheduled checks stop; the minute timer still refreshes the status line.
+    // Only the scheduled checks stop; each minute still refreshes the status line.
     m_menu.disableEmail->setChecked(true);
     m_periodicStopped = true;
     callCheckNewMail();

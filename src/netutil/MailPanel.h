@@ -1,6 +1,7 @@
 #pragma once
 
 #include "netutil/ActivityText.h"
+#include "netutil/MinuteSchedule.h"
 #include "platform/Connectivity.h"
 #include "platform/Services.h"
 #include "widgets/PictureList.h"
@@ -19,7 +20,7 @@ class QWidget;
 class OfflineQuestion;
 
 // The dashboard's mail panel: hosts the mail checker control (MyBox), feeds it the setup
-// dialog's fields, starts checks at start-up, on request and on the minute timer's schedule,
+// dialog's fields, starts checks at start-up, on request and on its own schedule of minutes,
 // and shows the count, the mail picture and the activity. Without a usable checker library
 // the program still runs: the panel says why and the mail menu is disabled.
 class MailPanel : public QObject
@@ -49,13 +50,12 @@ public:
     QString delayText() const;
     // "Check Pop3 Email": asks first when not connected.
     void checkMail();
-    // The minute timer's scheduled check; none after the setup dialog's "Check Mail".
-    void periodicCheck();
+    // A minute passed: counts it and checks mail when the count reaches the delay (none after
+    // the setup dialog's "Check Mail"). False for the one minute in which the delay is
+    // reached with mail disabled: that minute leaves the status line as it is, too.
+    bool onMinute();
+    int minutesCounted() const { return m_schedule.counter(); }
     void closeSetupDialog();
-
-Q_SIGNALS:
-    // Mail was enabled or its setup saved: the scheduled checks count their delay afresh.
-    void scheduleChanged();
 
 public:
     // Handlers, named after the control and its event.
@@ -98,6 +98,7 @@ private:
     PictureList m_pictures;
     QString m_unavailable; // why there is no checker, or empty
     ActivityText m_activity, m_log;
+    MinuteSchedule m_schedule;
     QTimer *m_timActivity;
     int m_lastCount = 0;
     int m_picture = 0;

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTimer>
 #include <QWidget>
 
 BillsPanel::BillsPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores,
@@ -28,15 +27,10 @@ BillsPanel::BillsPanel(Services &services, QWidget *surface, TipPanel &tips, Rem
     , m_tips(tips)
     , m_stores(stores)
     , m_ui(BillsControls::build(surface, services))
-    , m_timerBM(new QTimer(this))
     , m_connectivity(connectivity)
 {
-    m_timerBM->setObjectName(QStringLiteral("TimerBM"));
-    m_timerBM->setInterval(2000);
-    connect(m_timerBM, &QTimer::timeout, this, &BillsPanel::onTimerBM);
     const QDate today = m_services.clock.now().date();
     m_selectedDate = today;
-    m_billsToday = today;
     m_lastClicked = today.addDays(-1);
     // The program starts viewing: boxes empty and locked, only "Add New Bill" and "Close".
     setButtons({m_ui.cmdAddNewBill, m_ui.cmdBMClose},
@@ -94,18 +88,12 @@ void BillsPanel::dateStartup()
 {
     const ScopedFlag announcing(m_announce);
     const QDate today = m_services.clock.now().date();
-    m_billsToday = today;
     m_ui.MonthViewBM->setSelectedDate(today);
     m_selectedDate = today;
     m_lastClicked = today.addDays(-1);
     m_stores.openBills(m_services.dataFolder.path(QStringLiteral("\\Bills.mdb")));
     onMonthViewBMDateClick(today);
     m_startupDone = true;
-}
-
-void BillsPanel::start()
-{
-    m_timerBM->start();
 }
 
 void BillsPanel::setStartupDone(bool done)
@@ -140,18 +128,6 @@ void BillsPanel::onMonthViewBMDateClick(const QDate &date)
             List_Due_Bills();
     }
     m_lastClicked = m_ui.MonthViewBM->selectedDate();
-}
-
-void BillsPanel::onTimerBM()
-{
-    if (m_asking > 0) // the next tick announces, once the box is answered
-        return;
-    const QDate today = m_services.clock.now().date();
-    if (today == m_billsToday)
-        return;
-    m_billsToday = today;
-    const ScopedFlag announcing(m_announce);
-    onMonthViewBMDateClick(today);
 }
 
 // Reminder sounds play only where there is a wave output: no beep in their place.
@@ -205,10 +181,7 @@ void BillsPanel::focusDashboard()
 
 Prompter::Answer BillsPanel::ask(const Prompter::Message &message)
 {
-    ++m_asking;
-    const Prompter::Answer answer = m_services.prompter.ask(message);
-    --m_asking;
-    return answer;
+    return m_services.prompter.ask(message);
 }
 
 void BillsPanel::tell(const QString &text, const QString &title, Prompter::Icon icon)

@@ -12,7 +12,6 @@
 
 #include <functional>
 
-class QTimer;
 class ReminderStores;
 struct StoreError;
 class TipPanel;
@@ -43,12 +42,8 @@ public:
     void setSelectedDate(const QDate &date);
     // The events panel's "Close" ends any bill entry mode too.
     void setBillModeNone() { m_billMode = QStringLiteral("None"); }
-    // After the load: the new-day check (TimerBM) runs.
-    void start();
-
-    // Calendar and timer.
+    // The calendar.
     void onMonthViewBMDateClick(const QDate &date);
-    void onTimerBM();
 
     // List fills of the bills' current recordset.
     void List_Due_Bills();
@@ -84,7 +79,6 @@ public:
     const QString &billMode() const { return m_billMode; }
     bool announceMode() const { return m_announce; }
     bool oneTimeBillsFound() const { return m_oneTimeFound; }
-    QDate billsToday() const { return m_billsToday; }
     QDate selectedDate() const { return m_selectedDate; }
 
 protected:
@@ -123,12 +117,10 @@ private:
     TipPanel &m_tips;
     ReminderStores &m_stores;
     BillsControls m_ui;
-    QTimer *m_timerBM;
     const Connectivity::State &m_connectivity; // its flags word goes with every sound
 
     QDate m_selectedDate;
     QDate m_lastClicked;
-    QDate m_billsToday;
     bool m_announce = false;
     bool m_startupDone = false;
     QString m_billMode = QStringLiteral("None");
@@ -136,5 +128,4 @@ private:
     bool m_oneTimeFound = false;
     bool m_adding = false;
     bool m_editing = false;
-    int m_asking = 0;
 };

@@ -40,11 +40,6 @@ ReminderPanels::~ReminderPanels()
     delete m_events;
 }
 
-void ReminderPanels::start()
-{
-    m_bills->start();
-}
-
 void ReminderPanels::checkMissedDays()
 {
     m_missedDays->check();

@@ -30,8 +30,6 @@ public:
     void loadAddressBook();
     // The start-up date check for bills, then events. Throws as above.
     void dateStartup();
-    // After the load: the bills' new-day check runs.
-    void start();
     // The clock saw a new date: the start-up date check with both start-up done flags
     // cleared, then the missed-days check. The flags are set again however the check ends.
     void dayChanged();

@@ -26,7 +26,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMimeData>
-#include <QTimer>
 
 Dashboard::Dashboard(Services &services, QWidget *parent)
     : QMainWindow(parent)
@@ -37,10 +36,6 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     setWindowIcon(orvaneIcon());
     m_menus = DashboardMenus::build(this);
     buildSurface();
-    m_timMinutes = new QTimer(this);
-    m_timMinutes->setObjectName(QStringLiteral("timMinutes"));
-    m_timMinutes->setInterval(60000);
-    connect(m_timMinutes, &QTimer::timeout, this, &Dashboard::onTimMinutes);
 
     m_tips = new TipPanel(m_surface);
     m_trayOptions
@@ -67,7 +62,6 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_mail = new MailPanel(services, m_surface,
                            {m_menus.setupEmail, m_menus.checkPop3Email, m_menus.disableEmail},
                            *m_offline, m_connectivity);
-    connect(m_mail, &MailPanel::scheduleChanged, this, [this] { m_minutes.restart(); });
     // The panels put their permanent controls on the surface; the sub-panels open over
     // them, and the tip over everything.
     for (QFrame *frame : std::as_const(m_subPanels))
@@ -149,11 +143,11 @@ QFrame *Dashboard::subPanel(const QString &name) const
 
 void Dashboard::startTimers()
 {
+    ClockTicks &ticks = m_clock->ticks();
+    connect(&ticks, &ClockTicks::minute, this, &Dashboard::onMinute);
+    connect(&ticks, &ClockTicks::minute, m_weather, &WeatherPanel::onMinute);
+    m_alarm->start(ticks);
     m_clock->start();
-    m_alarm->start();
-    m_timMinutes->start();
-    m_reminders->start();
-    m_weather->start();
 }
 
 void Dashboard::addSecondaryWindow(QWidget *window)

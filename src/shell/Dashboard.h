@@ -4,7 +4,6 @@
 #include "platform/Connectivity.h"
 #include "platform/Services.h"
 #include "shell/DashboardMenus.h"
-#include "shell/MinuteSchedule.h"
 
 #include <QDate>
 #include <QMainWindow>
@@ -56,7 +55,8 @@ public:
 
     // Handlers, named after the control and its event; tests call them directly.
     void onFormActivate();
-    void onTimMinutes();
+    // Each minute: the mail schedule, then the status line.
+    void onMinute();
     void onMnuExitClick();
     void onMnuShowTipsClick();
     void onMnuAddToStartupClick();
@@ -146,7 +146,6 @@ private:
     QLabel *m_lblStatus = nullptr;
     QFrame *m_picCollectData = nullptr;
     QList<QFrame *> m_subPanels;
-    QTimer *m_timMinutes = nullptr;
     TipPanel *m_tips = nullptr;
     std::unique_ptr<OfflineQuestion> m_offline;
     DashboardGroups *m_groups = nullptr;
@@ -164,7 +163,6 @@ private:
     DesktopNotices *m_notices = nullptr;
     QList<QPointer<QWidget>> m_secondaryWindows;
     QPointer<frmMain> m_webCams;
-    MinuteSchedule m_minutes;
     std::function<bool()> m_stopRequested;
 
     Connectivity::State m_connectivity; // read by the panels that play sounds

@@ -63,8 +63,8 @@ void Dashboard::wireMenus()
 
     connect(m_menus.show24Hour, &QAction::triggered, m_clock, &ClockPanel::onMnuShow24HourClick);
     connect(m_menus.showSeconds, &QAction::triggered, m_clock, &ClockPanel::onMnuShowSecondsClick);
-    connect(m_clock, &ClockPanel::dayChanged, this, &Dashboard::onDayChanged);
-    connect(m_clock, &ClockPanel::ticked, m_talkingClock, &TalkingClock::onClockTick);
+    connect(&m_clock->ticks(), &ClockTicks::dayChanged, this, &Dashboard::onDayChanged);
+    connect(&m_clock->ticks(), &ClockTicks::second, m_talkingClock, &TalkingClock::onClockTick);
     const QAction *intervals[] = {m_menus.every15, m_menus.every30, m_menus.everyHour};
     for (int mode = 1; mode <= 3; ++mode)
         connect(intervals[mode - 1], &QAction::triggered, m_talkingClock,
@@ -103,13 +103,9 @@ void Dashboard::onFormActivate()
     m_trayOptions->removeIconWhileShown();
 }
 
-void Dashboard::onTimMinutes()
+void Dashboard::onMinute()
 {
-    const MinuteSchedule::Actions actions
-        = m_minutes.tick(m_mail->delayText(), m_mail->mailDisabled());
-    if (actions.checkMail)
-        m_mail->periodicCheck();
-    if (actions.checkConnectivity)
+    if (m_mail->onMinute())
         checkConnectivity();
 }
 

@@ -54,7 +54,6 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
           services.appFolder.path(QStringLiteral("\\resources\\pictures")), picCollectData))
     , m_forecast(new ForecastBox(surface))
     , m_timerWeather(new QTimer(this))
-    , m_timerWeather2(new QTimer(this))
 {
     m_txtZip = placeField("txtZip", QStringLiteral("Ex: 80917  or  Denver CO"), 8);
     m_txtZipWorld = placeField("txtZipWorld", QStringLiteral("Ex: London United Kingdom"), 34);
@@ -76,9 +75,6 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
     m_timerWeather->setObjectName(QStringLiteral("TimerWeather"));
     m_timerWeather->setInterval(500);
     connect(m_timerWeather, &QTimer::timeout, this, &WeatherPanel::onTimerWeather);
-    m_timerWeather2->setObjectName(QStringLiteral("TimerWeather2"));
-    m_timerWeather2->setInterval(60000);
-    connect(m_timerWeather2, &QTimer::timeout, this, &WeatherPanel::onTimerWeather2);
     setSource(WeatherSource::Kind::Live);
 }
 
@@ -168,12 +164,6 @@ void WeatherPanel::load()
     m_txtZipWorld->setText(m_services.settings.getSetting(kSystem, QStringLiteral("World"), one));
     m_mode = m_services.settings.getSetting(kSystem, QStringLiteral("USWorld"), one);
     setSource(WeatherSource::stored(m_services.settings));
-}
-
-void WeatherPanel::start()
-{
-    // The collecting picture's timer runs only while there is a picture to take away.
-    m_timerWeather2->start();
 }
 
 void WeatherPanel::startCollecting(bool resetTicks)
@@ -399,7 +389,7 @@ void WeatherPanel::onTimerWeather()
     m_timerWeather->stop();
 }
 
-void WeatherPanel::onTimerWeather2()
+void WeatherPanel::onMinute()
 {
     if (!m_schedule.refreshTick(m_disabled))
         return;

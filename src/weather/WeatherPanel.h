@@ -52,7 +52,6 @@ public:
     // The place fields, the report mode and the source from the settings; buttons off until
     // a field has the focus.
     void load();
-    void start();
     // The first activation of the dashboard: the last kind of report, when enabled and
     // connected.
     void firstActivation();
@@ -74,7 +73,8 @@ public:
     void onTxtZipWorldClick();
     void onTxtZipWorldGotFocus();
     void onTimerWeather();
-    void onTimerWeather2();
+    // Each minute of the clock: the refresh comes every twentieth, when enabled.
+    void onMinute();
     void onMnuDisableWeatherClick();
     void onMnuSourceLiveClick();
     void onMnuSourcePagesClick();
@@ -116,7 +116,6 @@ private:
     LumoButton *m_cmdWorld;
     LumoButton *m_cmdForecast;
     QTimer *m_timerWeather;
-    QTimer *m_timerWeather2;
     QPointer<WeatherReport> m_report;
     QPointer<SearchFor> m_search;
     std::unique_ptr<WeatherSource> m_source;

@@ -103,7 +103,7 @@ TEST_F(AlarmCd, DiscPlaysRewindsOnSnoozeAndStops)
 {
     fakes.settings.saveSetting("Clock", "AlarmType", "CD");
     fakes.clock.current = QDateTime(QDate(2026, 12, 9), QTime(9, 31, 0, 400));
-    alarm->onTimerAlarmCheck();
+    alarm->checkAlarms();
     alarm->ringing().onTimerAlarm(); // no disc: the sound rings instead, and the disc is sought
     EXPECT_EQ(fakes.sound.beeps, 1); // (this application folder has no sound files)
     EXPECT_TRUE(alarm->ringing().sourcePending());

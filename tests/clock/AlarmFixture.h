@@ -30,7 +30,7 @@ protected:
     void check(int ms = 950)
     {
         clock.advanceMs(ms);
-        alarm().onTimerAlarmCheck();
+        alarm().checkAlarms();
     }
     bool ringingShown() { return !find<QFrame>("picAlarmActive")->isHidden(); }
     QString text(const char *name) { return find<QLabel>(QLatin1String(name))->text(); }

@@ -17,7 +17,7 @@ TEST_F(Alarms, OnSlotsRingAtTheirMinuteOffSlotsNeverAndTheHigherSlotIsNamed)
     setSlot(7, "7:31:00 AM", "1");
     setSetting("Clock", "A5Title", "7:30:00 AM: Wake up");
     loaded();
-    alarm().onTimerAlarmCheck();
+    alarm().checkAlarms();
     EXPECT_FALSE(ringingShown());
 
     check(); // 7:30:00.450

@@ -1,4 +1,5 @@
 #include "clock/ClockPanel.h"
+#include "clock/TimeFormats.h"
 #include "support/DashboardFixture.h"
 
 #include <QAction>
@@ -57,12 +58,17 @@ TEST_F(ClockFace, FreshProfileShowsLongTimeWithSeconds)
 TEST_F(ClockFace, TickShowsTheCurrentTime)
 {
     loaded();
-    QSignalSpy ticks(&face(), &ClockPanel::ticked);
+    QSignalSpy seconds(&face().ticks(), &ClockTicks::second);
+    QSignalSpy minutes(&face().ticks(), &ClockTicks::minute);
     clock.advanceMs(1000);
     face().onTimerClock2();
     EXPECT_EQ(labels().first(), "5:45:13 PM");
-    EXPECT_EQ(ticks.count(), 1);
+    EXPECT_EQ(seconds.count(), 1);
     EXPECT_EQ(timer("TimerClock2")->isActive(), true);
+    // A minute is told once, on its first tick, however the ticks fall.
+    for (int ms : {46000, 1000, 61500, 200})
+        clock.advanceMs(ms), face().onTimerClock2();
+    EXPECT_EQ(minutes.count(), 2);
 }
 
 TEST_F(ClockFace, TwentyFourHourModeAndBackKeepsTheSecondsChoice)
@@ -120,25 +126,25 @@ TEST_F(ClockFace, EachNewDayIsSeenOnceWhicheverWayTheDateMoves)
 {
     clock.current = QDateTime(QDate(2026, 12, 9), QTime(23, 59, 59));
     Dashboard &d = loaded();
-    QSignalSpy days(&face(), &ClockPanel::dayChanged);
-    face().onTimerClock();
+    QSignalSpy days(&face().ticks(), &ClockTicks::dayChanged);
+    face().onTimerClock2();
     EXPECT_EQ(days.count(), 0);
 
     clock.advanceMs(2000); // past midnight
-    face().onTimerClock();
-    face().onTimerClock();
+    face().onTimerClock2();
+    face().onTimerClock2();
     EXPECT_EQ(days.count(), 1);
     EXPECT_EQ(d.windowTitle(), "Orvane    Thursday, Dec 10 2026");
     EXPECT_EQ(d.currentDay(), QDate(2026, 12, 10));
 
     clock.current = QDateTime(QDate(2026, 12, 8), QTime(12, 0)); // set back by hand
-    face().onTimerClock();
+    face().onTimerClock2();
     EXPECT_EQ(days.count(), 2);
     EXPECT_EQ(d.windowTitle(), "Orvane    Tuesday, Dec 8 2026");
 
     clock.current = QDateTime(QDate(2026, 12, 14), QTime(7, 0)); // woke after days asleep
-    face().onTimerClock();
-    face().onTimerClock();
+    face().onTimerClock2();
+    face().onTimerClock2();
     EXPECT_EQ(days.count(), 3);
     EXPECT_EQ(days.last().first().toDate(), QDate(2026, 12, 14));
 }

@@ -36,7 +36,7 @@ TEST_F(CdAudioStartupTest, CdSourceWithoutADriveIsReportedAndTheProgramRuns)
     EXPECT_EQ(endRequests, 0);
     EXPECT_FALSE(d.unloaded());
     EXPECT_FALSE(timer("TimerCD")->isActive());
-    EXPECT_TRUE(timer("TimerAlarmCheck")->isActive()); // the load ran to its end
+    EXPECT_TRUE(timer("TimerClock2")->isActive()); // the load ran to its end
 
     // The exit asks nothing of a device that never opened.
     const qsizetype before = prompter.shown.size();

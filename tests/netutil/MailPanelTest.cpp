@@ -55,7 +55,7 @@ TEST_F(MailPanelTest, FirstStartIsDisabledWithEmptyFieldsAndNoCheck)
     EXPECT_EQ(count(0), "0");
     EXPECT_EQ(box->checks, 0);
     for (int minute = 0; minute < 10; ++minute)
-        dashboard().onTimMinutes();
+        dashboard().onMinute();
     EXPECT_EQ(box->checks, 0);
 }
 
@@ -69,7 +69,7 @@ TEST_F(MailPanelTest, SavedSetupChecksAtStartAndEveryDelayMinutes)
     EXPECT_EQ(box->password, "secret");
     EXPECT_FALSE(mail.mailDisabled());
     for (int minute = 1; minute <= 10; ++minute) {
-        dashboard().onTimMinutes();
+        dashboard().onMinute();
         EXPECT_EQ(box->checks, 1 + minute / 5) << "minute " << minute;
     }
     mail.setupDialog().txtServer()->setText(QStringLiteral("other.test"));
@@ -81,13 +81,13 @@ TEST_F(MailPanelTest, EnablingMailOrSavingTheSetupCountsTheDelayAfresh)
     MailPanel &mail = loadedWithFake(); // first start: mail off, no delay saved
     mail.setupDialog().txtDelay()->setText(QStringLiteral("3"));
     for (int minute = 0; minute < 10; ++minute)
-        dashboard().onTimMinutes(); // the count passes the delay while mail is off
+        dashboard().onMinute(); // the count passes the delay while mail is off
     mail.setupDialog().txtServer()->setText(QStringLiteral("pop.example.test"));
     mail.onCmdCloseReleased(1, 1);
     disableEmail()->trigger();
     const int before = box->checks;
     for (int minute = 1; minute <= 6; ++minute) {
-        dashboard().onTimMinutes();
+        dashboard().onMinute();
         EXPECT_EQ(box->checks, before + minute / 3) << "minute " << minute;
     }
 }
@@ -126,7 +126,7 @@ TEST_F(MailPanelTest, CheckMailStopsOnlyTheScheduledChecks)
     // The minute timer runs on: the status follows the network, but no mail check.
     const int before = connectivity.checks;
     for (int minute = 0; minute < 6; ++minute)
-        dashboard().onTimMinutes();
+        dashboard().onMinute();
     EXPECT_EQ(box->checks, 2);
     EXPECT_GE(connectivity.checks, before + 5);
     // The next check on request takes the menu's state as the flag.
@@ -196,7 +196,7 @@ TEST_F(MailPanelTest, MissingOrBrokenCheckerStillStartsAndSaysWhy)
     EXPECT_FALSE(dashboard().menus().checkPop3Email->isEnabled());
     EXPECT_FALSE(dashboard().menus().setupEmail->isEnabled());
     EXPECT_FALSE(disableEmail()->isEnabled());
-    dashboard().onTimMinutes();
+    dashboard().onMinute();
 
     writeFile(appPath("libPostil.so"), "not a library");
     DashboardFixture::m_dashboard.reset();

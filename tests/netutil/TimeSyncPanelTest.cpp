@@ -90,7 +90,7 @@ TEST_F(TimeSyncPanelTest, SilenceIsNoResponseWhileTheDashboardRunsOn)
     press();
     ASSERT_NE(panel().client(), nullptr);
     ASSERT_TRUE(QTest::qWaitFor([this] { return connections == 1; }, 5000));
-    dashboard().onTimMinutes(); // the dashboard goes on during the wait
+    dashboard().onMinute(); // the dashboard goes on during the wait
     EXPECT_EQ(status()->text(), "Pending...");
     panel().client()->onTimeout();
     EXPECT_EQ(status()->text(), "No response!");

@@ -1,13 +1,14 @@
-// Announcing bills: at start-up, from TimerBM at a new day, on a calendar click, and as the
+// Announcing bills: at start-up, at a new day, on a calendar click, and as the
 // missed reminders of a day.
 #include "BillsFixture.h"
+
+#include "clock/ClockPanel.h"
 
 #include "reminders/ReminderPanels.h"
 #include "reminders/ReminderQueries.h"
 #include "reminders/ReminderStores.h"
 
 #include <QFile>
-#include <QTimer>
 
 namespace {
 
@@ -40,34 +41,28 @@ TEST_F(BillAnnounce, StartupListsOneTimeBillsBeforeMonthlyOnesWithOneSound)
     EXPECT_EQ(sound.beeps, 0);
 }
 
-TEST_F(BillAnnounce, TimerBMAnnouncesANewDayOnItsFirstTick)
+TEST_F(BillAnnounce, ANewDayAnnouncesItsBillsOnce)
 {
     seed("Phone", "12/20/2026", "12/10/2026", 1);
     seed("Rent", "12/15/2026", "10", 0);
     loaded();
     EXPECT_EQ(status(), "No Bills Due");
     EXPECT_FALSE(panelShown());
-    QTimer *timerBM = timer("TimerBM");
-    ASSERT_TRUE(timerBM);
-    EXPECT_TRUE(timerBM->isActive());
-    EXPECT_EQ(timerBM->interval(), 2000);
 
-    bills().onTimerBM(); // same day: nothing
-    EXPECT_TRUE(sound.plays.isEmpty());
+    dashboard().clockPanel().onTimerClock2(); // same day: nothing
+    EXPECT_EQ(notifySounds(), 0);
 
     clock.current = QDateTime(QDate(2026, 12, 10), QTime(0, 0, 1));
-    bills().onTimerBM();
-    EXPECT_EQ(bills().billsToday(), QDate(2026, 12, 10));
+    dashboard().clockPanel().onTimerClock2();
     EXPECT_FALSE(bills().announceMode());
     EXPECT_TRUE(panelShown());
-    // The last listing of a running day's announcement is the monthly bills, with their count.
-    EXPECT_EQ(listed(), QStringList({"Rent"}));
-    EXPECT_EQ(status(), "1 Bill(s) Due");
-    EXPECT_EQ(notifySounds(), 2);
+    EXPECT_EQ(listed(), QStringList({"Phone", "Rent"}));
+    EXPECT_EQ(status(), "Bills Are DUE!");
+    EXPECT_EQ(notifySounds(), 1);
     EXPECT_TRUE(prompter.shown.isEmpty());
 
-    bills().onTimerBM(); // announced once only
-    EXPECT_EQ(notifySounds(), 2);
+    dashboard().clockPanel().onTimerClock2(); // announced once only
+    EXPECT_EQ(notifySounds(), 1);
 }
 
 TEST_F(BillAnnounce, DayWithoutBillsAsksWhetherToAddOne)

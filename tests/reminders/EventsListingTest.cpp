@@ -42,7 +42,7 @@ TEST_F(EventsListing, ANewDayAnnouncesItsEventsWithoutAPrompt)
     clock.current = QDateTime(today, QTime(23, 59, 59));
     loaded();
     clock.advanceMs(2000);
-    dashboard().clockPanel().onTimerClock();
+    dashboard().clockPanel().onTimerClock2();
     EXPECT_EQ(listed(), QStringList({"Party"}));
     EXPECT_EQ(c().monthView1->selectedDate(), QDate(2026, 12, 10));
     EXPECT_EQ(notifyPlays(), 1);

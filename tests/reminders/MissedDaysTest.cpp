@@ -92,12 +92,12 @@ TEST_F(MissedDaysPanel, MidnightAddsOnlySkippedDaysToTheEndOfTheList)
     warning()->hide();
 
     clock.advanceMs(2000); // one day on: nothing missed
-    dashboard().clockPanel().onTimerClock();
+    dashboard().clockPanel().onTimerClock2();
     EXPECT_FALSE(warning()->isVisibleTo(&dashboard()));
     EXPECT_EQ(setting("system", "LastUsed"), "12/10/2026");
 
     clock.current = clock.current.addDays(3); // the machine slept three days
-    dashboard().clockPanel().onTimerClock();
+    dashboard().clockPanel().onTimerClock2();
     EXPECT_TRUE(warning()->isVisibleTo(&dashboard()));
     EXPECT_EQ(entries(list()), QStringList({"12/08/2026", "12/12/2026", "12/11/2026"}));
     EXPECT_EQ(setting("system", "LastUsed"), "12/13/2026");

@@ -56,11 +56,11 @@ TEST_F(DashboardLifecycle, StatusRefreshesEveryMinuteWithoutASavedMailSetup)
     Dashboard &d = loaded();
     const int atLoad = connectivity.checks;
     connectivity.state = {false, Connectivity::Offline};
-    d.onTimMinutes();
+    d.onMinute();
     EXPECT_EQ(connectivity.checks, atLoad + 1);
     EXPECT_EQ(d.connectivityStatus(), "Not Connected to the Internet");
     connectivity.state = {true, Connectivity::Lan};
-    d.onTimMinutes();
+    d.onMinute();
     EXPECT_EQ(d.connectivityStatus(), "Connected to the Internet");
 }
 
@@ -69,10 +69,10 @@ TEST_F(DashboardLifecycle, DisabledMailSkipsTheRefreshOfItsMinuteOnly)
     setSetting("Settings", "Delay", "2");
     Dashboard &d = loaded(); // mail disabled: the fresh-profile default
     const int atLoad = connectivity.checks;
-    d.onTimMinutes(); // minute 1
-    d.onTimMinutes(); // minute 2 = delay: skipped
+    d.onMinute(); // minute 1
+    d.onMinute(); // minute 2 = delay: skipped
     EXPECT_EQ(connectivity.checks, atLoad + 1);
-    d.onTimMinutes(); // minute 3
+    d.onMinute(); // minute 3
     EXPECT_EQ(connectivity.checks, atLoad + 2);
 }
 

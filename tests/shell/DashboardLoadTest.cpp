@@ -133,27 +133,24 @@ TEST_F(DashboardLoad, TimersHaveTheirNamesIntervalsAndStartState)
         const char *name;
         int interval;
         bool active;
-    } timers[] = {{"TimerClock", 950, true},         {"TimerClock2", 1000, true},
-                  {"TimerAlarmCheck", 950, true},    {"TimerAlarm", 700, false},
+    } timers[] = {{"TimerClock2", 1000, true},       {"TimerAlarm", 700, false},
                   {"TimerAlarmCount", 60000, false}, {"TimerSnooze", 1000, false},
                   {"TimerCD", 1000, false},          {"Timer1", 1000, false},
-                  {"timMinutes", 60000, true},       {"TimerBM", 2000, true},
-                  {"TimerWeather", 500, false},      {"TimerWeather2", 60000, true}};
+                  {"TimerWeather", 500, false}};
     for (const auto &t : timers) {
         QTimer *timer = find<QTimer>(t.name);
         ASSERT_NE(timer, nullptr) << t.name;
         EXPECT_EQ(timer->interval(), t.interval) << t.name;
         EXPECT_EQ(timer->isActive(), t.active) << t.name;
     }
-    // Nothing else wakes the idle program.
+    // Nothing else wakes the idle program: the clock's second drives everything that waits
+    // for a time.
     QStringList running;
     for (const QTimer *timer : dashboard().findChildren<QTimer *>())
         if (timer->isActive())
             running << timer->objectName();
     running.sort();
-    EXPECT_EQ(running,
-              QStringList({"TimerAlarmCheck", "TimerBM", "TimerClock", "TimerClock2",
-                           "TimerWeather2", "timMinutes"}));
+    EXPECT_EQ(running, QStringList({"TimerClock2"}));
 }
 
 TEST_F(DashboardLoad, ListFilesFillBothListsAndCounts)
@@ -206,7 +203,7 @@ TEST_F(DashboardLoad, FailedStepIsReportedAndLaterStepsSkipped)
     EXPECT_TRUE(prompter.shown[0].text.endsWith(" (70)")) << prompter.shown[0].text.toStdString();
     EXPECT_TRUE(prompter.shown[0].text.contains("List.txt"));
     EXPECT_EQ(dashboard().loadTrace().last(), "music");
-    EXPECT_FALSE(find<QTimer>("TimerClock")->isActive());
+    EXPECT_FALSE(find<QTimer>("TimerClock2")->isActive());
 
     // Closing after the failure must not replace lists it never read.
     dashboard().closeAfterFailedLoad();

@@ -22,7 +22,7 @@ TEST_F(DashboardStop, StopsAfterTheCurrentStepAndWritesNothingItDidNotRead)
         [this] { return dashboard().loadTrace().last() == QLatin1String("dateStartup"); });
     EXPECT_EQ(dashboard().load(), Dashboard::LoadResult::Stopped);
     EXPECT_EQ(dashboard().loadTrace().last(), "dateStartup");
-    EXPECT_FALSE(find<QTimer>("TimerClock")->isActive());
+    EXPECT_FALSE(find<QTimer>("TimerClock2")->isActive());
     dashboard().closeAfterFailedLoad();
     EXPECT_EQ(endRequests, 1);
     EXPECT_FALSE(QFile::exists(appPath("List.txt"))); // the lists were never read

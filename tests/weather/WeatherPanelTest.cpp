@@ -91,7 +91,7 @@ TEST_F(WeatherPanelTest, FirstStartWithoutSettings)
 
     dashboard().onFormActivate();
     for (int minute = 0; minute < 60; ++minute)
-        p.onTimerWeather2();
+        p.onMinute();
     EXPECT_FALSE(p.reportRunning());
     EXPECT_EQ(server.requests(), 0);
     EXPECT_FALSE(collectingShown());
@@ -188,7 +188,7 @@ TEST_F(WeatherPanelTest, AutomaticReportsEveryTwentyMinutesWhileEnabled)
 
     auto minutes = [&](int n) {
         for (int i = 0; i < n; ++i) {
-            p.onTimerWeather2();
+            p.onMinute();
             ASSERT_TRUE(finished());
         }
     };
@@ -227,7 +227,7 @@ TEST_F(WeatherPanelTest, ConnectionPromptAndForecastBox)
     dashboard().menus().disableWeather->trigger(); // enabled
     prompter.whileOpen = [&p] {
         for (int i = 0; i < 20; ++i)
-            p.onTimerWeather2();
+            p.onMinute();
     };
     prompter.setNextAnswer(Prompter::Answer::Yes);
     const qsizetype asked = prompter.shown.size();

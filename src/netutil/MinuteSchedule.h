@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// What one tick of the minute timer does: count the minute, check mail when the count
+// What each minute of the clock does: count the minute, check mail when the count
 // reaches the stored delay, and refresh the connectivity status.
 class MinuteSchedule
 {

@@ -1,4 +1,4 @@
-#include "shell/MinuteSchedule.h"
+#include "netutil/MinuteSchedule.h"
 
 #include "common/TextValues.h"
 
