@@ -2,7 +2,7 @@
 
 #include "clock/AlarmSettings.h"
 #include "clock/AlarmSources.h"
-#include "clock/NamedTimer.h"
+#include "common/NamedTimer.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"

@@ -1,8 +1,8 @@
 #include "clock/ClockPanel.h"
 
 #include "clock/ClockFaceLabel.h"
-#include "clock/NamedTimer.h"
 #include "clock/TimeFormats.h"
+#include "common/NamedTimer.h"
 #include "common/TextValues.h"
 #include "common/Twips.h"
 #include "platform/Clock.h"

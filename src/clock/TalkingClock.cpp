@@ -1,6 +1,7 @@
 #include "clock/TalkingClock.h"
 
 #include "clock/AlarmPanel.h"
+#include "common/NamedTimer.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
@@ -26,15 +27,13 @@ TalkingClock::TalkingClock(Services &services, QWidget *surface, const AlarmPane
     : QObject(surface)
     , m_services(services)
     , m_items(items)
-    , m_gap(new QTimer(this))
+    , m_gap(namedTimer(this, "TimerTalkGap", kGapMs))
     , m_snoozed([&alarm] { return alarm.snoozed(); })
     , m_musicPlaying([&services] { return services.music.playState() == MediaPlayer::Playing; })
     , m_connectivity(connectivity)
 {
     // A timer rather than a wait, so the window keeps running between the two words.
-    m_gap->setObjectName(QStringLiteral("TimerTalkGap"));
     m_gap->setSingleShot(true);
-    m_gap->setInterval(kGapMs);
     connect(m_gap, &QTimer::timeout, this, &TalkingClock::onTimerTalkGap);
 }
 

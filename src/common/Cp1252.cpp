@@ -13,13 +13,16 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 } // namespace
 
+QChar fromCp1252(unsigned char byte)
+{
+    return QChar(byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char16_t(byte));
+}
+
 QString fromCp1252(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        text[i] = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b));
-    }
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = fromCp1252(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 

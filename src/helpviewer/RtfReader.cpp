@@ -1,9 +1,9 @@
 #include "RtfReader.h"
 
-#include "Cp1252.h"
 #include "RtfDocumentBuilder.h"
 #include "RtfLexer.h"
 #include "RtfText.h"
+#include "common/Cp1252.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -134,12 +134,12 @@ void RtfParser::run()
             break;
         case RtfToken::Kind::Hex:
             if (!skipOne())
-                character(cp1252ToChar(token.hex));
+                character(fromCp1252(token.hex));
             break;
         case RtfToken::Kind::Text:
             for (const char byte : token.bytes) {
                 if (!skipOne())
-                    character(cp1252ToChar(static_cast<unsigned char>(byte)));
+                    character(fromCp1252(static_cast<unsigned char>(byte)));
             }
             break;
         default: // binary data (pictures, objects) is never shown

@@ -1,6 +1,6 @@
 #include "RtfText.h"
 
-#include "Cp1252.h"
+#include "common/Cp1252.h"
 
 #include <QStringDecoder>
 #include <QStringList>
@@ -31,7 +31,7 @@ QString rtfPlainText(QByteArrayView bytes)
     if (utf8.hasError()) {
         text.clear();
         for (const char byte : bytes)
-            text += cp1252ToChar(static_cast<unsigned char>(byte));
+            text += fromCp1252(static_cast<unsigned char>(byte));
     }
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return rtfCleanText(text);

@@ -1,5 +1,6 @@
 #include "music/CdAudio.h"
 
+#include "common/NamedTimer.h"
 #include "music/CdDriveChoice.h"
 #include "music/MciDevice.h"
 #include "platform/Prompter.h"
@@ -47,12 +48,10 @@ QString noDiscAtLoadText()
 CdAudio::CdAudio(Services &services, QWidget *surface, std::unique_ptr<CdDrive> drive)
     : QObject(surface)
     , m_services(services)
-    , m_timerCD(new QTimer(this))
+    , m_timerCD(namedTimer(this, "TimerCD", 1000))
     , m_drive(drive ? std::move(drive) : chooseCdDrive())
     , m_device(std::make_unique<MciDevice>(*m_drive))
 {
-    m_timerCD->setObjectName(QStringLiteral("TimerCD"));
-    m_timerCD->setInterval(1000);
     connect(m_timerCD, &QTimer::timeout, this, &CdAudio::onTimerCD);
 }
 

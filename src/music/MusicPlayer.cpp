@@ -1,5 +1,6 @@
 #include "music/MusicPlayer.h"
 
+#include "common/NamedTimer.h"
 #include "common/Twips.h"
 #include "platform/AppFolder.h"
 #include "platform/MediaPlayer.h"
@@ -59,11 +60,9 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
     : QObject(surface)
     , m_services(services)
     , m_playList(playList)
-    , m_timer1(new QTimer(this))
+    , m_timer1(namedTimer(this, "Timer1", 1000))
     , m_repeat(new QCheckBox(QStringLiteral("Repeat"), surface))
 {
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(1000);
     for (int b = 0; b < Transport::ButtonCount; ++b) {
         auto *button = new ImageButton(surface);
         button->setObjectName(QString::fromLatin1(kPlaces[b].name));

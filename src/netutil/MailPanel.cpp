@@ -2,6 +2,7 @@
 #include "netutil/MailSetupDialog.h"
 #include "netutil/PostilLoader.h"
 
+#include "common/NamedTimer.h"
 #include "common/TextValues.h"
 #include "platform/AppFolder.h"
 #include "platform/Prompter.h"
@@ -71,7 +72,7 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu,
           PictureList::load(services.appFolder.path(QStringLiteral("\\resources\\pictures\\mail"))))
     , m_activity(kMaxActivity)
     , m_log(kMaxActivity)
-    , m_timActivity(new QTimer(this))
+    , m_timActivity(namedTimer(this, "timActivity", 100))
 {
     m_imgMail->setObjectName(QStringLiteral("imgMail"));
     m_imgMail->setToolTip(QStringLiteral("Email Notifier"));
@@ -92,9 +93,7 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu,
 
     m_menu.disableEmail->setChecked(true);
     m_log.reset(QStringLiteral("Activity") + kCrLf);
-    m_timActivity->setObjectName(QStringLiteral("timActivity"));
     m_timActivity->setSingleShot(true);
-    m_timActivity->setInterval(100);
     connect(m_timActivity, &QTimer::timeout, this, &MailPanel::flushActivity);
     // The handler decides the new state itself, as a direct call from another panel would.
     connect(m_menu.disableEmail, &QAction::triggered, this, [this] {

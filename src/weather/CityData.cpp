@@ -1,4 +1,5 @@
 #include "weather/CityData.h"
+#include "common/Cp1252.h"
 
 #include "weather/CityFiles.h"
 
@@ -45,10 +46,10 @@ std::optional<CityData::Match> CityData::find(const QString &upperName) const
         if (start >= m_bytes.size())
             break; // nothing of this record is in the file
         const QByteArray record = m_bytes.mid(start, m_length);
-        const QString name = CityFiles::fromWindows1252(record.left(m_nameWidth));
+        const QString name = fromCp1252(record.left(m_nameWidth));
         if (name.trimmed().toUpper() != upperName)
             continue;
-        return Match{n, CityFiles::fromWindows1252(record.mid(m_nameWidth)).trimmed()};
+        return Match{n, fromCp1252(record.mid(m_nameWidth)).trimmed()};
     }
     return std::nullopt;
 }

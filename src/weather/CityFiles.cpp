@@ -1,5 +1,6 @@
 #include "weather/CityFiles.h"
 
+#include "common/Cp1252.h"
 #include "common/RegularFile.h"
 
 #include <QFile>
@@ -7,12 +8,6 @@
 namespace CityFiles {
 
 namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; 0 marks its five unused bytes.
-constexpr char16_t kHigh[32]
-    = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-       0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-       0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 struct Region
 {
@@ -71,38 +66,6 @@ std::optional<QString> regionFile(const QString &country, const QString &entry)
     return std::nullopt;
 }
 
-QString fromWindows1252(const QByteArray &bytes)
-{
-    QString text;
-    text.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        const char16_t high = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : 0;
-        text += QChar(high ? high : char16_t(b));
-    }
-    return text;
-}
-
-QByteArray toWindows1252(const QString &text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        char out = '?';
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out = static_cast<char>(u);
-        } else {
-            for (int i = 0; i < 32; ++i) {
-                if (kHigh[i] == u && u != 0)
-                    out = static_cast<char>(0x80 + i);
-            }
-        }
-        bytes += out;
-    }
-    return bytes;
-}
-
 std::optional<QByteArray> readSmallFile(const QString &path)
 {
     if (isNonRegularFile(path))
@@ -130,7 +93,7 @@ ListFile readList(const QString &path, bool stopAtNoneListed)
     for (QByteArray &line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
-        const QString text = fromWindows1252(line);
+        const QString text = fromCp1252(line);
         if (stopAtNoneListed && text == QLatin1String("NONE LISTED")) {
             list.noneListed = true;
             break;

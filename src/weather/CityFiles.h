@@ -27,10 +27,6 @@ CountryFiles forCountry(const QString &country);
 // The city file of a province or state entry of a regional country; none for other entries.
 std::optional<QString> regionFile(const QString &country, const QString &entry);
 
-QString fromWindows1252(const QByteArray &bytes);
-// Characters the code page lacks become '?'.
-QByteArray toWindows1252(const QString &text);
-
 struct ListFile
 {
     bool readable = false;

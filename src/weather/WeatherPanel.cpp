@@ -1,5 +1,6 @@
 #include "weather/WeatherPanel.h"
 
+#include "common/NamedTimer.h"
 #include "common/TextValues.h"
 #include "platform/AppFolder.h"
 #include "platform/Prompter.h"
@@ -53,7 +54,7 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
           surface, QPoint(kLeft, kTop),
           services.appFolder.path(QStringLiteral("\\resources\\pictures")), picCollectData))
     , m_forecast(new ForecastBox(surface))
-    , m_timerWeather(new QTimer(this))
+    , m_timerWeather(namedTimer(this, "TimerWeather", 500))
 {
     m_txtZip = placeField("txtZip", QStringLiteral("Ex: 80917  or  Denver CO"), 8);
     m_txtZipWorld = placeField("txtZipWorld", QStringLiteral("Ex: London United Kingdom"), 34);
@@ -72,8 +73,6 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
     connect(m_disableWeather, &QAction::triggered, this, &WeatherPanel::onMnuDisableWeatherClick);
     m_fields->setSearchCity([this] { openCitySearch(); });
 
-    m_timerWeather->setObjectName(QStringLiteral("TimerWeather"));
-    m_timerWeather->setInterval(500);
     connect(m_timerWeather, &QTimer::timeout, this, &WeatherPanel::onTimerWeather);
     setSource(WeatherSource::Kind::Live);
 }

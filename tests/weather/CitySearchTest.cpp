@@ -1,4 +1,5 @@
 #include "weather/CitySearch.h"
+#include "common/Cp1252.h"
 #include "platform/AppFolder.h"
 #include "support/StagedPaths.h"
 #include "weather/CityData.h"
@@ -16,7 +17,7 @@ const QString kHost = QStringLiteral("http://127.0.0.1:9");
 
 QByteArray record(const QString &name, const QString &code, int width, int length)
 {
-    return CityFiles::toWindows1252(name.leftJustified(width) + code.leftJustified(length - width));
+    return toCp1252(name.leftJustified(width) + code.leftJustified(length - width));
 }
 
 class CitySearchTest : public ::testing::Test
@@ -33,7 +34,7 @@ protected:
     void writeList(const QString &name, const QStringList &lines)
     {
         write(QStringLiteral("TextFiles/") + name,
-              CityFiles::toWindows1252(lines.join(QStringLiteral("\r\n")) + "\r\n"));
+              toCp1252(lines.join(QStringLiteral("\r\n")) + "\r\n"));
     }
     // Canada with two provinces, Ontario holding a city Canada.dat lacks; France and Norway.
     void shipSample()

@@ -1,5 +1,4 @@
 #include "webcam/cInifile.h"
-#include "common/Cp1252.h"
 #include "support/Unprivileged.h"
 
 #include <QDir>
@@ -142,16 +141,6 @@ TEST_F(cInifileTest, ARewriteReplacesTheFileWholeOrNotAtAll)
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     put("Harbour", "Address", "http://h/2.jpg");
     EXPECT_EQ(read("Harbour", "Address"), "http://h/2.jpg");
-}
-
-TEST(Cp1252, EveryByteComesBackUnchangedAndForeignCharactersBecomeQuestionMarks)
-{
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all += char(b);
-    EXPECT_EQ(toCp1252(fromCp1252(all)), all);
-    EXPECT_EQ(fromCp1252("\x80\x99"), QString::fromUtf8("\u20ac\u2122"));
-    EXPECT_EQ(toCp1252(QString::fromUtf8("a\u4e2db")), "a?b");
 }
 
 TEST(cInifileForm, NumbersAndThePlaceKeptOnTheScreen)
