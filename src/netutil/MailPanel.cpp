@@ -284,7 +284,12 @@ void MailPanel::flushActivity()
     insertNewest(m_dialog->txtLog(), m_log.takeAdded());
 }
 
-void MailPanel::onMyBoxSockError(const QString &) { }
+// A refused connection or a refused password must not pass as "no new mail": the failure
+// goes where the activity goes, without a box that a scheduled check would pop up again.
+void MailPanel::onMyBoxSockError(const QString &text)
+{
+    onMyBoxNoisy(QStringLiteral("Mail check failed: ") + text);
+}
 
 void MailPanel::setControlProperty(const char *name, const QString &value)
 {

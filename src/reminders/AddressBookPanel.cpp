@@ -35,11 +35,7 @@ void setBoxText(QWidget *box, const QString &text)
 
 AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPanel &tips,
                                    ReminderStores &stores)
-    : QObject(surface)
-    , m_services(services)
-    , m_surface(surface)
-    , m_tips(tips)
-    , m_stores(stores)
+    : RecordPanel(services, surface, tips, stores)
     , m_ui(AddressControls::build(surface, services))
     , m_book(stores.addressBook())
 {
@@ -50,11 +46,7 @@ AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPane
             [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
     connect(m_ui.list, &QListView::activated, this,
             [this](const QModelIndex &index) { onLstAddressClick(index.row()); });
-    const struct
-    {
-        LumoButton *button;
-        void (AddressBookPanel::*handler)(int, int);
-    } buttons[] = {
+    onReleased<AddressBookPanel>({
         {m_ui.view, &AddressBookPanel::onCmdViewAddressReleased},
         {m_ui.add, &AddressBookPanel::onCmdAddAddressReleased},
         {m_ui.edit, &AddressBookPanel::onCmdEditAddressReleased},
@@ -62,11 +54,7 @@ AddressBookPanel::AddressBookPanel(Services &services, QWidget *surface, TipPane
         {m_ui.remove, &AddressBookPanel::onCmdDeleteAddressReleased},
         {m_ui.cancel, &AddressBookPanel::onCmdCancelAddressReleased},
         {m_ui.close, &AddressBookPanel::onCmdCloseAddressReleased},
-    };
-    for (const auto &b : buttons) {
-        connect(b.button, &LumoButton::MouseUp, this,
-                [this, handler = b.handler](int, int, int x, int y) { (this->*handler)(x, y); });
-    }
+    });
     enableOnly(Add | Close);
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "platform/Services.h"
 #include "reminders/AddressBook.h"
 #include "reminders/AddressControls.h"
-
-#include <QObject>
+#include "reminders/RecordPanel.h"
 
 class ReminderStores;
 class TipPanel;
@@ -12,7 +10,7 @@ class QWidget;
 
 // The address book: the search box, the contact list and the two address pages with their
 // guided entry of a new or changed contact.
-class AddressBookPanel : public QObject
+class AddressBookPanel : public RecordPanel
 {
     Q_OBJECT
 public:
@@ -52,8 +50,6 @@ public:
 
     const AddressControls &controls() const { return m_ui; }
     AddressBook &book() { return m_book; }
-    bool adding() const { return m_adding; }
-    bool editing() const { return m_editing; }
 
 private:
     bool finishSave(bool stored);
@@ -68,12 +64,6 @@ private:
     void showTip(const QString &text);
     void reportFailure();
 
-    Services &m_services;
-    QWidget *m_surface;
-    TipPanel &m_tips;
-    ReminderStores &m_stores;
     AddressControls m_ui;
     AddressBook m_book;
-    bool m_adding = false;
-    bool m_editing = false;
 };

@@ -21,17 +21,9 @@
 
 BillsPanel::BillsPanel(Services &services, QWidget *surface, TipPanel &tips, ReminderStores &stores,
                        const Connectivity::State &connectivity)
-    : QObject(surface)
-    , m_services(services)
-    , m_surface(surface)
-    , m_tips(tips)
-    , m_stores(stores)
+    : DayRecordPanel(services, surface, tips, stores, connectivity)
     , m_ui(BillsControls::build(surface, services))
-    , m_connectivity(connectivity)
 {
-    const QDate today = m_services.clock.now().date();
-    m_selectedDate = today;
-    m_lastClicked = today.addDays(-1);
     // The program starts viewing: boxes empty and locked, only "Add New Bill" and "Close".
     setButtons({m_ui.cmdAddNewBill, m_ui.cmdBMClose},
                {m_ui.cmdEditBill, m_ui.cmdSaveBill, m_ui.cmdDeleteBill, m_ui.cmdBMCancel});
@@ -40,18 +32,16 @@ BillsPanel::BillsPanel(Services &services, QWidget *surface, TipPanel &tips, Rem
 
 void BillsPanel::wire()
 {
-    const auto released = [this](LumoButton *button, void (BillsPanel::*handler)(int, int)) {
-        connect(button, &LumoButton::MouseUp, this,
-                [this, handler](int, int, int x, int y) { (this->*handler)(x, y); });
-    };
-    released(m_ui.cmdViewAllBills, &BillsPanel::onCmdViewAllBillsReleased);
-    released(m_ui.cmdAddNewBill, &BillsPanel::onCmdAddNewBillReleased);
-    released(m_ui.cmdEditBill, &BillsPanel::onCmdEditBillReleased);
-    released(m_ui.cmdSaveBill, &BillsPanel::onCmdSaveBillReleased);
-    released(m_ui.cmdDeleteBill, &BillsPanel::onCmdDeleteBillReleased);
-    released(m_ui.cmdBMCancel, &BillsPanel::onCmdCancelReleased);
-    released(m_ui.cmdBMClose, &BillsPanel::onCmdCloseReleased);
-    released(m_ui.cmdBMSetDate, &BillsPanel::onCmdSetDateReleased);
+    onReleased<BillsPanel>({
+        {m_ui.cmdViewAllBills, &BillsPanel::onCmdViewAllBillsReleased},
+        {m_ui.cmdAddNewBill, &BillsPanel::onCmdAddNewBillReleased},
+        {m_ui.cmdEditBill, &BillsPanel::onCmdEditBillReleased},
+        {m_ui.cmdSaveBill, &BillsPanel::onCmdSaveBillReleased},
+        {m_ui.cmdDeleteBill, &BillsPanel::onCmdDeleteBillReleased},
+        {m_ui.cmdBMCancel, &BillsPanel::onCmdCancelReleased},
+        {m_ui.cmdBMClose, &BillsPanel::onCmdCloseReleased},
+        {m_ui.cmdBMSetDate, &BillsPanel::onCmdSetDateReleased},
+    });
 
     connect(m_ui.MonthViewBM, &QCalendarWidget::clicked, this, &BillsPanel::onMonthViewBMDateClick);
     connect(m_ui.MonthViewBM2, &QCalendarWidget::clicked, this,
@@ -87,23 +77,10 @@ bool BillsPanel::eventFilter(QObject *watched, QEvent *event)
 void BillsPanel::dateStartup()
 {
     const ScopedFlag announcing(m_announce);
-    const QDate today = m_services.clock.now().date();
-    m_ui.MonthViewBM->setSelectedDate(today);
-    m_selectedDate = today;
-    m_lastClicked = today.addDays(-1);
+    const QDate today = startDay(m_ui.MonthViewBM);
     m_stores.openBills(m_services.dataFolder.path(QStringLiteral("\\Bills.mdb")));
     onMonthViewBMDateClick(today);
     m_startupDone = true;
-}
-
-void BillsPanel::setStartupDone(bool done)
-{
-    m_startupDone = done;
-}
-
-void BillsPanel::setSelectedDate(const QDate &date)
-{
-    m_selectedDate = date;
 }
 
 void BillsPanel::onMonthViewBMDateClick(const QDate &date)
@@ -163,15 +140,6 @@ void BillsPanel::showPanel()
 void BillsPanel::hidePanel()
 {
     m_ui.PicBMBills->hide();
-}
-
-void BillsPanel::setButtons(std::initializer_list<LumoButton *> enable,
-                            std::initializer_list<LumoButton *> disable)
-{
-    for (LumoButton *button : enable)
-        button->setEnabled(true);
-    for (LumoButton *button : disable)
-        button->setEnabled(false);
 }
 
 void BillsPanel::focusDashboard()

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/Connectivity.h"
 #include "platform/Prompter.h"
-#include "platform/Services.h"
 #include "reminders/BillRules.h"
 #include "reminders/BillsControls.h"
+#include "reminders/RecordPanel.h"
 
 #include <QDate>
 #include <QObject>
@@ -20,9 +19,9 @@ class QWidget;
 // The bills reminder: the bills calendar, the bill list and the entry panel.
 //
 // Handlers are named after the control and its event; tests call them directly. The work is
-// spread over BillsPanel.cpp (entry points, calendar, timer), BillsLists.cpp (list fills and
+// spread over BillsPanel.cpp (entry points, calendar), BillsLists.cpp (list fills and
 // selection), BillsEntry.cpp (the panel buttons) and BillsGuide.cpp (the guided entry).
-class BillsPanel : public QObject
+class BillsPanel : public DayRecordPanel
 {
     Q_OBJECT
 public:
@@ -34,12 +33,9 @@ public:
     // bills announced; start-up done flag on, announce mode off.
     // Throws OrvaneError when the database cannot be opened.
     void dateStartup();
-    // Cleared at a change of date before the start-up date check runs again.
-    void setStartupDone(bool done);
     // The bills' current recordset shown as the missed reminders of a date (nothing happens
     // when it has no row).
     void Missed_Bills();
-    void setSelectedDate(const QDate &date);
     // The events panel's "Close" ends any bill entry mode too.
     void setBillModeNone() { m_billMode = QStringLiteral("None"); }
     // The calendar.
@@ -77,9 +73,7 @@ public:
     // State the tests and the other reminder panels read.
     const BillsControls &controls() const { return m_ui; }
     const QString &billMode() const { return m_billMode; }
-    bool announceMode() const { return m_announce; }
     bool oneTimeBillsFound() const { return m_oneTimeFound; }
-    QDate selectedDate() const { return m_selectedDate; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -94,8 +88,6 @@ private:
     void showListHint();
     void showPanel();
     void hidePanel();
-    void setButtons(std::initializer_list<LumoButton *> enable,
-                    std::initializer_list<LumoButton *> disable);
     void lockBoxes(bool locked);
     void enableChoices(bool enabled);
     void clearChoices();
@@ -104,7 +96,7 @@ private:
     bool askToSelectFirst();
     bool refuseIncomplete();
     void focusDashboard();
-    // Message boxes; while one is open its event loop runs, but TimerBM waits for it.
+    // Message boxes.
     Prompter::Answer ask(const Prompter::Message &message);
     void tell(const QString &text, const QString &title, Prompter::Icon icon);
     void tellStoreError(const StoreError &error);
@@ -112,20 +104,9 @@ private:
     // with it, so they never act on a row that is no longer current.
     int fillList(bool append, const std::function<void(int)> &rowAdded);
 
-    Services &m_services;
-    QWidget *m_surface;
-    TipPanel &m_tips;
-    ReminderStores &m_stores;
     BillsControls m_ui;
-    const Connectivity::State &m_connectivity; // its flags word goes with every sound
 
-    QDate m_selectedDate;
-    QDate m_lastClicked;
-    bool m_announce = false;
-    bool m_startupDone = false;
     QString m_billMode = QStringLiteral("None");
     QString m_keptNotify;
     bool m_oneTimeFound = false;
-    bool m_adding = false;
-    bool m_editing = false;
 };

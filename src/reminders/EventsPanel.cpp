@@ -27,18 +27,10 @@ const QPoint kMissedTipPlace(3750, 6495);
 
 EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
                          ReminderStores &stores, const Connectivity::State &connectivity)
-    : QObject(surface)
-    , m_services(services)
-    , m_surface(surface)
-    , m_tips(tips)
-    , m_stores(stores)
-    , m_connectivity(connectivity)
+    : DayRecordPanel(services, surface, tips, stores, connectivity)
     , m_ui(EventControls::build(surface, services))
 {
-    const QDate today = services.clock.now().date();
-    m_selectedDate = today;
-    m_lastClicked = today.addDays(-1);
-    m_ui.monthView1->setSelectedDate(today);
+    m_ui.monthView1->setSelectedDate(m_selectedDate);
     m_guide = std::make_unique<EventsGuide>(services, m_ui, tips);
 
     connect(m_ui.monthView1, &QCalendarWidget::clicked, this, &EventsPanel::onMonthView1DateClick);
@@ -47,7 +39,7 @@ EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
     connect(m_ui.calSearch, &QComboBox::activated, this, &EventsPanel::onCboCALSearchClick);
     connect(m_ui.list, &QListWidget::itemClicked, this, &EventsPanel::onLstDataClick);
     connect(m_ui.list, &QListWidget::itemActivated, this, &EventsPanel::onLstDataClick);
-    const std::pair<LumoButton *, void (EventsPanel::*)(int, int)> handlers[] = {
+    onReleased<EventsPanel>({
         {m_ui.add, &EventsPanel::onCmdAddEventReleased},
         {m_ui.edit, &EventsPanel::onCmdEditEventReleased},
         {m_ui.save, &EventsPanel::onCmdSaveEventReleased},
@@ -55,15 +47,11 @@ EventsPanel::EventsPanel(Services &services, QWidget *surface, TipPanel &tips,
         {m_ui.cancel, &EventsPanel::onCmdCancelEventReleased},
         {m_ui.close, &EventsPanel::onCmdCloseEventsReleased},
         {m_ui.viewAll, &EventsPanel::onCmdViewAllEventsReleased},
-    };
-    for (const auto &[button, handler] : handlers)
-        connect(button, &LumoButton::MouseUp, this,
-                [this, handler](int, int, int x, int y) { (this->*handler)(x, y); });
+    });
 
     // Viewing, with nothing shown: only "Add Event" and "Close" are offered.
     Set_Inputs();
-    for (LumoButton *b : {m_ui.edit, m_ui.save, m_ui.remove, m_ui.cancel})
-        b->setEnabled(false);
+    setButtons({}, {m_ui.edit, m_ui.save, m_ui.remove, m_ui.cancel});
 }
 
 EventsPanel::~EventsPanel() = default;
@@ -71,24 +59,11 @@ EventsPanel::~EventsPanel() = default;
 void EventsPanel::dateStartup()
 {
     const ScopedFlag announcing(m_announce);
-    const QDate today = m_services.clock.now().date();
-    m_ui.monthView1->setSelectedDate(today);
-    m_selectedDate = today;
-    m_lastClicked = today.addDays(-1);
+    const QDate today = startDay(m_ui.monthView1);
     m_stores.openEvents(m_services.dataFolder.path(QStringLiteral("\\Events.mdb")));
     List_Start_Events();
     onMonthView1DateClick(today);
     m_startupDone = true;
-}
-
-void EventsPanel::setStartupDone(bool done)
-{
-    m_startupDone = done;
-}
-
-void EventsPanel::setSelectedDate(const QDate &date)
-{
-    m_selectedDate = date;
 }
 
 void EventsPanel::onMonthView1DateClick(const QDate &date)

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/Connectivity.h"
-#include "platform/Services.h"
 #include "reminders/EventControls.h"
+#include "reminders/RecordPanel.h"
 
 #include <QDate>
 #include <QObject>
@@ -19,7 +18,7 @@ class TipPanel;
 class QWidget;
 
 // The events reminder: the events calendar, the event list and the entry panel.
-class EventsPanel : public QObject
+class EventsPanel : public DayRecordPanel
 {
     Q_OBJECT
 public:
@@ -32,12 +31,9 @@ public:
     // notifications announced; start-up done flag on, announce mode off.
     // Throws OrvaneError when the database cannot be opened.
     void dateStartup();
-    // Cleared at a change of date before the start-up date check runs again.
-    void setStartupDone(bool done);
     // The events' current recordset shown as the missed reminders of a date (nothing happens
     // when it has no row).
     void Missed_Events();
-    void setSelectedDate(const QDate &date);
     // Run by "Close" before the panel hides (the bills panel leaves its entry mode).
     void setOnClose(std::function<void()> onClose) { m_onClose = std::move(onClose); }
 
@@ -63,11 +59,6 @@ public:
 
     const EventControls &controls() const { return m_ui; }
     EventsGuide &guide() const { return *m_guide; }
-    QDate selectedDate() const { return m_selectedDate; }
-    QDate lastClickedDate() const { return m_lastClicked; }
-    bool announceMode() const { return m_announce; }
-    bool isAdding() const { return m_adding; }
-    bool isEditing() const { return m_editing; }
 
 private:
     // Where the list's hint is shown, in twips.
@@ -91,19 +82,7 @@ private:
     bool edit();
     EventRecord entryFields() const;
 
-    Services &m_services;
-    QWidget *m_surface;
-    TipPanel &m_tips;
-    ReminderStores &m_stores;
-    const Connectivity::State &m_connectivity; // its flags word goes with every sound
     EventControls m_ui;
     std::unique_ptr<EventsGuide> m_guide;
     std::function<void()> m_onClose;
-
-    QDate m_selectedDate;
-    QDate m_lastClicked;
-    bool m_announce = false;
-    bool m_startupDone = false;
-    bool m_adding = false;
-    bool m_editing = false;
 };

@@ -143,8 +143,6 @@ TEST_F(MailPanelTest, EventsShowCountPictureAndActivity)
     EXPECT_EQ(count(1), "3");
     EXPECT_EQ(mail.pictureShown(), 1);
     EXPECT_EQ(mail.lastCount(), 3);
-    Q_EMIT box->SockError(QStringLiteral("10061 : refused"));
-    EXPECT_EQ(count(0), "3");
     Q_EMIT box->NoMail();
     EXPECT_EQ(count(0), "0");
     EXPECT_EQ(count(1), "0");
@@ -158,6 +156,12 @@ TEST_F(MailPanelTest, EventsShowCountPictureAndActivity)
     EXPECT_EQ(chkEmail(), "+OK ready\n\nConnecting (pop.test)\nMail Disabled");
     EXPECT_EQ(mail.setupDialog().txtLog()->toPlainText(),
               "+OK ready\n\nConnecting (pop.test)\nActivity\n");
+    // A failed check says so in both boxes and leaves the count as it was.
+    Q_EMIT box->SockError(QStringLiteral("10061 : refused"));
+    mail.flushActivity();
+    EXPECT_EQ(count(0), "0");
+    EXPECT_TRUE(chkEmail().startsWith("Mail check failed: 10061 : refused\n"));
+    EXPECT_TRUE(mail.logText().startsWith("Mail check failed: 10061 : refused\r\n"));
 }
 
 TEST_F(MailPanelTest, ConnectionPromptAndCloseSavesTheSetup)

@@ -35,7 +35,7 @@ TEST_F(EventsEntry, AddEventPresetsTheLastClickedDateAndGuidesEachStep)
     EXPECT_FALSE(c().title->isReadOnly());
     EXPECT_FALSE(c().type->isLocked());
     EXPECT_EQ(enabledButtons(), "SC");
-    EXPECT_TRUE(panel().isAdding());
+    EXPECT_TRUE(panel().adding());
     EXPECT_EQ(tip(),
               "The date is automatically entered.  You can change this if you wish. Now "
               "click the Notify Date box and a calendar will pop up");
@@ -78,7 +78,7 @@ TEST_F(EventsEntry, RefusedSaveKeepsTheEntryOpenAndStoresNothing)
     EXPECT_EQ(tip(), tipBefore);
     EXPECT_EQ(c().title->text(), "Dad's Birthday");
     EXPECT_FALSE(c().msg->isReadOnly());
-    EXPECT_TRUE(panel().isAdding());
+    EXPECT_TRUE(panel().adding());
 
     c().msg->setText("Call him");
     press(&EventsPanel::onCmdSaveEventReleased);
@@ -116,7 +116,7 @@ TEST_F(EventsEntry, WriteProtectedFileWarnsAtStartAndEachRefusedSaveSaysSo)
         const QString refusal = prompter.shown.last().text;
         EXPECT_TRUE(refusal.contains(path + "' is write-protected") && refusal.endsWith("(3027)"))
             << refusal.toStdString();
-        EXPECT_TRUE(panel().isAdding()); // the entry stays open to try again
+        EXPECT_TRUE(panel().adding()); // the entry stays open to try again
     }
     EXPECT_TRUE(stored().isEmpty());
 }
@@ -174,7 +174,7 @@ TEST_F(EventsEntry, EditOrDeleteWithoutACurrentRowAsksForASelection)
     ASSERT_EQ(prompter.shown.size(), 2);
     EXPECT_EQ(prompter.shown[0].text, "Please select an event in the list first.");
     EXPECT_EQ(stored().size(), 1);
-    EXPECT_FALSE(panel().isEditing());
+    EXPECT_FALSE(panel().editing());
 
     // An edit whose row went away meanwhile is refused the same way, entry kept open.
     prompter.setNextAnswer(Prompter::Answer::No);
