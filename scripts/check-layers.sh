@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when an include crosses a layer the build keeps apart: a core source (one compiled into
 # an orvane_*_core library) reaching Qt Widgets or a widgets-side header, a feature folder
-# reaching the shell, the clock reaching the music player, or a second network access.
+# reaching the shell or another feature folder (what features share lives in src/contracts),
+# a widgets file reaching a platform adapter, or a second network access.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 status=0
@@ -40,8 +41,21 @@ for dir in src/*/; do
     fi
 done
 
-if grep -rnE '#include "music/' src/clock; then
-    fail "src/clock includes the music player"
+# Features meet only through src/contracts; the shell composes them.
+features=(clock reminders weather mailcheck netutil music webcam helpviewer)
+for folder in "${features[@]}"; do
+    for other in "${features[@]}"; do
+        [ "$folder" = "$other" ] && continue
+        if grep -rnE "#include \"$other/" "src/$folder"; then
+            fail "src/$folder includes src/$other (share an interface through src/contracts)"
+        fi
+    done
+done
+
+# The widgets see the platform's interfaces, never an adapter behind one.
+adapters='(Qt[A-Z][A-Za-z]*|Linux[A-Za-z]*|Xdg[A-Za-z]*|Freedesktop[A-Za-z]*|IniSettingsStore|LockFileInstance|Wave(File|Stream)|DataFolder|InstalledLayout)\.h'
+if grep -rnE "#include \"platform/$adapters\"" src/widgets; then
+    fail "src/widgets includes a platform adapter (take the interface instead)"
 fi
 # The program has one network access, made with the desktop services and handed to every
 # feature; a feature that made its own would escape its limits and its one set of rules.

@@ -2,7 +2,7 @@
 
 #include "clock/AlarmRinging.h"
 #include "clock/AlarmSettings.h"
-#include "clock/AlarmSources.h"
+#include "contracts/AlarmSources.h"
 #include "clock/SnoozeDialog.h"
 #include "platform/AppFolder.h"
 #include "platform/Prompter.h"

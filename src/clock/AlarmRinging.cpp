@@ -1,7 +1,7 @@
 #include "clock/AlarmRinging.h"
 
 #include "clock/AlarmSettings.h"
-#include "clock/AlarmSources.h"
+#include "contracts/AlarmSources.h"
 #include "common/NamedTimer.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"

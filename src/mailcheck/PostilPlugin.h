@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mailcheck/PostilFactory.h"
+#include "contracts/PostilFactory.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock/AlarmSources.h"
+#include "contracts/AlarmSources.h"
 #include "platform/CdDrive.h"
 #include "platform/Services.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock/AlarmSources.h"
+#include "contracts/AlarmSources.h"
 #include "music/MusicListFile.h"
 #include "platform/Services.h"
 

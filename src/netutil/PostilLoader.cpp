@@ -1,6 +1,6 @@
 #include "netutil/PostilLoader.h"
 
-#include "mailcheck/PostilFactory.h"
+#include "contracts/PostilFactory.h"
 
 #include <QDir>
 #include <QPluginLoader>

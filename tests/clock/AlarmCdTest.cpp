@@ -1,7 +1,7 @@
 #include "clock/AlarmMenu.h"
 #include "clock/AlarmPanel.h"
 #include "clock/AlarmRinging.h"
-#include "clock/AlarmSources.h"
+#include "contracts/AlarmSources.h"
 #include "support/FakeServices.h"
 #include "widgets/TipPanel.h"
 

@@ -1,4 +1,4 @@
-#include "mailcheck/PostilFactory.h"
+#include "contracts/PostilFactory.h"
 #include "support/StagedPaths.h"
 
 #include <QJsonArray>
