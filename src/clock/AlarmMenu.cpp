@@ -2,8 +2,8 @@
 
 #include "clock/AlarmRinging.h"
 #include "clock/AlarmSettings.h"
-#include "contracts/AlarmSources.h"
 #include "clock/SnoozeDialog.h"
+#include "contracts/AlarmSources.h"
 #include "platform/AppFolder.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"

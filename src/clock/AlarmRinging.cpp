@@ -1,8 +1,8 @@
 #include "clock/AlarmRinging.h"
 
 #include "clock/AlarmSettings.h"
-#include "contracts/AlarmSources.h"
 #include "common/NamedTimer.h"
+#include "contracts/AlarmSources.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"

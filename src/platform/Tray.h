@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QIcon>
+class QIcon;
+
 #include <QString>
 
 class QMenu;
