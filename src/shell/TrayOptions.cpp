@@ -64,8 +64,6 @@ void TrayOptions::onCheck1Click()
     Tray &tray = m_services.tray;
     tray.setOwner(m_window);
     tray.setPopupMenu(m_popup);
-    tray.setSecondOption(2);
-    tray.setFirstOption(192);
     tray.setIcon(m_window->windowIcon());
     tray.setToolTip(ShellTexts::kTrayToolTip);
     tray.setInTray(m_check1->isChecked());
