@@ -7,27 +7,22 @@
 #include "widgets/KeyCodes.h"
 #include "widgets/ReleaseRule.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
-#include <QTimer>
 
 LumoButton::LumoButton(const QString &caption, QWidget *parent, Services *services)
     : QAbstractButton(parent)
     , m_services(services)
-    , m_hoverWatch(new QTimer(this))
 {
     setText(caption);
     setAccessibleName(QString(caption).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover, false);
-    m_hoverWatch->setObjectName(QStringLiteral("hoverWatch"));
-    m_hoverWatch->setInterval(10);
-    connect(m_hoverWatch, &QTimer::timeout, this, &LumoButton::onHoverWatch);
     // Assistive technology presses through QAbstractButton::click(); run the same release
     // as a click just inside the button.
     connect(this, &QAbstractButton::clicked, this, [this] {
@@ -282,9 +277,14 @@ void LumoButton::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     const int shift = shiftCode(event->modifiers());
-    if (rect().contains(at) && !m_hover)
+    const bool inside = rect().contains(at);
+    if (inside && !m_hover)
         startHover(shift);
     Q_EMIT MouseMove(mouseButtonCode(event->buttons()), shift, at.x(), at.y());
+    // A held mouse button keeps the pointer's events here and Qt sends the leave only after
+    // the release: moving off while held ends the hover now.
+    if (!inside && m_hover && !m_keyHeld)
+        endHover(shift);
 }
 
 void LumoButton::mouseReleaseEvent(QMouseEvent *event)
@@ -362,10 +362,25 @@ void LumoButton::changeEvent(QEvent *event)
     QAbstractButton::changeEvent(event);
 }
 
+void LumoButton::leaveEvent(QEvent *event)
+{
+    // The space bar holds the hover until it comes up, wherever the pointer goes.
+    if (m_hover && !m_keyHeld)
+        endHover(shiftCode(QGuiApplication::keyboardModifiers()));
+    QAbstractButton::leaveEvent(event);
+}
+
+void LumoButton::hideEvent(QHideEvent *event)
+{
+    // A hidden button is under no pointer, and Qt sends no leave when its window goes.
+    if (m_hover && !m_keyHeld)
+        endHover(shiftCode(QGuiApplication::keyboardModifiers()));
+    QAbstractButton::hideEvent(event);
+}
+
 void LumoButton::startHover(int shift)
 {
     m_hover = true;
-    m_hoverWatch->start();
     Q_EMIT MouseIn(shift);
     update();
     playSound(m_soundOver);
@@ -373,21 +388,9 @@ void LumoButton::startHover(int shift)
 
 void LumoButton::endHover(int shift)
 {
-    m_hoverWatch->stop();
     m_hover = false;
     Q_EMIT MouseOut(shift);
     update(); // a button still held is drawn released while the pointer is away
-}
-
-void LumoButton::onHoverWatch()
-{
-    if (m_hover && !m_keyHeld && !pointerOver())
-        endHover(shiftCode(QGuiApplication::keyboardModifiers()));
-}
-
-bool LumoButton::pointerOver() const
-{
-    return QApplication::widgetAt(QCursor::pos()) == this;
 }
 
 void LumoButton::followUrl()

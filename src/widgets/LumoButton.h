@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QPixmap>
 
-class QTimer;
 struct Services;
 
 // The styled push button of the dashboard and every dialog: five drawing styles, a picture
@@ -87,9 +86,6 @@ public:
     QColor hoverColor() const;
     QColor pressedColor() const;
 
-    // Hover watch, every 10 ms while hovering: ends the hover once the pointer has left.
-    void onHoverWatch();
-
     QSize sizeHint() const override;
 
 Q_SIGNALS:
@@ -116,8 +112,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
-    // Whether the pointer is over the button now (the hover watch asks).
-    virtual bool pointerOver() const;
+    void leaveEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void startHover(int shift);
@@ -140,7 +136,6 @@ private:
     QColor faceColor() const;
 
     Services *m_services;
-    QTimer *m_hoverWatch;
     int m_style = Xp;
     int m_picturePosition = LumoLayout::Left;
     QPixmap m_picture, m_pictureHover;

@@ -11,21 +11,12 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-class TestButton : public LumoButton
-{
-public:
-    using LumoButton::LumoButton;
-    bool pointerIsOver = true;
-
-protected:
-    bool pointerOver() const override { return pointerIsOver; }
-};
 
 class LumoButtonTest : public ::testing::Test
 {
@@ -38,7 +29,7 @@ protected:
             QFile f(dir.path() + "/" + name);
             f.open(QIODevice::WriteOnly);
         }
-        button = std::make_unique<TestButton>("&Set Alarm", nullptr, &services);
+        button = std::make_unique<LumoButton>("&Set Alarm", nullptr, &services);
         button->resize(89, 26);
     }
 
@@ -47,6 +38,11 @@ protected:
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : which;
         QMouseEvent e(type, QPointF(at), button->mapToGlobal(QPointF(at)),
                       type == QEvent::MouseMove ? Qt::NoButton : which, held, Qt::NoModifier);
+        QApplication::sendEvent(button.get(), &e);
+    }
+    void leave()
+    {
+        QEvent e(QEvent::Leave);
         QApplication::sendEvent(button.get(), &e);
     }
     void key(QEvent::Type type, int k, const QString &text = {})
@@ -60,7 +56,7 @@ protected:
     FakeSoundPlayer &sound = fakes.sound;
     RecordingShell &shell = fakes.shell;
     Services &services = fakes.services;
-    std::unique_ptr<TestButton> button;
+    std::unique_ptr<LumoButton> button;
 };
 
 TEST(ReleaseRule, OnlyStrictlyInside)
@@ -114,8 +110,7 @@ TEST_F(LumoButtonTest, PressMoveOffReleaseOutsideGivesNoClick)
     QSignalSpy outs(button.get(), &LumoButton::MouseOut);
     mouse(QEvent::MouseMove, {5, 5});
     mouse(QEvent::MouseButtonPress, {5, 5});
-    button->pointerIsOver = false;
-    button->onHoverWatch();
+    mouse(QEvent::MouseMove, {120, 40}); // held: Qt sends the leave only after the release
     EXPECT_EQ(outs.count(), 1);
     EXPECT_TRUE(button->isPressed()); // still held, drawn released while away
     EXPECT_FALSE(button->isHovering());
@@ -178,12 +173,44 @@ TEST_F(LumoButtonTest, HoverInAndOutWithPicturesAndSound)
     EXPECT_TRUE(button->isHovering());
     ASSERT_EQ(sound.plays.size(), 1);
     EXPECT_TRUE(sound.plays[0].path.endsWith("resources/over.wav"));
-    button->onHoverWatch(); // still over: nothing happens
     EXPECT_EQ(outs.count(), 0);
-    button->pointerIsOver = false;
-    button->onHoverWatch();
+    leave();
     EXPECT_EQ(outs.count(), 1);
     EXPECT_FALSE(button->isHovering());
+    leave(); // already out: once only
+    EXPECT_EQ(outs.count(), 1);
+}
+
+TEST_F(LumoButtonTest, HidingEndsTheHoverAndTheSpaceBarHoldsIt)
+{
+    QSignalSpy outs(button.get(), &LumoButton::MouseOut);
+    button->show();
+    mouse(QEvent::MouseMove, {3, 3});
+    key(QEvent::KeyPress, Qt::Key_Space, " ");
+    leave();
+    EXPECT_EQ(outs.count(), 0);
+    EXPECT_TRUE(button->isHovering());
+    key(QEvent::KeyRelease, Qt::Key_Space, " ");
+    mouse(QEvent::MouseMove, {4, 4});
+    button->hide();
+    EXPECT_EQ(outs.count(), 1);
+}
+
+TEST_F(LumoButtonTest, PointerOverAndOffAsQtDeliversIt)
+{
+    QWidget window;
+    window.resize(200, 80);
+    auto *over = new LumoButton("Over", &window, &services);
+    over->setGeometry(10, 10, 89, 26);
+    window.show();
+    QApplication::processEvents(); // the window's own enter first, as on a desktop
+    QSignalSpy ins(over, &LumoButton::MouseIn);
+    QSignalSpy outs(over, &LumoButton::MouseOut);
+    QTest::mouseMove(window.windowHandle(), {20, 20});
+    EXPECT_EQ(ins.count(), 1);
+    over->setEnabled(false); // as a host does from its click handler
+    QTest::mouseMove(window.windowHandle(), {150, 60});
+    EXPECT_EQ(outs.count(), 1);
 }
 
 TEST_F(LumoButtonTest, MissingSoundFilePlaysNothing)
