@@ -1,8 +1,6 @@
 #include "widgets/LumoButton.h"
 
 #include "platform/AppFolder.h"
-#include "platform/Services.h"
-#include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "widgets/KeyCodes.h"
 #include "widgets/ReleaseRule.h"
@@ -14,9 +12,11 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 
-LumoButton::LumoButton(const QString &caption, QWidget *parent, Services *services)
+LumoButton::LumoButton(const QString &caption, QWidget *parent, SoundPlayer *sound,
+                       QString soundFolder)
     : QAbstractButton(parent)
-    , m_services(services)
+    , m_sound(sound)
+    , m_soundFolder(std::move(soundFolder))
 {
     setText(caption);
     setAccessibleName(QString(caption).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
@@ -395,17 +395,15 @@ void LumoButton::endHover(int shift)
 
 void LumoButton::followUrl()
 {
-    if (m_url.isEmpty() || !m_services)
-        return;
-    // Mail addresses go to the mail program, the rest to the browser; both through the shell.
-    m_services->shell.openAddress(m_url);
+    if (!m_url.isEmpty() && m_openAddress)
+        m_openAddress(m_url);
 }
 
 void LumoButton::playSound(const QString &file)
 {
-    if (!m_services || file.isEmpty() || !m_services->sound.hasWaveOutput())
+    if (!m_sound || file.isEmpty() || !m_sound->hasWaveOutput())
         return;
-    const QString path = file.startsWith(u'/') ? file : m_services->appFolder.path(file);
+    const QString path = file.startsWith(u'/') ? file : AppFolder(m_soundFolder).path(file);
     if (QFileInfo(path).isFile()) // a missing file plays nothing, not even a beep
-        m_services->sound.playWave(path, 0);
+        m_sound->playWave(path, 0);
 }

@@ -6,7 +6,9 @@
 #include <QColor>
 #include <QPixmap>
 
-struct Services;
+#include <functional>
+
+class SoundPlayer;
 
 // The styled push button of the dashboard and every dialog: five drawing styles, a picture
 // beside the caption, hover and press looks, hover and click sounds, a hand cursor and an
@@ -21,8 +23,10 @@ public:
     enum MouseButtonCode { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
     enum ShiftCode { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 
+    // The hover and click sounds play through sound, their relative names found in
+    // soundFolder (the application folder); without a player the button is silent.
     explicit LumoButton(const QString &caption, QWidget *parent = nullptr,
-                        Services *services = nullptr);
+                        SoundPlayer *sound = nullptr, QString soundFolder = {});
     ~LumoButton() override;
 
     int buttonStyle() const { return m_style; }
@@ -49,6 +53,10 @@ public:
     void setDefCurHand(bool hand);
     QString url() const { return m_url; }
     void setUrl(const QString &url) { m_url = url; }
+    // How the host follows URL on a click (its shell, for mail and web addresses alike);
+    // without one the address is not followed.
+    using AddressOpener = std::function<void(const QString &address)>;
+    void setAddressOpener(AddressOpener open) { m_openAddress = std::move(open); }
     bool xpDefaultColors() const { return m_xpDefaultColors; }
     void setXpDefaultColors(bool on);
     QColor xpColorHover() const;
@@ -135,7 +143,9 @@ private:
     void paintCaption(QPainter &p, const LumoLayout &l);
     QColor faceColor() const;
 
-    Services *m_services;
+    SoundPlayer *m_sound;
+    QString m_soundFolder;
+    AddressOpener m_openAddress;
     int m_style = Xp;
     int m_picturePosition = LumoLayout::Left;
     QPixmap m_picture, m_pictureHover;
