@@ -86,9 +86,6 @@ public:
         update();
     }
 
-    // Run-time state.
-    bool isPressed() const { return m_pressed; }
-    bool isHovering() const { return m_hover; }
     LumoLayout layoutNow() const;
     // The colours style 2 uses for hover and press.
     QColor hoverColor() const;

@@ -40,6 +40,8 @@ protected:
                       type == QEvent::MouseMove ? Qt::NoButton : which, held, Qt::NoModifier);
         QApplication::sendEvent(button.get(), &e);
     }
+    // What the button draws at a point: style 2 shows rest, hover and press in its face.
+    QColor shown(QPoint at = {85, 2}) const { return button->grab().toImage().pixelColor(at); }
     void leave()
     {
         QEvent e(QEvent::Leave);
@@ -73,15 +75,16 @@ TEST_F(LumoButtonTest, ClickOnReleaseInsideWithSoundAndAddress)
     QSignalSpy clicks(button.get(), &LumoButton::Click);
     QSignalSpy ups(button.get(), &LumoButton::MouseUp);
     button->setUrl("mailto:me@example.org");
+    mouse(QEvent::MouseMove, {10, 10});
     mouse(QEvent::MouseButtonPress, {10, 10});
-    EXPECT_TRUE(button->isPressed());
+    EXPECT_EQ(shown(), button->pressedColor());
     mouse(QEvent::MouseButtonRelease, {10, 10});
-    EXPECT_FALSE(button->isPressed());
+    EXPECT_EQ(shown(), button->hoverColor());
     EXPECT_EQ(clicks.count(), 1);
     ASSERT_EQ(ups.count(), 1);
     EXPECT_EQ(ups[0], QVariantList({1, 0, 10, 10}));
-    ASSERT_EQ(sound.plays.size(), 1);
-    EXPECT_TRUE(sound.plays[0].path.endsWith("resources/click.wav"));
+    ASSERT_EQ(sound.plays.size(), 2); // the hover's, then the click's
+    EXPECT_TRUE(sound.plays[1].path.endsWith("resources/click.wav"));
     EXPECT_EQ(opened, QStringList{"mailto:me@example.org"});
 }
 
@@ -90,15 +93,16 @@ TEST_F(LumoButtonTest, RightButtonNeitherPressesNorClicks)
     QSignalSpy clicks(button.get(), &LumoButton::Click);
     QSignalSpy downs(button.get(), &LumoButton::MouseDown);
     QSignalSpy ups(button.get(), &LumoButton::MouseUp);
+    mouse(QEvent::MouseMove, {10, 10});
     mouse(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
-    EXPECT_FALSE(button->isPressed());
+    EXPECT_EQ(shown(), button->hoverColor());
     mouse(QEvent::MouseButtonRelease, {10, 10}, Qt::RightButton);
     EXPECT_EQ(clicks.count(), 0);
     ASSERT_EQ(downs.count(), 1);
     EXPECT_EQ(downs[0][0].toInt(), 2);
     ASSERT_EQ(ups.count(), 1);
     EXPECT_EQ(ups[0][0].toInt(), 2);
-    EXPECT_TRUE(sound.plays.isEmpty());
+    EXPECT_EQ(sound.plays.size(), 1); // the hover's only
 }
 
 TEST_F(LumoButtonTest, PressMoveOffReleaseOutsideGivesNoClick)
@@ -110,8 +114,10 @@ TEST_F(LumoButtonTest, PressMoveOffReleaseOutsideGivesNoClick)
     mouse(QEvent::MouseButtonPress, {5, 5});
     mouse(QEvent::MouseMove, {120, 40}); // held: Qt sends the leave only after the release
     EXPECT_EQ(outs.count(), 1);
-    EXPECT_TRUE(button->isPressed()); // still held, drawn released while away
-    EXPECT_FALSE(button->isHovering());
+    EXPECT_EQ(shown(), button->backColor()); // drawn released while away,
+    mouse(QEvent::MouseMove, {6, 6});
+    EXPECT_EQ(shown(), button->pressedColor()); // still held on coming back
+    mouse(QEvent::MouseMove, {120, 40});
     mouse(QEvent::MouseButtonRelease, {120, 40});
     EXPECT_EQ(clicks.count(), 0);
     ASSERT_EQ(ups.count(), 1);
@@ -125,7 +131,7 @@ TEST_F(LumoButtonTest, SpaceBarClicksAndReportsMouseUpAtTheOrigin)
     QSignalSpy keyDowns(button.get(), &LumoButton::KeyDown);
     button->setUrl("https://example.org/");
     key(QEvent::KeyPress, Qt::Key_Space, " ");
-    EXPECT_TRUE(button->isPressed());
+    EXPECT_EQ(shown(), button->pressedColor());
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
     QApplication::sendEvent(button.get(), &repeat);
     key(QEvent::KeyRelease, Qt::Key_Space, " ");
@@ -168,13 +174,16 @@ TEST_F(LumoButtonTest, HoverInAndOutWithPicturesAndSound)
     mouse(QEvent::MouseMove, {4, 4});
     EXPECT_EQ(ins.count(), 1);
     EXPECT_EQ(moves.count(), 2);
-    EXPECT_TRUE(button->isHovering());
+    const QPoint picture = button->layoutNow().picture.center();
+    EXPECT_EQ(shown(), button->hoverColor());
+    EXPECT_EQ(shown(picture), QColor(Qt::green));
     ASSERT_EQ(sound.plays.size(), 1);
     EXPECT_TRUE(sound.plays[0].path.endsWith("resources/over.wav"));
     EXPECT_EQ(outs.count(), 0);
     leave();
     EXPECT_EQ(outs.count(), 1);
-    EXPECT_FALSE(button->isHovering());
+    EXPECT_EQ(shown(), button->backColor());
+    EXPECT_EQ(shown(picture), QColor(Qt::red));
     leave(); // already out: once only
     EXPECT_EQ(outs.count(), 1);
 }
@@ -187,7 +196,7 @@ TEST_F(LumoButtonTest, HidingEndsTheHoverAndTheSpaceBarHoldsIt)
     key(QEvent::KeyPress, Qt::Key_Space, " ");
     leave();
     EXPECT_EQ(outs.count(), 0);
-    EXPECT_TRUE(button->isHovering());
+    EXPECT_EQ(shown(), button->pressedColor());
     key(QEvent::KeyRelease, Qt::Key_Space, " ");
     mouse(QEvent::MouseMove, {4, 4});
     button->hide();
