@@ -105,9 +105,11 @@ Q_SIGNALS:
     void MouseOut(int shift);
 
 protected:
-    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    // Input, in LumoButtonInput.cpp.
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -116,20 +118,21 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void updateCursor();
+    void updateRegion();
+    QPixmap shownPicture() const;
+
+    // Input, in LumoButtonInput.cpp.
     void startHover(int shift);
     void endHover(int shift);
     // The release path shared by the mouse, the space bar and assistive technology.
     void release(int button, int shift, QPoint at);
     void followUrl();
     void playSound(const QString &file);
-    void updateCursor();
-    void updateRegion();
-    QPixmap shownPicture() const;
 
     // Drawing, in LumoButtonPaint.cpp.
     void paintBackground(QPainter &p, const QColor &face);
