@@ -2,6 +2,7 @@
 
 #include "clock/AlarmSettings.h"
 #include "clock/AlarmSlots.h"
+#include "platform/AppFolder.h"
 #include "platform/SettingsStore.h"
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
@@ -66,8 +67,10 @@ AlarmSettingsPanel::AlarmSettingsPanel(Services &services, QFrame *panel, AlarmS
     , m_hour(slider(panel, "hsbHour", 1, 24, 12, 40))
     , m_minute(slider(panel, "hsbMin", 0, 59, 59, 70))
     , m_title(new QLineEdit(QStringLiteral("*No Title*"), panel))
-    , m_set(new LumoButton(QStringLiteral("Set Alarm"), panel, &services))
-    , m_cancel(new LumoButton(QStringLiteral("Cancel"), panel, &services))
+    , m_set(new LumoButton(QStringLiteral("Set Alarm"), panel, &services.sound,
+                           services.appFolder.root()))
+    , m_cancel(new LumoButton(QStringLiteral("Cancel"), panel, &services.sound,
+                              services.appFolder.root()))
 {
     m_title->setObjectName(QStringLiteral("txtAlarmTitle"));
     m_title->setGeometry(12, 134, 240, 22);

@@ -38,7 +38,8 @@ AlarmSlots::AlarmSlots(Services &services, QWidget *surface)
     m_on = pictures.at(2);
     for (int index = 0; index < AlarmSettings::kSlots; ++index) {
         const int slot = index + 1;
-        auto *button = new LumoButton(QString(), surface, &services);
+        auto *button
+            = new LumoButton(QString(), surface, &services.sound, services.appFolder.root());
         button->setObjectName(QStringLiteral("cmdAlarm"));
         button->setProperty("index", index);
         button->setButtonStyle(LumoButton::Flat);

@@ -1,6 +1,7 @@
 #include "clock/SnoozeDialog.h"
 
 #include "clock/AlarmSettings.h"
+#include "platform/AppFolder.h"
 #include "platform/SettingsStore.h"
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
@@ -18,7 +19,8 @@ SnoozeDialog::SnoozeDialog(Services &services, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
     , m_combo(new QComboBox(this))
-    , m_set(new LumoButton(QStringLiteral("Set Snooze"), this, &services))
+    , m_set(new LumoButton(QStringLiteral("Set Snooze"), this, &services.sound,
+                           services.appFolder.root()))
 {
     setObjectName(QStringLiteral("frmSnooze"));
     setWindowTitle(QStringLiteral("Set Snooze Duration"));

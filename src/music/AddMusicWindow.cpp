@@ -1,6 +1,7 @@
 #include "music/AddMusicWindow.h"
 
 #include "common/Twips.h"
+#include "platform/AppFolder.h"
 #include "platform/Prompter.h"
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
@@ -22,8 +23,10 @@ AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *
     , m_files(new QListWidget(this))
     , m_caption(new QLabel(QStringLiteral("Add Music"), this))
     , m_path(new QLabel(this))
-    , m_add(new LumoButton(QStringLiteral("Add to Album"), this, &services))
-    , m_close(new LumoButton(QStringLiteral("Close"), this, &services))
+    , m_add(new LumoButton(QStringLiteral("Add to Album"), this, &services.sound,
+                           services.appFolder.root()))
+    , m_close(
+          new LumoButton(QStringLiteral("Close"), this, &services.sound, services.appFolder.root()))
 {
     setObjectName(QStringLiteral("FormFind"));
     setWindowTitle(QStringLiteral("Add Music"));

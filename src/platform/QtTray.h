@@ -20,8 +20,6 @@ public:
     explicit QtTray(AvailabilityCheck trayAvailable, QObject *parent = nullptr);
     ~QtTray() override;
 
-    void setFirstOption(int value) override { m_firstOption = value; }
-    void setSecondOption(int value) override { m_secondOption = value; }
     void setMinimizeMode(int mode) override { m_minimizeMode = mode; }
     void setIcon(const QIcon &icon) override;
     void setInTray(bool shown) override;
@@ -32,8 +30,6 @@ public:
     void restore() override;
     void showMessage(const QString &title, const QString &text) override;
 
-    int firstOption() const { return m_firstOption; }
-    int secondOption() const { return m_secondOption; }
     bool iconVisible() const { return m_icon.isVisible(); }
 
 protected:
@@ -47,8 +43,6 @@ private:
     AvailabilityCheck m_trayAvailable;
     QSystemTrayIcon m_icon;
     QPointer<QWidget> m_owner;
-    int m_firstOption = 0;
-    int m_secondOption = 0;
     int m_minimizeMode = MinimizeNormally;
     bool m_inTray = false;
     bool m_holdingOwner = false; // the owner is hidden in the tray by a minimize

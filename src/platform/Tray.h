@@ -15,8 +15,6 @@ public:
     enum MinimizeMode { MinimizeNormally = 0, MinimizeToTray = 3 };
 
     virtual ~Tray() = default;
-    virtual void setFirstOption(int value) = 0;  // kept for compatibility: 192
-    virtual void setSecondOption(int value) = 0; // kept for compatibility: 2
     virtual void setMinimizeMode(int mode) = 0;
     virtual void setIcon(const QIcon &icon) = 0;
     virtual void setInTray(bool shown) = 0;

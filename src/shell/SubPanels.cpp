@@ -1,6 +1,7 @@
 #include "shell/SubPanels.h"
 
 #include "common/Twips.h"
+#include "platform/AppFolder.h"
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
 
@@ -25,7 +26,8 @@ const QList<SubPanelPlace> &subPanelPlaces()
 
 void buildWarningClose(QFrame *warning, Services &services)
 {
-    auto *close = new LumoButton(QStringLiteral("Close"), warning, &services);
+    auto *close = new LumoButton(QStringLiteral("Close"), warning, &services.sound,
+                                 services.appFolder.root());
     close->setObjectName(QStringLiteral("cmdWarningClose"));
     QObject::connect(close, &LumoButton::MouseUp, warning, [warning](int, int, int x, int y) {
         onCmdWarningCloseReleased(warning, x, y);

@@ -2,6 +2,7 @@
 
 #include "common/TextValues.h"
 #include "common/Twips.h"
+#include "platform/AppFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Tray.h"
 #include "shell/ShellTexts.h"
@@ -20,7 +21,8 @@ TrayOptions::TrayOptions(Services &services, QFrame *panel, QWidget *window, QMe
     , m_popup(popup)
     , m_check1(new QCheckBox(QStringLiteral("Show In tray?"), panel))
     , m_check2(new QCheckBox(QStringLiteral("Minimize to tray"), panel))
-    , m_close(new LumoButton(QStringLiteral("Close"), panel, &services))
+    , m_close(new LumoButton(QStringLiteral("Close"), panel, &services.sound,
+                             services.appFolder.root()))
 {
     auto *title = new QLabel(QStringLiteral("Tray Options"), panel);
     title->setObjectName(QStringLiteral("lblTrayTitle"));
@@ -64,8 +66,6 @@ void TrayOptions::onCheck1Click()
     Tray &tray = m_services.tray;
     tray.setOwner(m_window);
     tray.setPopupMenu(m_popup);
-    tray.setSecondOption(2);
-    tray.setFirstOption(192);
     tray.setIcon(m_window->windowIcon());
     tray.setToolTip(ShellTexts::kTrayToolTip);
     tray.setInTray(m_check1->isChecked());

@@ -1,5 +1,6 @@
 #include "webcam/frmAddModify.h"
 
+#include "platform/AppFolder.h"
 #include "platform/Prompter.h"
 #include "platform/Services.h"
 #include "webcam/CamList.h"
@@ -55,10 +56,12 @@ frmAddModify::frmAddModify(Services &services, cInifile &favorites, QWidget *par
     m_cboRate->setEditText(QStringLiteral("60"));
     m_lblSeconds = label(QStringLiteral("Seconds"), 196, 76);
     m_lblSeconds->setObjectName(QStringLiteral("lblSeconds"));
-    m_cmdApply = new LumoButton(QStringLiteral("&Apply"), this, &services);
+    m_cmdApply = new LumoButton(QStringLiteral("&Apply"), this, &services.sound,
+                                services.appFolder.root());
     m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
     m_cmdApply->setGeometry(196, 112, 80, 25);
-    m_cmdCancel = new LumoButton(QStringLiteral("&Cancel"), this, &services);
+    m_cmdCancel = new LumoButton(QStringLiteral("&Cancel"), this, &services.sound,
+                                 services.appFolder.root());
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setGeometry(288, 112, 80, 25);
 

@@ -1,33 +1,21 @@
+// The styled button's properties, layout, window region and cursor.
 #include "widgets/LumoButton.h"
 
-#include "platform/AppFolder.h"
-#include "platform/Services.h"
-#include "platform/Shell.h"
-#include "platform/SoundPlayer.h"
-#include "widgets/KeyCodes.h"
 #include "widgets/ReleaseRule.h"
 
-#include <QApplication>
-#include <QFileInfo>
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QRegularExpression>
-#include <QTimer>
 
-LumoButton::LumoButton(const QString &caption, QWidget *parent, Services *services)
+LumoButton::LumoButton(const QString &caption, QWidget *parent, SoundPlayer *sound,
+                       QString soundFolder)
     : QAbstractButton(parent)
-    , m_services(services)
-    , m_hoverWatch(new QTimer(this))
+    , m_sound(sound)
+    , m_soundFolder(std::move(soundFolder))
 {
     setText(caption);
     setAccessibleName(QString(caption).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover, false);
-    m_hoverWatch->setObjectName(QStringLiteral("hoverWatch"));
-    m_hoverWatch->setInterval(10);
-    connect(m_hoverWatch, &QTimer::timeout, this, &LumoButton::onHoverWatch);
     // Assistive technology presses through QAbstractButton::click(); run the same release
     // as a click just inside the button.
     connect(this, &QAbstractButton::clicked, this, [this] {
@@ -249,160 +237,10 @@ void LumoButton::updateCursor()
         unsetCursor();
 }
 
-bool LumoButton::event(QEvent *event)
-{
-    if (event->type() == QEvent::Shortcut) {
-        // The access key clicks without a release: Click and the address, nothing else.
-        if (isEnabled()) {
-            Q_EMIT Click();
-            followUrl();
-        }
-        return true;
-    }
-    return QAbstractButton::event(event);
-}
-
-void LumoButton::mousePressEvent(QMouseEvent *event)
-{
-    const int button = mouseButtonCode(event->button());
-    if (button != RightButton) {
-        m_pressed = true;
-        update();
-    }
-    const QPoint at = event->position().toPoint();
-    Q_EMIT MouseDown(button, shiftCode(event->modifiers()), at.x(), at.y());
-}
-
-void LumoButton::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    mousePressEvent(event);
-}
-
-void LumoButton::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint at = event->position().toPoint();
-    const int shift = shiftCode(event->modifiers());
-    if (rect().contains(at) && !m_hover)
-        startHover(shift);
-    Q_EMIT MouseMove(mouseButtonCode(event->buttons()), shift, at.x(), at.y());
-}
-
-void LumoButton::mouseReleaseEvent(QMouseEvent *event)
-{
-    release(mouseButtonCode(event->button()), shiftCode(event->modifiers()),
-            event->position().toPoint());
-}
-
-void LumoButton::release(int button, int shift, QPoint at)
-{
-    m_inRelease = true;
-    m_pressed = false;
-    if (button != RightButton) {
-        update();
-        if (rect().contains(at)) {
-            playSound(m_soundClick);
-            Q_EMIT Click();
-            followUrl();
-        }
-    }
-    Q_EMIT MouseUp(button, shift, at.x(), at.y());
-    m_inRelease = false;
-}
-
-void LumoButton::keyPressEvent(QKeyEvent *event)
-{
-    const int shift = shiftCode(event->modifiers());
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && !m_keyHeld) {
-        m_keyHeld = true;
-        m_pressed = true;
-        m_hover = true;
-        update();
-    }
-    Q_EMIT KeyDown(vbKeyCode(event->key()), shift);
-    if (!event->text().isEmpty())
-        Q_EMIT KeyPress(event->text().at(0).unicode());
-    event->accept();
-}
-
-void LumoButton::keyReleaseEvent(QKeyEvent *event)
-{
-    const int shift = shiftCode(event->modifiers());
-    Q_EMIT KeyUp(vbKeyCode(event->key()), shift);
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_keyHeld) {
-        m_keyHeld = false;
-        m_pressed = false;
-        m_hover = false;
-        update();
-        release(LeftButton, shift, QPoint(0, 0));
-    }
-    event->accept();
-}
-
-void LumoButton::focusInEvent(QFocusEvent *event)
-{
-    m_focused = true;
-    update();
-    QAbstractButton::focusInEvent(event);
-}
-
-void LumoButton::focusOutEvent(QFocusEvent *event)
-{
-    m_focused = false;
-    m_pressed = false;
-    m_keyHeld = false;
-    update();
-    QAbstractButton::focusOutEvent(event);
-}
-
 void LumoButton::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange
         || event->type() == QEvent::FontChange)
         update();
     QAbstractButton::changeEvent(event);
-}
-
-void LumoButton::startHover(int shift)
-{
-    m_hover = true;
-    m_hoverWatch->start();
-    Q_EMIT MouseIn(shift);
-    update();
-    playSound(m_soundOver);
-}
-
-void LumoButton::endHover(int shift)
-{
-    m_hoverWatch->stop();
-    m_hover = false;
-    Q_EMIT MouseOut(shift);
-    update(); // a button still held is drawn released while the pointer is away
-}
-
-void LumoButton::onHoverWatch()
-{
-    if (m_hover && !m_keyHeld && !pointerOver())
-        endHover(shiftCode(QGuiApplication::keyboardModifiers()));
-}
-
-bool LumoButton::pointerOver() const
-{
-    return QApplication::widgetAt(QCursor::pos()) == this;
-}
-
-void LumoButton::followUrl()
-{
-    if (m_url.isEmpty() || !m_services)
-        return;
-    // Mail addresses go to the mail program, the rest to the browser; both through the shell.
-    m_services->shell.openAddress(m_url);
-}
-
-void LumoButton::playSound(const QString &file)
-{
-    if (!m_services || file.isEmpty() || !m_services->sound.hasWaveOutput())
-        return;
-    const QString path = file.startsWith(u'/') ? file : m_services->appFolder.path(file);
-    if (QFileInfo(path).isFile()) // a missing file plays nothing, not even a beep
-        m_services->sound.playWave(path, 0);
 }

@@ -6,8 +6,9 @@
 #include <QColor>
 #include <QPixmap>
 
-class QTimer;
-struct Services;
+#include <functional>
+
+class SoundPlayer;
 
 // The styled push button of the dashboard and every dialog: five drawing styles, a picture
 // beside the caption, hover and press looks, hover and click sounds, a hand cursor and an
@@ -22,8 +23,10 @@ public:
     enum MouseButtonCode { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
     enum ShiftCode { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 
+    // The hover and click sounds play through sound, their relative names found in
+    // soundFolder (the application folder); without a player the button is silent.
     explicit LumoButton(const QString &caption, QWidget *parent = nullptr,
-                        Services *services = nullptr);
+                        SoundPlayer *sound = nullptr, QString soundFolder = {});
     ~LumoButton() override;
 
     int buttonStyle() const { return m_style; }
@@ -50,6 +53,10 @@ public:
     void setDefCurHand(bool hand);
     QString url() const { return m_url; }
     void setUrl(const QString &url) { m_url = url; }
+    // How the host follows URL on a click (its shell, for mail and web addresses alike);
+    // without one the address is not followed.
+    using AddressOpener = std::function<void(const QString &address)>;
+    void setAddressOpener(AddressOpener open) { m_openAddress = std::move(open); }
     bool xpDefaultColors() const { return m_xpDefaultColors; }
     void setXpDefaultColors(bool on);
     QColor xpColorHover() const;
@@ -79,16 +86,10 @@ public:
         update();
     }
 
-    // Run-time state.
-    bool isPressed() const { return m_pressed; }
-    bool isHovering() const { return m_hover; }
     LumoLayout layoutNow() const;
     // The colours style 2 uses for hover and press.
     QColor hoverColor() const;
     QColor pressedColor() const;
-
-    // Hover watch, every 10 ms while hovering: ends the hover once the pointer has left.
-    void onHoverWatch();
 
     QSize sizeHint() const override;
 
@@ -104,9 +105,11 @@ Q_SIGNALS:
     void MouseOut(int shift);
 
 protected:
-    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    // Input, in LumoButtonInput.cpp.
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -115,20 +118,21 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    // Whether the pointer is over the button now (the hover watch asks).
-    virtual bool pointerOver() const;
+    void leaveEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    void updateCursor();
+    void updateRegion();
+    QPixmap shownPicture() const;
+
+    // Input, in LumoButtonInput.cpp.
     void startHover(int shift);
     void endHover(int shift);
     // The release path shared by the mouse, the space bar and assistive technology.
     void release(int button, int shift, QPoint at);
     void followUrl();
     void playSound(const QString &file);
-    void updateCursor();
-    void updateRegion();
-    QPixmap shownPicture() const;
 
     // Drawing, in LumoButtonPaint.cpp.
     void paintBackground(QPainter &p, const QColor &face);
@@ -139,8 +143,9 @@ private:
     void paintCaption(QPainter &p, const LumoLayout &l);
     QColor faceColor() const;
 
-    Services *m_services;
-    QTimer *m_hoverWatch;
+    SoundPlayer *m_sound;
+    QString m_soundFolder;
+    AddressOpener m_openAddress;
     int m_style = Xp;
     int m_picturePosition = LumoLayout::Left;
     QPixmap m_picture, m_pictureHover;

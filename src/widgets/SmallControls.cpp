@@ -1,5 +1,7 @@
 #include "widgets/SmallControls.h"
 
+#include "platform/AppFolder.h"
+#include "platform/Services.h"
 #include "widgets/LumoButton.h"
 
 #include <QCalendarWidget>
@@ -16,7 +18,7 @@ void setSmallFont(QWidget *widget)
 LumoButton *smallButton(const QString &caption, const char *name, QWidget *parent,
                         Services &services)
 {
-    auto *button = new LumoButton(caption, parent, &services);
+    auto *button = new LumoButton(caption, parent, &services.sound, services.appFolder.root());
     button->setObjectName(QString::fromLatin1(name));
     // Raised, so they read as buttons at this size.
     button->setButtonStyle(LumoButton::Raised);

@@ -89,8 +89,6 @@ TEST_F(DashboardLoad, StoredSwitchesAndTrayBoxesAreApplied)
     // A box set from its stored value acts as a click: the icon shows, minimizing hides.
     EXPECT_TRUE(tray.shown);
     EXPECT_EQ(tray.minimizeMode, 3);
-    EXPECT_EQ(tray.firstOption, 192);
-    EXPECT_EQ(tray.secondOption, 2);
     EXPECT_EQ(tray.owner, &d);
     EXPECT_EQ(tray.popup, d.menus().popUp);
     EXPECT_TRUE(d.menus().showTips->isChecked());

@@ -148,7 +148,7 @@ public:
 class FakeTray final : public Tray
 {
 public:
-    int firstOption = 0, secondOption = 0, minimizeMode = 0, restores = 0;
+    int minimizeMode = 0, restores = 0;
     bool shown = false;
     QString toolTip;
     QWidget *owner = nullptr;
@@ -157,8 +157,6 @@ public:
     QStringList calls;
     CallLog *log = nullptr;
 
-    void setFirstOption(int v) override { firstOption = v; }
-    void setSecondOption(int v) override { secondOption = v; }
     void setMinimizeMode(int mode) override { minimizeMode = mode; }
     void setIcon(const QIcon &) override { iconSet = true; }
     void setInTray(bool on) override

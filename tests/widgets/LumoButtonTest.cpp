@@ -1,5 +1,5 @@
 #include "widgets/LumoButton.h"
-#include "support/FakeServices.h"
+#include "support/Fakes.h"
 #include "widgets/ReleaseRule.h"
 
 #include <QAccessible>
@@ -11,35 +11,26 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-class TestButton : public LumoButton
-{
-public:
-    using LumoButton::LumoButton;
-    bool pointerIsOver = true;
-
-protected:
-    bool pointerOver() const override { return pointerIsOver; }
-};
-
 class LumoButtonTest : public ::testing::Test
 {
 protected:
     LumoButtonTest()
-        : fakes(dir.path(), dir.path() + "/settings.ini")
     {
         QDir(dir.path()).mkpath("resources");
         for (const char *name : {"resources/over.wav", "resources/click.wav"}) {
             QFile f(dir.path() + "/" + name);
             f.open(QIODevice::WriteOnly);
         }
-        button = std::make_unique<TestButton>("&Set Alarm", nullptr, &services);
+        button = std::make_unique<LumoButton>("&Set Alarm", nullptr, &sound, dir.path());
         button->resize(89, 26);
+        button->setAddressOpener([this](const QString &address) { opened << address; });
     }
 
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton which = Qt::LeftButton)
@@ -49,6 +40,13 @@ protected:
                       type == QEvent::MouseMove ? Qt::NoButton : which, held, Qt::NoModifier);
         QApplication::sendEvent(button.get(), &e);
     }
+    // What the button draws at a point: style 2 shows rest, hover and press in its face.
+    QColor shown(QPoint at = {85, 2}) const { return button->grab().toImage().pixelColor(at); }
+    void leave()
+    {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(button.get(), &e);
+    }
     void key(QEvent::Type type, int k, const QString &text = {})
     {
         QKeyEvent e(type, k, Qt::NoModifier, text);
@@ -56,11 +54,9 @@ protected:
     }
 
     QTemporaryDir dir;
-    FakeServices fakes;
-    FakeSoundPlayer &sound = fakes.sound;
-    RecordingShell &shell = fakes.shell;
-    Services &services = fakes.services;
-    std::unique_ptr<TestButton> button;
+    FakeSoundPlayer sound;
+    QStringList opened;
+    std::unique_ptr<LumoButton> button;
 };
 
 TEST(ReleaseRule, OnlyStrictlyInside)
@@ -79,16 +75,17 @@ TEST_F(LumoButtonTest, ClickOnReleaseInsideWithSoundAndAddress)
     QSignalSpy clicks(button.get(), &LumoButton::Click);
     QSignalSpy ups(button.get(), &LumoButton::MouseUp);
     button->setUrl("mailto:me@example.org");
+    mouse(QEvent::MouseMove, {10, 10});
     mouse(QEvent::MouseButtonPress, {10, 10});
-    EXPECT_TRUE(button->isPressed());
+    EXPECT_EQ(shown(), button->pressedColor());
     mouse(QEvent::MouseButtonRelease, {10, 10});
-    EXPECT_FALSE(button->isPressed());
+    EXPECT_EQ(shown(), button->hoverColor());
     EXPECT_EQ(clicks.count(), 1);
     ASSERT_EQ(ups.count(), 1);
     EXPECT_EQ(ups[0], QVariantList({1, 0, 10, 10}));
-    ASSERT_EQ(sound.plays.size(), 1);
-    EXPECT_TRUE(sound.plays[0].path.endsWith("resources/click.wav"));
-    EXPECT_EQ(shell.opened, QStringList{"mailto:me@example.org"});
+    ASSERT_EQ(sound.plays.size(), 2); // the hover's, then the click's
+    EXPECT_TRUE(sound.plays[1].path.endsWith("resources/click.wav"));
+    EXPECT_EQ(opened, QStringList{"mailto:me@example.org"});
 }
 
 TEST_F(LumoButtonTest, RightButtonNeitherPressesNorClicks)
@@ -96,15 +93,16 @@ TEST_F(LumoButtonTest, RightButtonNeitherPressesNorClicks)
     QSignalSpy clicks(button.get(), &LumoButton::Click);
     QSignalSpy downs(button.get(), &LumoButton::MouseDown);
     QSignalSpy ups(button.get(), &LumoButton::MouseUp);
+    mouse(QEvent::MouseMove, {10, 10});
     mouse(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
-    EXPECT_FALSE(button->isPressed());
+    EXPECT_EQ(shown(), button->hoverColor());
     mouse(QEvent::MouseButtonRelease, {10, 10}, Qt::RightButton);
     EXPECT_EQ(clicks.count(), 0);
     ASSERT_EQ(downs.count(), 1);
     EXPECT_EQ(downs[0][0].toInt(), 2);
     ASSERT_EQ(ups.count(), 1);
     EXPECT_EQ(ups[0][0].toInt(), 2);
-    EXPECT_TRUE(sound.plays.isEmpty());
+    EXPECT_EQ(sound.plays.size(), 1); // the hover's only
 }
 
 TEST_F(LumoButtonTest, PressMoveOffReleaseOutsideGivesNoClick)
@@ -114,11 +112,12 @@ TEST_F(LumoButtonTest, PressMoveOffReleaseOutsideGivesNoClick)
     QSignalSpy outs(button.get(), &LumoButton::MouseOut);
     mouse(QEvent::MouseMove, {5, 5});
     mouse(QEvent::MouseButtonPress, {5, 5});
-    button->pointerIsOver = false;
-    button->onHoverWatch();
+    mouse(QEvent::MouseMove, {120, 40}); // held: Qt sends the leave only after the release
     EXPECT_EQ(outs.count(), 1);
-    EXPECT_TRUE(button->isPressed()); // still held, drawn released while away
-    EXPECT_FALSE(button->isHovering());
+    EXPECT_EQ(shown(), button->backColor()); // drawn released while away,
+    mouse(QEvent::MouseMove, {6, 6});
+    EXPECT_EQ(shown(), button->pressedColor()); // still held on coming back
+    mouse(QEvent::MouseMove, {120, 40});
     mouse(QEvent::MouseButtonRelease, {120, 40});
     EXPECT_EQ(clicks.count(), 0);
     ASSERT_EQ(ups.count(), 1);
@@ -132,7 +131,7 @@ TEST_F(LumoButtonTest, SpaceBarClicksAndReportsMouseUpAtTheOrigin)
     QSignalSpy keyDowns(button.get(), &LumoButton::KeyDown);
     button->setUrl("https://example.org/");
     key(QEvent::KeyPress, Qt::Key_Space, " ");
-    EXPECT_TRUE(button->isPressed());
+    EXPECT_EQ(shown(), button->pressedColor());
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
     QApplication::sendEvent(button.get(), &repeat);
     key(QEvent::KeyRelease, Qt::Key_Space, " ");
@@ -142,7 +141,7 @@ TEST_F(LumoButtonTest, SpaceBarClicksAndReportsMouseUpAtTheOrigin)
     EXPECT_EQ(ups[0], QVariantList({1, 0, 0, 0}));
     // A host that needs 0 < x does not act on it.
     EXPECT_FALSE(releasedInside({ups[0][2].toInt(), ups[0][3].toInt()}, {89, 26}));
-    EXPECT_EQ(shell.opened.size(), 1); // the address is followed once
+    EXPECT_EQ(opened.size(), 1); // the address is followed once
 }
 
 TEST_F(LumoButtonTest, AccessKeyClicksOnlyWhenEnabled)
@@ -175,15 +174,50 @@ TEST_F(LumoButtonTest, HoverInAndOutWithPicturesAndSound)
     mouse(QEvent::MouseMove, {4, 4});
     EXPECT_EQ(ins.count(), 1);
     EXPECT_EQ(moves.count(), 2);
-    EXPECT_TRUE(button->isHovering());
+    const QPoint picture = button->layoutNow().picture.center();
+    EXPECT_EQ(shown(), button->hoverColor());
+    EXPECT_EQ(shown(picture), QColor(Qt::green));
     ASSERT_EQ(sound.plays.size(), 1);
     EXPECT_TRUE(sound.plays[0].path.endsWith("resources/over.wav"));
-    button->onHoverWatch(); // still over: nothing happens
     EXPECT_EQ(outs.count(), 0);
-    button->pointerIsOver = false;
-    button->onHoverWatch();
+    leave();
     EXPECT_EQ(outs.count(), 1);
-    EXPECT_FALSE(button->isHovering());
+    EXPECT_EQ(shown(), button->backColor());
+    EXPECT_EQ(shown(picture), QColor(Qt::red));
+    leave(); // already out: once only
+    EXPECT_EQ(outs.count(), 1);
+}
+
+TEST_F(LumoButtonTest, HidingEndsTheHoverAndTheSpaceBarHoldsIt)
+{
+    QSignalSpy outs(button.get(), &LumoButton::MouseOut);
+    button->show();
+    mouse(QEvent::MouseMove, {3, 3});
+    key(QEvent::KeyPress, Qt::Key_Space, " ");
+    leave();
+    EXPECT_EQ(outs.count(), 0);
+    EXPECT_EQ(shown(), button->pressedColor());
+    key(QEvent::KeyRelease, Qt::Key_Space, " ");
+    mouse(QEvent::MouseMove, {4, 4});
+    button->hide();
+    EXPECT_EQ(outs.count(), 1);
+}
+
+TEST_F(LumoButtonTest, PointerOverAndOffAsQtDeliversIt)
+{
+    QWidget window;
+    window.resize(200, 80);
+    auto *over = new LumoButton("Over", &window, &sound, dir.path());
+    over->setGeometry(10, 10, 89, 26);
+    window.show();
+    QApplication::processEvents(); // the window's own enter first, as on a desktop
+    QSignalSpy ins(over, &LumoButton::MouseIn);
+    QSignalSpy outs(over, &LumoButton::MouseOut);
+    QTest::mouseMove(window.windowHandle(), {20, 20});
+    EXPECT_EQ(ins.count(), 1);
+    over->setEnabled(false); // as a host does from its click handler
+    QTest::mouseMove(window.windowHandle(), {150, 60});
+    EXPECT_EQ(outs.count(), 1);
 }
 
 TEST_F(LumoButtonTest, MissingSoundFilePlaysNothing)

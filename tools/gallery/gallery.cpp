@@ -19,7 +19,11 @@ public:
     bool pointerStaysOver = false;
 
 protected:
-    bool pointerOver() const override { return pointerStaysOver; }
+    void leaveEvent(QEvent *event) override
+    {
+        if (!pointerStaysOver)
+            LumoButton::leaveEvent(event);
+    }
 };
 
 QPixmap samplePicture()
