@@ -86,10 +86,6 @@ frmMain::frmMain(Services &services, WebcamFiles files, QString commandLine, QWi
     m_picSplit->setGeometry(twips(m_treeWidth), 0, kBarWidth, 10);
     m_pane->move(twips(m_treeWidth) + kBarWidth, 0);
 
-    m_timerLayout = new QTimer(this);
-    m_timerLayout->setObjectName(QStringLiteral("TimerLayout"));
-    m_timerLayout->setInterval(10);
-    connect(m_timerLayout, &QTimer::timeout, this, &frmMain::onTimerLayoutTimer);
     m_timerRefresh = new QTimer(this);
     m_timerRefresh->setObjectName(QStringLiteral("TimerRefresh"));
     m_timerRefresh->setInterval(1000);
@@ -134,8 +130,8 @@ bool frmMain::open()
     }
     ReloadCamList();
     ReloadAddressCombo();
-    m_timerLayout->start();
-    onTimerLayoutTimer();
+    layoutWindow();
+    updateCommands();
     show();
     m_tree->setFocus(); // the address bar selects its text when it is given the focus
     return true;
@@ -159,7 +155,6 @@ void frmMain::closeEvent(QCloseEvent *event)
     m_closing = true;
     m_download->cancel();
     m_afterDownload = {};
-    m_timerLayout->stop();
     m_timerRefresh->stop();
     QMainWindow::closeEvent(event);
 }
@@ -168,16 +163,13 @@ void frmMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     layoutWindow();
-    armLayout();
 }
 
 void frmMain::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
+    if (event->type() == QEvent::WindowStateChange)
         layoutWindow(); // sets or clears the minimized flag
-        armLayout();
-    }
 }
 
 bool frmMain::layoutWindow()
@@ -239,34 +231,28 @@ bool frmMain::layoutWindow()
     return changed;
 }
 
-void frmMain::armLayout()
+void frmMain::relayout()
 {
-    if (!m_timerLayout->isActive() && !m_closing && !m_holdLayout && !m_fullscreen)
-        m_timerLayout->start();
+    if (!m_closing && !m_holdLayout && !m_fullscreen && !m_minimized)
+        layoutWindow();
 }
 
-void frmMain::onTimerLayoutTimer()
+void frmMain::updateCommands()
 {
-    if (m_minimized) {
-        m_timerLayout->stop(); // leaving the minimized state arms it again
-        return;
-    }
-    bool changed = layoutWindow();
     if (!m_commandLock) {
         const QTreeWidgetItem *node = m_tree->currentItem();
-        changed |= setCommandsEnabled(node && CamList::isCamKey(CamNodes::keyOf(node)));
+        setCommandsEnabled(node && CamList::isCamKey(CamNodes::keyOf(node)));
     }
+    showViewMode();
+}
+
+// Checkable entries tick themselves when chosen; only the current mode's stays ticked.
+void frmMain::showViewMode()
+{
     QAction *const modes[]
         = {m_menus.normalSize, m_menus.halfSize, m_menus.doubleSize, m_menus.fullscreen};
-    for (int mode = 1; mode <= 4; ++mode) {
-        if (modes[mode - 1]->isChecked() != (mode == m_viewMode)) {
-            modes[mode - 1]->setChecked(mode == m_viewMode);
-            changed = true;
-        }
-    }
-    // A tick that found nothing to do is the last until something changes again.
-    if (!changed)
-        m_timerLayout->stop();
+    for (int mode = 1; mode <= 4; ++mode)
+        modes[mode - 1]->setChecked(mode == m_viewMode);
 }
 
 bool frmMain::setCommandsEnabled(bool on, bool force)
@@ -306,7 +292,8 @@ QString frmMain::statusText(int panel) const
 void frmMain::onMnuViewModeClick(int mode)
 {
     m_viewMode = mode;
-    armLayout();
+    showViewMode();
+    relayout();
 }
 
 void frmMain::onMnuPreferencesClick()
@@ -320,7 +307,7 @@ void frmMain::onMnuPreferencesClick()
     m_prefsDialog->setWindowModality(Qt::ApplicationModal);
     connect(m_prefsDialog, &frmPrefs::saved, this, [this] {
         m_prefs = ViewerPrefs::load(m_services.settings);
-        armLayout();
+        relayout();
     });
     m_prefsDialog->show();
 }
@@ -382,6 +369,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
                && (watched == m_cboAddress || watched == m_cboAddress->lineEdit())) {
         // After the click that gave the focus, which would place the caret instead.
         QTimer::singleShot(0, m_cboAddress->lineEdit(), &QLineEdit::selectAll);
+    } else if ((watched == m_statusBar || watched == menuBar())
+               && (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show
+                   || type == QEvent::Hide)) {
+        // The main window's own layout places these after the resize, or later on its own.
+        layoutWindow();
     } else if (type == QEvent::Resize && watched == m_addressBox) {
         const int width = std::max(40, m_addressBox->width() - twips(700));
         if (m_cboAddress->width() != width)

@@ -78,7 +78,6 @@ public:
     void onMnuPrintClick();
     void onMnuPreferencesClick();
     void onImgLogoMouseDown();
-    void onTimerLayoutTimer();
     void onTimerRefreshTimer();
     void onImageCombo1Change();
     void onTbrStopClick();
@@ -145,9 +144,13 @@ private:
 
     // Only what changed, unless forced (the buttons were set wholesale meanwhile).
     bool setCommandsEnabled(bool on, bool force = false);
-    // The layout timer runs while something it keeps may have changed: a resize, a state
-    // change, the selected node, the view mode, the preferences, the panels shown.
-    void armLayout();
+    // A change to what the layout places (the panels shown, the picture, the view mode, the
+    // preferences) lays the window out again at once; a resize or a state change does it anyway.
+    void relayout();
+    // The cam commands follow the selected node (not while a download holds them), the View
+    // entries the view mode.
+    void updateCommands();
+    void showViewMode();
     int formWidth() const;
     int formHeight() const;
 
@@ -175,7 +178,6 @@ private:
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_panel1 = nullptr, *m_panel2 = nullptr;
     QProgressBar *m_progressBar = nullptr;
-    QTimer *m_timerLayout = nullptr;
     QTimer *m_timerRefresh = nullptr;
     CamDownload *m_download = nullptr;
     cSplitter *m_cSplit = nullptr;

@@ -98,7 +98,7 @@ void frmMain::downloadGraphic(const QString &address)
     m_imgCam->setScaledContents(false);
     m_picWelcome->hide();
     m_picProgress->show();
-    armLayout();
+    relayout();
     DownloadFile(address, m_files.temporary(), [this] {
         m_picProgress->hide();
         loadPicture();
@@ -111,6 +111,6 @@ void frmMain::downloadGraphic(const QString &address)
             m_timerRefresh->stop();
         }
         setStatus(QStringLiteral("Ready"), QString());
-        armLayout();
+        relayout();
     });
 }

@@ -173,7 +173,7 @@ void frmMain::buildPanes()
     m_tree->viewport()->installEventFilter(this);
     connect(m_tree, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *node) { onTreeView1NodeClick(node); });
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, &frmMain::armLayout);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, &frmMain::updateCommands);
 
     m_picSplit = new QFrame(m_surface);
     m_picSplit->setObjectName(QStringLiteral("picSplit"));
@@ -246,6 +246,8 @@ void frmMain::buildStatusBar()
     m_statusBar->addWidget(m_panel1);
     m_statusBar->addWidget(m_panel2, 1);
     setStatusBar(m_statusBar);
+    m_statusBar->installEventFilter(this);
+    menuBar()->installEventFilter(this);
 
     // Downloads show it; it sits over the right end of the status bar.
     m_progressBar = new QProgressBar(this);

@@ -108,7 +108,7 @@ void frmMain::showWelcome()
     m_timerRefresh->stop();
     m_imgCam->hide();
     m_picWelcome->show();
-    armLayout();
+    relayout();
 }
 
 void frmMain::onTreeView1NodeClick(QTreeWidgetItem *node)
@@ -232,8 +232,8 @@ void frmMain::onMnuAddCamClick()
     openCamDialog(false, {});
 }
 
-// Both commands are offered for cam nodes only; a key pressed before the layout timer
-// disabled them must not act on "Add a Cam" or "Webcams".
+// Both commands are offered for cam nodes only; while a download holds the command states the
+// menu may still offer them with "Add a Cam" or "Webcams" selected.
 void frmMain::onMnuModifyCamClick()
 {
     if (!CamList::isCamKey(keyOf(selectedNode())))

@@ -36,8 +36,8 @@ QString oneLine(QString text)
 void frmMain::lockCommands(bool locked)
 {
     m_commandLock = locked;
-    // Only "Stop" is offered while a download runs; the layout timer sets the cam commands
-    // again once it is over.
+    // Only "Stop" is offered while a download runs; the cam commands take their state from the
+    // selected node again once it is over.
     for (int index = 1; index <= m_buttons.size(); ++index)
         m_buttons[index - 1]->setEnabled(index == 2 ? locked : !locked);
     if (m_prefs.LockLists) {
@@ -50,7 +50,7 @@ void frmMain::lockCommands(bool locked)
         unsetCursor();
         // The buttons were all enabled above; the cam commands take their state back.
         setCommandsEnabled(m_commandsOn, true);
-        armLayout();
+        updateCommands();
     }
 }
 
@@ -126,7 +126,7 @@ void frmMain::LoadCamFromNode(QTreeWidgetItem *Node)
     m_picProgress->show();
     m_imgCam->setScaledContents(false);
     m_panel2->setText(QStringLiteral("Downloading Cam: ") + m_currentTitle);
-    armLayout();
+    relayout();
     const QString camText = Node->text(0);
     DownloadFile(m_currentAddress, m_files.temporary(),
                  [this, camText] { afterCamDownload(camText); });
@@ -154,7 +154,7 @@ void frmMain::afterCamDownload(const QString &camText)
             m_panel2->setText(oneLine(m_download->outcome()));
         }
     }
-    armLayout();
+    relayout();
 }
 
 void frmMain::scheduleRefresh(const QString &rateText)
@@ -183,7 +183,6 @@ void frmMain::onTimerRefreshTimer()
         return;
     }
     m_lblProgress->setText(QStringLiteral("Refreshing Webcam ..."));
-    m_timerLayout->stop();
     m_holdLayout = true;
     const QRect picture = m_imgCam->geometry();
     m_picProgress->move(picture.x() + picture.width() / 2 - m_picProgress->width() / 2,
@@ -195,7 +194,7 @@ void frmMain::onTimerRefreshTimer()
         loadPicture();
         setFullscreenRefreshing(false);
         m_holdLayout = false;
-        armLayout();
+        relayout();
         deleteTempWhenDone();
         afterRefreshDownload();
     });

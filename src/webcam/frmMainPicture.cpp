@@ -20,14 +20,15 @@ void frmMain::onMnuFullscreenClick()
         return;
     m_viewBeforeFullscreen = m_viewMode;
     m_viewMode = WebcamLayout::Fullscreen;
-    m_timerLayout->stop();
+    showViewMode();
     m_fullscreen = new frmFullscreen(this);
     m_fullscreen->setAttribute(Qt::WA_DeleteOnClose);
     m_fullscreen->setPicture(m_imgCam->pixmap());
     connect(m_fullscreen, &QDialog::finished, this, [this] {
         m_viewMode = m_viewBeforeFullscreen;
         m_fullscreen = nullptr;
-        armLayout();
+        showViewMode();
+        relayout();
     });
     m_fullscreen->open();
 }

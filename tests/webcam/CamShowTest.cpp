@@ -68,12 +68,10 @@ TEST_F(CamShowTest, ACamIsShownRefreshedOnItsScheduleAndMeasured)
 
     // Half size: the measured picture at half its size, centred in the pane.
     w.onMnuViewModeClick(2);
-    w.onTimerLayoutTimer();
     const QWidget *pane = window->findChild<QWidget *>("picPane");
     EXPECT_EQ(picture()->size(), QSize(160, 120));
     EXPECT_LE((picture()->geometry().center() - pane->rect().center()).manhattanLength(), 2);
     w.onMnuViewModeClick(1);
-    w.onTimerLayoutTimer();
     EXPECT_EQ(picture()->size(), QSize(320, 240));
 }
 

@@ -129,14 +129,13 @@ TEST_F(WebcamWindowTest, EditMenuInTheMenuBarAndAsTheTwoPopUps)
     EXPECT_EQ(edit->defaultAction(), nullptr);
 }
 
-TEST_F(WebcamWindowTest, TheLayoutTimerKeepsTheCommandStatesAndTheViewTick)
+TEST_F(WebcamWindowTest, CommandStatesAndViewTicksFollowTheirChangesAtOnce)
 {
     favoritesFile(kThreeCams);
     frmMain &w = opened();
-    QTimer *layout = w.findChild<QTimer *>("TimerLayout");
-    EXPECT_TRUE(layout->isActive());
-    EXPECT_EQ(layout->interval(), 10);
-    EXPECT_FALSE(w.findChild<QTimer *>("TimerRefresh")->isActive());
+    // Nothing ticks while the window waits on its welcome panel.
+    for (const QTimer *timer : w.findChildren<QTimer *>())
+        EXPECT_FALSE(timer->isActive()) << timer->objectName().toStdString();
     const WebcamMenus &m = w.menus();
     auto states = [&] {
         QList<bool> on;
@@ -148,33 +147,59 @@ TEST_F(WebcamWindowTest, TheLayoutTimerKeepsTheCommandStatesAndTheViewTick)
         return on;
     };
     EXPECT_EQ(states(), QList<bool>(11, false));
-    w.onTimerLayoutTimer(); // nothing left to do: the timer rests until something changes
-    EXPECT_FALSE(layout->isActive());
     select("A");
-    EXPECT_TRUE(layout->isActive());
-    // While the picture downloads only "Stop" is offered and the states stay as they are.
-    w.onTimerLayoutTimer();
-    EXPECT_EQ(states(), QList<bool>(11, false));
+    // Selecting a cam offers its commands at once (a click selects on the press, before the
+    // release starts the download); the download then offers only "Stop" on the toolbar, and a
+    // node selected meanwhile leaves every command state as it is until the download ends.
+    const QList<bool> menusOnly{false, false, false, false, false, true,
+                                true,  true,  true,  true,  true};
+    EXPECT_EQ(states(), menusOnly);
+    tree()->setCurrentItem(node("Webcams"));
+    EXPECT_EQ(states(), menusOnly);
     EXPECT_FALSE(w.toolButton(1)->isEnabled());
     EXPECT_TRUE(w.toolButton(2)->isEnabled());
     EXPECT_FALSE(tree()->isEnabled());
     ASSERT_TRUE(downloaded());
     EXPECT_FALSE(w.toolButton(2)->isEnabled());
     EXPECT_TRUE(tree()->isEnabled());
-    w.onTimerLayoutTimer();
-    EXPECT_EQ(states(), QList<bool>(11, true));
-    select("Webcams");
-    w.onTimerLayoutTimer();
     EXPECT_EQ(states(), QList<bool>(11, false));
     EXPECT_TRUE(w.toolButton(1)->isEnabled());
+    tree()->setCurrentItem(node("A"));
+    EXPECT_EQ(states(), QList<bool>(11, true));
 
-    w.onTimerLayoutTimer();
-    EXPECT_FALSE(layout->isActive());
-    w.onMnuViewModeClick(2);
-    EXPECT_TRUE(layout->isActive());
-    w.onTimerLayoutTimer();
+    m.halfSize->trigger();
     EXPECT_FALSE(m.normalSize->isChecked());
     EXPECT_TRUE(m.halfSize->isChecked());
+    m.halfSize->trigger(); // chosen again: it stays ticked
+    EXPECT_TRUE(m.halfSize->isChecked());
+    EXPECT_EQ(w.viewMode(), 2);
+}
+
+TEST_F(WebcamWindowTest, EveryChangeLaysTheWindowOutAtOnce)
+{
+    favoritesFile(kThreeCams);
+    frmMain &w = opened();
+    // After each change a further pass finds nothing left to do.
+    const auto settled = [&](const char *change) {
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(w.layoutWindow()) << change;
+    };
+    w.resize(700, 450);
+    settled("resized");
+    select("b");
+    ASSERT_TRUE(downloaded());
+    settled("cam shown");
+    w.menus().halfSize->trigger();
+    settled("half size");
+    w.showMaximized();
+    settled("maximized");
+    w.showNormal();
+    settled("restored");
+    w.onPicSplitMouseDown(1);
+    w.onFormMouseUp(200);
+    settled("split moved");
+    select("Webcams");
+    settled("welcome");
 }
 
 TEST_F(WebcamWindowTest, CamDialogAddsModifiesAndCancelsThroughTheWindow)
@@ -355,7 +380,6 @@ TEST_F(WebcamWindowTest, PreferencesDialogAppliesAndAsksBeforeLosingChanges)
     EXPECT_EQ(setting("Prefs", "CheckModified"), "False");
     EXPECT_EQ(setting("Prefs", "HideErrors"), "True");
     EXPECT_FALSE(w.prefs().ShowAddyBar);
-    w.onTimerLayoutTimer();
     EXPECT_TRUE(w.findChild<QWidget *>("picAddress")->isHidden());
     EXPECT_FALSE(apply->isEnabled());
 
