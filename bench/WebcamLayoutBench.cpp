@@ -3,7 +3,9 @@
 // pass with a cam selected and in half size, which takes the picture branch. Reported in
 // microseconds.
 #include "support/FakeServices.h"
+#include "webcam/CamTree.h"
 #include "webcam/WebcamFiles.h"
+#include "webcam/WindowLayout.h"
 #include "webcam/frmMain.h"
 
 #include <QDir>
@@ -29,7 +31,7 @@ struct Window
         favorites.close();
         window.open();
         window.resize(800, 600);
-        window.layoutWindow();
+        window.windowLayout().layoutWindow();
     }
     QTemporaryDir dir;
     FakeServices fakes{dir.path() + "/app", dir.path() + "/settings.ini"};
@@ -40,7 +42,7 @@ void BM_LayoutPassWelcome(benchmark::State &state)
 {
     Window w;
     for (auto _ : state)
-        w.window.layoutWindow();
+        w.window.windowLayout().layoutWindow();
 }
 BENCHMARK(BM_LayoutPassWelcome)->Unit(benchmark::kMicrosecond);
 
@@ -50,11 +52,11 @@ void BM_LayoutPassCamHalfSize(benchmark::State &state)
     auto *tree = w.window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     QTreeWidgetItem *cam = tree->topLevelItem(1)->child(3);
     tree->setCurrentItem(cam);
-    w.window.onTreeView1NodeClick(cam);
-    w.window.onMnuViewModeClick(2);
-    w.window.layoutWindow();
+    w.window.camTree().onTreeView1NodeClick(cam);
+    w.window.windowLayout().onMnuViewModeClick(2);
+    w.window.windowLayout().layoutWindow();
     for (auto _ : state)
-        w.window.layoutWindow();
+        w.window.windowLayout().layoutWindow();
 }
 BENCHMARK(BM_LayoutPassCamHalfSize)->Unit(benchmark::kMicrosecond);
 

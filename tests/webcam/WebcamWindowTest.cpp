@@ -111,7 +111,7 @@ TEST_F(WebcamWindowTest, EditMenuInTheMenuBarAndAsTheTwoPopUps)
     EXPECT_EQ(shownEntries(edit), bar);
 
     tree()->setCurrentItem(node("c"));
-    w.onTreeView1MouseDown(Qt::RightButton, QPoint(10, 10));
+    w.editMenu().onTreeView1MouseDown(Qt::RightButton, QPoint(10, 10));
     EXPECT_TRUE(edit->isVisible());
     EXPECT_EQ(shownEntries(edit), QStringList({"&View Cam", "-", "&Remove Cam", "&Modify Cam"}));
     edit->hide();
@@ -119,7 +119,7 @@ TEST_F(WebcamWindowTest, EditMenuInTheMenuBarAndAsTheTwoPopUps)
     EXPECT_EQ(shownEntries(edit), bar);
 
     select("c");
-    w.onImgCamMouseDown(Qt::RightButton, QPoint(10, 10));
+    w.editMenu().onImgCamMouseDown(Qt::RightButton, QPoint(10, 10));
     EXPECT_EQ(shownEntries(edit),
               QStringList({"&Add Cam", "-", "&Refresh Cam", "-", "&Remove Cam", "&Modify Cam"}));
     EXPECT_EQ(edit->defaultAction(), w.menus().addCam);
@@ -182,7 +182,7 @@ TEST_F(WebcamWindowTest, EveryChangeLaysTheWindowOutAtOnce)
     // After each change a further pass finds nothing left to do.
     const auto settled = [&](const char *change) {
         QCoreApplication::processEvents();
-        EXPECT_FALSE(w.layoutWindow()) << change;
+        EXPECT_FALSE(w.windowLayout().layoutWindow()) << change;
     };
     w.resize(700, 450);
     settled("resized");
@@ -195,8 +195,8 @@ TEST_F(WebcamWindowTest, EveryChangeLaysTheWindowOutAtOnce)
     settled("maximized");
     w.showNormal();
     settled("restored");
-    w.onPicSplitMouseDown(1);
-    w.onFormMouseUp(200);
+    w.windowLayout().onPicSplitMouseDown(1);
+    w.windowLayout().onFormMouseUp(200);
     settled("split moved");
     select("Webcams");
     settled("welcome");
@@ -206,7 +206,7 @@ TEST_F(WebcamWindowTest, CamDialogAddsModifiesAndCancelsThroughTheWindow)
 {
     favoritesFile(kThreeCams);
     frmMain &w = opened();
-    w.onMnuAddCamClick();
+    w.camTree().onMnuAddCamClick();
     frmAddModify *d = w.camDialog();
     ASSERT_TRUE(d);
     EXPECT_EQ(in<QLineEdit>(d, "txtTitle")->text(), "Untitled Cam");
@@ -229,7 +229,7 @@ TEST_F(WebcamWindowTest, CamDialogAddsModifiesAndCancelsThroughTheWindow)
 
     // A cam without a rate opens unticked with 60; Cancel writes nothing.
     tree()->setCurrentItem(node("A"));
-    w.onMnuModifyCamClick();
+    w.camTree().onMnuModifyCamClick();
     d = w.camDialog();
     ASSERT_TRUE(d);
     EXPECT_EQ(d->windowTitle(), "Modify Cam");
@@ -252,10 +252,10 @@ TEST_F(WebcamWindowTest, RemovingACamAsksAndLeavesItsTitleInTheAddressList)
     frmMain &w = opened();
     tree()->setCurrentItem(node("c"));
     prompter.setNextAnswer(Prompter::Answer::No);
-    w.onMnuRemoveCamClick();
+    w.camTree().onMnuRemoveCamClick();
     EXPECT_TRUE(node("c"));
     prompter.setNextAnswer(Prompter::Answer::Yes);
-    w.onMnuRemoveCamClick();
+    w.camTree().onMnuRemoveCamClick();
     ASSERT_EQ(prompter.shown.size(), 2);
     EXPECT_EQ(prompter.shown[1].text, "Are you certain you wish to remove the cam, \"c\"?");
     EXPECT_EQ(prompter.shown[1].buttons, Prompter::Buttons::YesNo);
@@ -290,22 +290,22 @@ TEST_F(WebcamWindowTest, SplitterStopsAtBothLimitsAndNeedsAPress)
     QFrame *bar = w.findChild<QFrame *>("picSplit");
     EXPECT_FALSE(w.splitter().MouseUp(300));
 
-    w.onPicSplitMouseDown(2);
+    w.windowLayout().onPicSplitMouseDown(2);
     EXPECT_EQ(bar->width(), 4);
-    w.onFormMouseMove(-3);
+    w.windowLayout().onFormMouseMove(-3);
     ASSERT_TRUE(QGuiApplication::overrideCursor());
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
-    w.onFormMouseUp(-3);
+    w.windowLayout().onFormMouseUp(-3);
     EXPECT_FALSE(QGuiApplication::overrideCursor());
     EXPECT_EQ(bar->x(), 78); // 1175 twips
     EXPECT_EQ(w.treeWidthTwips(), 1175);
     EXPECT_EQ(tree()->width(), 78);
 
-    w.onPicSplitMouseDown(1);
-    w.onFormMouseMove(650);
+    w.windowLayout().onPicSplitMouseDown(1);
+    w.windowLayout().onFormMouseMove(650);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::SizeHorCursor);
     EXPECT_EQ(bar->x(), 650);
-    w.onFormMouseUp(650);
+    w.windowLayout().onFormMouseUp(650);
     EXPECT_EQ(w.treeWidthTwips(), 3525);
     EXPECT_EQ(bar->x(), 235);
     EXPECT_EQ(bar->width(), 4);
