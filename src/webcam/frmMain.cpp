@@ -2,31 +2,25 @@
 
 #include "common/TextValues.h"
 #include "common/Twips.h"
-#include "platform/Prompter.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "webcam/CamDownload.h"
-#include "webcam/CamList.h"
-#include "webcam/CamNodes.h"
-#include "webcam/WebcamLayout.h"
+#include "webcam/AddressBar.h"
+#include "webcam/CamEditMenu.h"
+#include "webcam/CamFetch.h"
+#include "webcam/CamPicture.h"
+#include "webcam/CamTree.h"
+#include "webcam/CamViewer.h"
+#include "webcam/CommandStates.h"
+#include "webcam/RefreshSchedule.h"
 #include "webcam/WebcamTexts.h"
-#include "webcam/cSplitter.h"
-#include "webcam/frmAddModify.h"
-#include "webcam/frmFullscreen.h"
+#include "webcam/WindowLayout.h"
 #include "webcam/frmPrefs.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QProgressBar>
 #include <QStatusBar>
-#include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
 
 #include <utility>
@@ -42,29 +36,6 @@ bool asksUpdateNow(const QString &commandLine)
     return text.split(u' ', Qt::SkipEmptyParts).contains(QLatin1String("/updatenow"));
 }
 
-// Layout assignments: only what differs, so an unchanged window costs comparisons only.
-bool place(QWidget *widget, const QRect &pixels)
-{
-    if (widget->geometry() == pixels)
-        return false;
-    widget->setGeometry(pixels);
-    return true;
-}
-
-QRect toPixels(const QRect &tw)
-{
-    return QRect(twips(tw.x()), twips(tw.y()), twips(tw.width()), twips(tw.height()));
-}
-
-QSize sizeInTwips(const QWidget *widget)
-{
-    return QSize(toTwips(widget->width()), toTwips(widget->height()));
-}
-
-constexpr int kAddressBandHeight = 28;
-constexpr int kAddressLeft = 60;
-constexpr int kBarWidth = 5;
-
 } // namespace
 
 frmMain::frmMain(Services &services, WebcamFiles files, QString commandLine, QWidget *parent)
@@ -75,38 +46,80 @@ frmMain::frmMain(Services &services, WebcamFiles files, QString commandLine, QWi
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WebcamTexts::kCaption);
-    m_surface = new QWidget(this);
-    m_surface->setObjectName(QStringLiteral("picSurface"));
-    m_surface->installEventFilter(this);
-    setCentralWidget(m_surface);
-    buildMenus();
-    buildCoolBar();
-    buildPanes();
-    buildStatusBar();
-    m_picSplit->setGeometry(twips(m_treeWidth), 0, kBarWidth, 10);
-    m_pane->move(twips(m_treeWidth) + kBarWidth, 0);
+    m_w = WebcamWidgets::build(this);
+    m_w.imgLogo->installEventFilter(this);
 
-    m_timerLayout = new QTimer(this);
-    m_timerLayout->setObjectName(QStringLiteral("TimerLayout"));
-    m_timerLayout->setInterval(10);
-    connect(m_timerLayout, &QTimer::timeout, this, &frmMain::onTimerLayoutTimer);
-    m_timerRefresh = new QTimer(this);
-    m_timerRefresh->setObjectName(QStringLiteral("TimerRefresh"));
-    m_timerRefresh->setInterval(1000);
-    connect(m_timerRefresh, &QTimer::timeout, this, &frmMain::onTimerRefreshTimer);
-
-    m_download = new CamDownload(services.network, this);
-    connect(m_download, &CamDownload::progress, this, &frmMain::showProgress);
-    connect(m_download, &CamDownload::message, this,
-            [this](const Prompter::Message &message) { m_services.prompter.ask(message); });
-    connect(m_download, &CamDownload::finished, this, [this] {
-        lockCommands(false);
-        if (auto then = std::exchange(m_afterDownload, {}))
-            then();
-    });
+    m_commands = std::make_unique<CommandStates>(m_w, m_prefs, this);
+    m_layout = std::make_unique<WindowLayout>(this, m_w, m_prefs);
+    m_fetch = std::make_unique<CamFetch>(services, m_prefs, m_w.progressBar, this);
+    m_schedule = std::make_unique<RefreshSchedule>(m_w.panel2, m_prefs, this);
+    m_picture = std::make_unique<CamPicture>(services, m_w.imgCam, this);
+    m_viewer
+        = std::make_unique<CamViewer>(m_w, m_files, m_ini, *m_fetch, *m_picture, *m_schedule, this);
+    m_camTree = std::make_unique<CamTree>(services, m_files, m_ini, m_w, *m_viewer, this);
+    m_editMenu = std::make_unique<CamEditMenu>(m_w, *m_camTree, this);
+    m_addressBar = std::make_unique<AddressBar>(services, m_w, *m_camTree, *m_viewer, this);
+    wireParts();
+    wireCommands();
 }
 
 frmMain::~frmMain() = default;
+
+// Every change lays the window out and sets the command states as it happens.
+void frmMain::wireParts()
+{
+    connect(m_w.tree, &QTreeWidget::currentItemChanged, this,
+            [this] { m_commands->followSelection(); });
+    connect(m_fetch.get(), &CamFetch::busyChanged, this,
+            [this](bool busy) { m_commands->setLocked(busy); });
+    connect(m_layout.get(), &WindowLayout::viewModeChanged, this,
+            [this](int mode) { m_commands->showViewMode(mode); });
+
+    WindowLayout *layout = m_layout.get();
+    connect(m_viewer.get(), &CamViewer::layoutChanged, layout, &WindowLayout::relayout);
+    connect(m_viewer.get(), &CamViewer::measured, layout, &WindowLayout::setNatural);
+    connect(m_viewer.get(), &CamViewer::layoutHeld, layout, &WindowLayout::setHeld);
+    connect(m_picture.get(), &CamPicture::fullscreenOpened, layout, &WindowLayout::enterFullscreen);
+    connect(m_picture.get(), &CamPicture::fullscreenClosed, layout, &WindowLayout::leaveFullscreen);
+
+    CamTree *tree = m_camTree.get();
+    connect(m_viewer.get(), &CamViewer::graphicShown, tree, &CamTree::selectAddCam);
+    connect(tree, &CamTree::camClicked, m_addressBar.get(), &AddressBar::showCam);
+    connect(tree, &CamTree::camsEdited, m_addressBar.get(), &AddressBar::ReloadAddressCombo);
+}
+
+void frmMain::wireCommands()
+{
+    const WebcamMenus &m = m_w.menus;
+    CamTree *tree = m_camTree.get();
+    CamPicture *picture = m_picture.get();
+    const auto print = [this] {
+        const QTreeWidgetItem *node = m_camTree->selectedNode();
+        m_picture->onMnuPrintClick(node ? node->text(0) : QString());
+    };
+    for (QAction *add : {m.addWebCam, m.addCam, m_w.button(1)})
+        connect(add, &QAction::triggered, tree, &CamTree::onMnuAddCamClick);
+    for (QAction *modify : {m.modifyCam, m_w.button(4)})
+        connect(modify, &QAction::triggered, tree, &CamTree::onMnuModifyCamClick);
+    for (QAction *remove : {m.removeCam, m_w.button(5)})
+        connect(remove, &QAction::triggered, tree, &CamTree::onMnuRemoveCamClick);
+    for (QAction *copy : {m.copyImage, m_w.button(7)})
+        connect(copy, &QAction::triggered, picture, &CamPicture::onMnuCopyImageClick);
+    for (QAction *save : {m.saveAs, m_w.button(8)})
+        connect(save, &QAction::triggered, picture, &CamPicture::onMnuSaveAsClick);
+    for (QAction *printing : {m.print, m_w.button(10)})
+        connect(printing, &QAction::triggered, picture, print);
+    connect(m_w.button(2), &QAction::triggered, m_fetch.get(), &CamFetch::onTbrStopClick);
+    connect(m.refresh, &QAction::triggered, tree, &CamTree::onMnuRefreshClick);
+    connect(m.refreshCam, &QAction::triggered, tree, &CamTree::onMnuViewCamClick);
+    connect(m.preferences, &QAction::triggered, this, &frmMain::onMnuPreferencesClick);
+    connect(m.fullscreen, &QAction::triggered, picture, &CamPicture::onMnuFullscreenClick);
+    connect(m.exit, &QAction::triggered, this, &QWidget::close);
+    const QAction *modes[] = {m.normalSize, m.halfSize, m.doubleSize};
+    for (int mode = 1; mode <= 3; ++mode)
+        connect(modes[mode - 1], &QAction::triggered, m_layout.get(),
+                [this, mode] { m_layout->onMnuViewModeClick(mode); });
+}
 
 bool frmMain::open()
 {
@@ -115,13 +128,10 @@ bool frmMain::open()
         close();
         return false;
     }
-    m_viewMode = WebcamLayout::Normal;
     m_prefs = ViewerPrefs::load(m_services.settings);
-    m_cSplit = new cSplitter(this);
-    m_cSplit->Initialise(m_picSplit, m_surface);
-    connect(m_cSplit, &cSplitter::SplitComplete, this, &frmMain::m_cSplit_SplitComplete);
+    m_layout->initialiseSplitter();
     if (!m_prefs.ShowStatusBar)
-        m_statusBar->hide();
+        m_w.statusBar->hide();
     if (m_prefs.LoadWinPos) {
         const auto x = textToInt(m_prefs.X), y = textToInt(m_prefs.Y);
         if (!m_prefs.X.isEmpty() && !m_prefs.Y.isEmpty() && x && y)
@@ -132,181 +142,45 @@ bool frmMain::open()
         resize(std::max(1, twips(w - WebcamLayout::kNonClientWidth)),
                std::max(1, twips(h - WebcamLayout::kNonClientHeight) + menu));
     }
-    ReloadCamList();
-    ReloadAddressCombo();
-    m_timerLayout->start();
-    onTimerLayoutTimer();
+    m_camTree->ReloadCamList();
+    m_addressBar->ReloadAddressCombo();
+    m_layout->layoutWindow();
+    m_commands->followSelection();
+    m_commands->showViewMode(m_layout->viewMode());
     show();
-    m_tree->setFocus(); // the address bar selects its text when it is given the focus
+    m_w.tree->setFocus(); // the address bar selects its text when it is given the focus
     return true;
-}
-
-int frmMain::formWidth() const
-{
-    return toTwips(width()) + WebcamLayout::kNonClientWidth;
-}
-
-int frmMain::formHeight() const
-{
-    return toTwips(height() - menuBar()->sizeHint().height()) + WebcamLayout::kNonClientHeight;
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
-        ViewerPrefs::saveGeometry(m_services.settings, toTwips(x()), toTwips(y()), formHeight(),
-                                  formWidth());
-    m_closing = true;
-    m_download->cancel();
-    m_afterDownload = {};
-    m_timerLayout->stop();
-    m_timerRefresh->stop();
+        ViewerPrefs::saveGeometry(m_services.settings, toTwips(x()), toTwips(y()),
+                                  m_layout->formHeight(), m_layout->formWidth());
+    m_layout->setClosing();
+    m_fetch->cancel();
+    m_schedule->stop();
     QMainWindow::closeEvent(event);
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    layoutWindow();
-    armLayout();
+    m_layout->layoutWindow();
 }
 
 void frmMain::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
-        layoutWindow(); // sets or clears the minimized flag
-        armLayout();
-    }
+    if (event->type() == QEvent::WindowStateChange)
+        m_layout->layoutWindow(); // sets or clears the minimized flag
 }
 
-bool frmMain::layoutWindow()
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    m_minimized = isMinimized();
-    bool changed = false;
-    if (m_addressBand->isHidden() == m_prefs.ShowAddyBar) {
-        m_addressBand->setVisible(m_prefs.ShowAddyBar);
-        changed = true;
-    }
-    const int toolHeight = m_toolBar->height();
-    const int coolPixels = toolHeight + (m_prefs.ShowAddyBar ? kAddressBandHeight : 0);
-    changed |= place(m_coolBar, QRect(0, 0, m_surface->width(), coolPixels));
-    changed |= place(m_toolBar, QRect(0, 0, m_surface->width(), toolHeight));
-    changed |= place(m_addressBand, QRect(0, toolHeight, m_surface->width(), kAddressBandHeight));
-    changed |= place(
-        m_addressBox,
-        QRect(kAddressLeft, 0, std::max(0, m_surface->width() - kAddressLeft), kAddressBandHeight));
-
-    WebcamLayout::Input in;
-    in.form = QSize(formWidth(), formHeight());
-    in.coolBarHeight = toTwips(coolPixels);
-    in.statusBarHeight = m_statusBar->isHidden() ? 0 : toTwips(m_statusBar->height());
-    in.statusBarTop = toTwips(m_statusBar->y() - menuBar()->height());
-    in.showStatusBar = m_prefs.ShowStatusBar;
-    in.treeWidth = m_treeWidth;
-    in.welcomeVisible = !m_picWelcome->isHidden();
-    in.welcome = sizeInTwips(m_picWelcome);
-    in.progressPanel = sizeInTwips(m_picProgress);
-    in.natural = m_natural;
-    in.viewMode = m_viewMode;
-    in.picture = QRect(toTwips(m_imgCam->x()), toTwips(m_imgCam->y()), toTwips(m_imgCam->width()),
-                       toTwips(m_imgCam->height()));
-    in.progressBarWidth = toTwips(m_progressBar->width());
-    in.clientWidth = toTwips(width());
-    const WebcamLayout::Plan p = WebcamLayout::plan(in);
-
-    const int top = twips(p.treeTop), height = twips(p.treeHeight);
-    changed |= place(m_tree, QRect(0, top, twips(m_treeWidth), height));
-    changed |= place(m_picSplit, QRect(m_picSplit->x(), top, m_picSplit->width(), height));
-    changed |= place(m_pane, QRect(m_pane->x(), top, twips(p.paneWidth), twips(p.paneHeight)));
-    if (in.welcomeVisible) {
-        changed |= place(m_picWelcome, toPixels(p.welcome));
-    } else if (m_viewMode != WebcamLayout::Fullscreen) {
-        changed |= place(m_imgCam, toPixels(p.picture));
-        if (m_imgCam->hasScaledContents() != p.stretch) {
-            m_imgCam->setScaledContents(p.stretch);
-            changed = true;
-        }
-    }
-    const QPoint progress(twips(p.progressPanel.x()), twips(p.progressPanel.y()));
-    if (m_picProgress->pos() != progress) {
-        m_picProgress->move(progress);
-        changed = true;
-    }
-    QRect bar = toPixels(p.progressBar);
-    bar.translate(0, menuBar()->height());
-    changed |= place(m_progressBar, bar);
-    return changed;
-}
-
-void frmMain::armLayout()
-{
-    if (!m_timerLayout->isActive() && !m_closing && !m_holdLayout && !m_fullscreen)
-        m_timerLayout->start();
-}
-
-void frmMain::onTimerLayoutTimer()
-{
-    if (m_minimized) {
-        m_timerLayout->stop(); // leaving the minimized state arms it again
-        return;
-    }
-    bool changed = layoutWindow();
-    if (!m_commandLock) {
-        const QTreeWidgetItem *node = m_tree->currentItem();
-        changed |= setCommandsEnabled(node && CamList::isCamKey(CamNodes::keyOf(node)));
-    }
-    QAction *const modes[]
-        = {m_menus.normalSize, m_menus.halfSize, m_menus.doubleSize, m_menus.fullscreen};
-    for (int mode = 1; mode <= 4; ++mode) {
-        if (modes[mode - 1]->isChecked() != (mode == m_viewMode)) {
-            modes[mode - 1]->setChecked(mode == m_viewMode);
-            changed = true;
-        }
-    }
-    // A tick that found nothing to do is the last until something changes again.
-    if (!changed)
-        m_timerLayout->stop();
-}
-
-bool frmMain::setCommandsEnabled(bool on, bool force)
-{
-    if (on == m_commandsOn && !force)
-        return false;
-    m_commandsOn = on;
-    for (int index : {4, 5, 7, 8, 10})
-        m_buttons[index - 1]->setEnabled(on);
-    for (QAction *a :
-         {m_menus.saveAs, m_menus.print, m_menus.removeCam, m_menus.modifyCam, m_menus.copyImage})
-        a->setEnabled(on);
-    m_menus.view->setEnabled(on);
-    return true;
-}
-
-frmAddModify *frmMain::camDialog() const
-{
-    return m_camDialog;
-}
-
-frmPrefs *frmMain::prefsDialog() const
-{
-    return m_prefsDialog;
-}
-
-QAction *frmMain::toolButton(int index) const
-{
-    return index >= 1 && index <= m_buttons.size() ? m_buttons[index - 1] : nullptr;
-}
-
-QString frmMain::statusText(int panel) const
-{
-    return panel == 1 ? m_panel1->text() : m_panel2->text();
-}
-
-void frmMain::onMnuViewModeClick(int mode)
-{
-    m_viewMode = mode;
-    armLayout();
+    if (watched == m_w.imgLogo && event->type() == QEvent::MouseButtonPress)
+        onImgLogoMouseDown();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::onMnuPreferencesClick()
@@ -320,7 +194,7 @@ void frmMain::onMnuPreferencesClick()
     m_prefsDialog->setWindowModality(Qt::ApplicationModal);
     connect(m_prefsDialog, &frmPrefs::saved, this, [this] {
         m_prefs = ViewerPrefs::load(m_services.settings);
-        armLayout();
+        m_layout->relayout();
     });
     m_prefsDialog->show();
 }
@@ -330,62 +204,57 @@ void frmMain::onImgLogoMouseDown()
     m_services.shell.openAddress(WebcamTexts::kHomePage);
 }
 
-void frmMain::onPicSplitMouseDown(int x)
+QString frmMain::statusText(int panel) const
 {
-    m_cSplit->MouseDown(toTwips(x));
+    return panel == 1 ? m_w.panel1->text() : m_w.panel2->text();
 }
 
-void frmMain::onFormMouseMove(int x)
+const QString &frmMain::selectionMarker() const
 {
-    m_cSplit->MouseMove(toTwips(x));
+    return m_camTree->selectionMarker();
 }
 
-void frmMain::onFormMouseUp(int x)
+const QString &frmMain::currentTitle() const
 {
-    m_cSplit->MouseUp(toTwips(x));
+    return m_viewer->currentTitle();
 }
 
-void frmMain::m_cSplit_SplitComplete()
+int frmMain::viewMode() const
 {
-    const int left = WebcamLayout::clampSplit(toTwips(m_picSplit->x()));
-    m_picSplit->move(twips(left), m_picSplit->y());
-    m_treeWidth = left;
-    m_pane->move(twips(left) + m_picSplit->width(), m_pane->y());
-    layoutWindow();
+    return m_layout->viewMode();
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
+int frmMain::treeWidthTwips() const
 {
-    const auto type = event->type();
-    if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove
-        || type == QEvent::MouseButtonRelease) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        const QPoint at = mouse->position().toPoint();
-        if (watched == m_picSplit && type == QEvent::MouseButtonPress) {
-            onPicSplitMouseDown(at.x());
-            return true;
-        }
-        if (watched == m_surface && type == QEvent::MouseMove)
-            onFormMouseMove(at.x());
-        if (watched == m_surface && type == QEvent::MouseButtonRelease)
-            onFormMouseUp(at.x());
-        if (watched == m_tree->viewport() && type == QEvent::MouseButtonPress
-            && mouse->button() == Qt::RightButton) {
-            onTreeView1MouseDown(mouse->button(), mouse->globalPosition().toPoint());
-            return true;
-        }
-        if (watched == m_imgCam && type == QEvent::MouseButtonPress)
-            onImgCamMouseDown(mouse->button(), mouse->globalPosition().toPoint());
-        if (watched == m_imgLogo && type == QEvent::MouseButtonPress)
-            onImgLogoMouseDown();
-    } else if (type == QEvent::FocusIn
-               && (watched == m_cboAddress || watched == m_cboAddress->lineEdit())) {
-        // After the click that gave the focus, which would place the caret instead.
-        QTimer::singleShot(0, m_cboAddress->lineEdit(), &QLineEdit::selectAll);
-    } else if (type == QEvent::Resize && watched == m_addressBox) {
-        const int width = std::max(40, m_addressBox->width() - twips(700));
-        if (m_cboAddress->width() != width)
-            m_cboAddress->resize(width, m_cboAddress->height());
-    }
-    return QMainWindow::eventFilter(watched, event);
+    return m_layout->treeWidthTwips();
+}
+
+frmAddModify *frmMain::camDialog() const
+{
+    return m_camTree->camDialog();
+}
+
+frmPrefs *frmMain::prefsDialog() const
+{
+    return m_prefsDialog;
+}
+
+frmFullscreen *frmMain::fullscreenView() const
+{
+    return m_picture->fullscreenView();
+}
+
+cSplitter &frmMain::splitter() const
+{
+    return m_layout->splitter();
+}
+
+CamDownload &frmMain::download() const
+{
+    return m_fetch->download();
+}
+
+const QSize &frmMain::naturalSizeTwips() const
+{
+    return m_layout->natural();
 }

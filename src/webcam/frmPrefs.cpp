@@ -9,7 +9,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 frmPrefs::frmPrefs(Services &services, QWidget *parent)
@@ -82,15 +81,9 @@ frmPrefs::frmPrefs(Services &services, QWidget *parent)
            prefs.ForceNull60Sec, prefs.HideErrors,    prefs.DeleteTemps};
     for (int i = 0; i < m_boxes.size(); ++i)
         m_boxes[i].box->setChecked(on[i]);
-    m_changed = false;
     connect(m_tree, &QTreeWidget::itemClicked, this, &frmPrefs::onTreeView1NodeClick);
-
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(100);
-    connect(m_timer, &QTimer::timeout, this, &frmPrefs::onTimer1Timer);
-    m_timer->start();
-    onTimer1Timer();
+    connect(this, &frmPrefs::changedChanged, this, &frmPrefs::showChanged);
+    showChanged(false);
 }
 
 QFrame *frmPrefs::addPage(int index)
@@ -128,20 +121,30 @@ void frmPrefs::onTreeView1NodeClick(QTreeWidgetItem *node)
 
 void frmPrefs::onCheckClick()
 {
-    m_changed = true;
+    setChanged(true);
 }
 
-void frmPrefs::onTimer1Timer()
+void frmPrefs::setChanged(bool changed)
 {
-    m_cmdApply->setEnabled(m_changed);
-    m_cmdClose->setText(m_changed ? QStringLiteral("&Cancel") : QStringLiteral("&Close"));
+    if (changed == m_changed)
+        return;
+    m_changed = changed;
+    Q_EMIT changedChanged(changed);
+}
+
+// Both buttons follow the flag together: "Apply" has something to save exactly when closing
+// would lose it.
+void frmPrefs::showChanged(bool changed)
+{
+    m_cmdApply->setEnabled(changed);
+    m_cmdClose->setText(changed ? QStringLiteral("&Cancel") : QStringLiteral("&Close"));
 }
 
 void frmPrefs::save()
 {
     for (const Box &b : m_boxes)
         ViewerPrefs::saveSwitch(m_services.settings, QLatin1String(b.setting), b.box->isChecked());
-    m_changed = false;
+    setChanged(false);
     Q_EMIT saved();
 }
 

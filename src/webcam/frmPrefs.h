@@ -6,7 +6,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 struct Services;
@@ -23,13 +22,14 @@ public:
 
     void onTreeView1NodeClick(QTreeWidgetItem *node);
     void onCheckClick();
-    void onTimer1Timer();
     void onCmdApplyClick();
     void onCmdCloseClick();
 
 Q_SIGNALS:
     // The switches were saved; the window loads its preferences again.
     void saved();
+    // Some box was clicked since the dialog opened or was last applied, or none was.
+    void changedChanged(bool changed);
 
 private:
     struct Box
@@ -41,6 +41,8 @@ private:
     void addBox(QFrame *page, int row, const char *setting, const QString &caption,
                 const QString &tip);
     void save();
+    void setChanged(bool changed);
+    void showChanged(bool changed);
 
     Services &m_services;
     QTreeWidget *m_tree;
@@ -48,6 +50,5 @@ private:
     QList<QFrame *> m_pages;
     QList<Box> m_boxes;
     QPushButton *m_cmdApply, *m_cmdClose;
-    QTimer *m_timer;
     bool m_changed = false;
 };

@@ -47,7 +47,7 @@ TEST_F(CamShowTest, ACamIsShownRefreshedOnItsScheduleAndMeasured)
     EXPECT_EQ(w.statusText(1), "Ready");
     QStringList texts{w.statusText(2)};
     for (int tick = 0; tick < 5; ++tick) {
-        w.onTimerRefreshTimer();
+        w.refreshSchedule().onTimerRefreshTimer();
         texts << w.statusText(2);
     }
     EXPECT_EQ(texts,
@@ -57,9 +57,9 @@ TEST_F(CamShowTest, ACamIsShownRefreshedOnItsScheduleAndMeasured)
     EXPECT_EQ(server.requests().size(), 1);
     // The sixth second fetches the picture again; a tick meanwhile starts nothing.
     server.setCam("/a.jpg", CamServer::Cam::ofBytes(jpeg(QSize(64, 48), Qt::red)));
-    w.onTimerRefreshTimer();
+    w.refreshSchedule().onTimerRefreshTimer();
     EXPECT_EQ(w.statusText(2), "Refreshing ...");
-    w.onTimerRefreshTimer();
+    w.refreshSchedule().onTimerRefreshTimer();
     ASSERT_TRUE(downloaded());
     EXPECT_EQ(server.requests().size(), 2);
     EXPECT_EQ(w.statusText(2), "Refresh Scheduled in 5 Seconds");
@@ -67,13 +67,11 @@ TEST_F(CamShowTest, ACamIsShownRefreshedOnItsScheduleAndMeasured)
     EXPECT_EQ(w.naturalSizeTwips(), QSize(4800, 3600)); // a refresh does not measure again
 
     // Half size: the measured picture at half its size, centred in the pane.
-    w.onMnuViewModeClick(2);
-    w.onTimerLayoutTimer();
+    w.windowLayout().onMnuViewModeClick(2);
     const QWidget *pane = window->findChild<QWidget *>("picPane");
     EXPECT_EQ(picture()->size(), QSize(160, 120));
     EXPECT_LE((picture()->geometry().center() - pane->rect().center()).manhattanLength(), 2);
-    w.onMnuViewModeClick(1);
-    w.onTimerLayoutTimer();
+    w.windowLayout().onMnuViewModeClick(1);
     EXPECT_EQ(picture()->size(), QSize(320, 240));
 }
 
@@ -86,7 +84,7 @@ TEST_F(CamShowTest, RatesOtherThanWholeNumbersRefreshEveryMinuteOrNotAtAll)
             << rate.constData();
     pref("ForceNull60Sec", true);
     EXPECT_EQ(showRate("UpdateInterval=X\r\n"), "");
-    window->onTimerRefreshTimer();
+    window->refreshSchedule().onTimerRefreshTimer();
     EXPECT_EQ(window->statusText(2), "Refresh Scheduled in 59 Seconds");
 }
 
@@ -109,7 +107,7 @@ TEST_F(CamShowTest, AnUnchangedCamSaysSoAndNoCamShowsAnotherCamsPicture)
     select("Same");
     ASSERT_TRUE(downloaded());
     EXPECT_FALSE(QFile::exists(temporary())); // completed and not wanted afterwards
-    w.onMnuViewCamClick();
+    w.camTree().onMnuViewCamClick();
     ASSERT_TRUE(downloaded());
     EXPECT_EQ(w.statusText(2), "Same has not changed");
     EXPECT_TRUE(picture()->isVisible());
@@ -148,7 +146,7 @@ TEST_F(CamShowTest, TheAddressBarSelectsCamsOpensPagesAndShowsPictures)
     QLineEdit *edit = addressList()->lineEdit();
     const auto enter = [&](const QString &text) {
         addressList()->setEditText(text);
-        w.ParseAddressChange();
+        w.addressBar().ParseAddressChange();
     };
     enter("b");
     ASSERT_TRUE(downloaded());
@@ -157,7 +155,7 @@ TEST_F(CamShowTest, TheAddressBarSelectsCamsOpensPagesAndShowsPictures)
 
     addressList()->setEditText("http://pages.example/cam.JPG");
     EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(0, 0, 255));
-    w.ParseAddressChange();
+    w.addressBar().ParseAddressChange();
     EXPECT_EQ(shell.opened, QStringList{"http://pages.example/cam.JPG"});
     EXPECT_EQ(tree()->currentItem()->text(0), "Add a Cam");
     const int items = addressList()->count();
@@ -184,15 +182,15 @@ TEST_F(CamShowTest, ThePictureGoesFullScreenToAFileAndToTheClipboard)
     frmMain &w = opened();
     select("Two");
     ASSERT_TRUE(downloaded());
-    w.onMnuViewModeClick(3);
-    w.onMnuFullscreenClick();
+    w.windowLayout().onMnuViewModeClick(3);
+    w.picture().onMnuFullscreenClick();
     frmFullscreen *view = w.fullscreenView();
     ASSERT_TRUE(view);
     EXPECT_EQ(w.viewMode(), 4);
     // A refresh while it is open: the indicator during the download, then the new picture.
     server.setCam("/a.jpg", CamServer::Cam::ofBytes(jpeg(QSize(64, 48), Qt::red)));
     for (int tick = 0; tick < 3; ++tick)
-        w.onTimerRefreshTimer();
+        w.refreshSchedule().onTimerRefreshTimer();
     EXPECT_TRUE(view->indicatorVisible());
     ASSERT_TRUE(downloaded());
     EXPECT_FALSE(view->indicatorVisible());
@@ -200,9 +198,9 @@ TEST_F(CamShowTest, ThePictureGoesFullScreenToAFileAndToTheClipboard)
     view->reject();
     EXPECT_EQ(w.viewMode(), 3);
 
-    w.onMnuCopyImageClick();
+    w.picture().onMnuCopyImageClick();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(64, 48));
-    w.onMnuSaveAsClick();
+    w.picture().onMnuSaveAsClick();
     auto *dialog = w.findChild<QFileDialog *>();
     ASSERT_TRUE(dialog);
     const QString path = appPath("shot.bmp");

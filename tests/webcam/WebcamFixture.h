@@ -2,8 +2,14 @@
 
 #include "CamServer.h"
 #include "support/DashboardFixture.h"
+#include "webcam/AddressBar.h"
 #include "webcam/CamDownload.h"
+#include "webcam/CamEditMenu.h"
+#include "webcam/CamPicture.h"
+#include "webcam/CamTree.h"
+#include "webcam/RefreshSchedule.h"
 #include "webcam/WebcamFiles.h"
+#include "webcam/WindowLayout.h"
 #include "webcam/frmAddModify.h"
 #include "webcam/frmMain.h"
 
@@ -87,7 +93,7 @@ protected:
     void select(const QString &text)
     {
         tree()->setCurrentItem(node(text));
-        window->onTreeView1NodeClick(node(text));
+        window->camTree().onTreeView1NodeClick(node(text));
     }
     QStringList shownEntries(QMenu *menu)
     {

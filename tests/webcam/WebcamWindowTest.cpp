@@ -111,7 +111,7 @@ TEST_F(WebcamWindowTest, EditMenuInTheMenuBarAndAsTheTwoPopUps)
     EXPECT_EQ(shownEntries(edit), bar);
 
     tree()->setCurrentItem(node("c"));
-    w.onTreeView1MouseDown(Qt::RightButton, QPoint(10, 10));
+    w.editMenu().onTreeView1MouseDown(Qt::RightButton, QPoint(10, 10));
     EXPECT_TRUE(edit->isVisible());
     EXPECT_EQ(shownEntries(edit), QStringList({"&View Cam", "-", "&Remove Cam", "&Modify Cam"}));
     edit->hide();
@@ -119,7 +119,7 @@ TEST_F(WebcamWindowTest, EditMenuInTheMenuBarAndAsTheTwoPopUps)
     EXPECT_EQ(shownEntries(edit), bar);
 
     select("c");
-    w.onImgCamMouseDown(Qt::RightButton, QPoint(10, 10));
+    w.editMenu().onImgCamMouseDown(Qt::RightButton, QPoint(10, 10));
     EXPECT_EQ(shownEntries(edit),
               QStringList({"&Add Cam", "-", "&Refresh Cam", "-", "&Remove Cam", "&Modify Cam"}));
     EXPECT_EQ(edit->defaultAction(), w.menus().addCam);
@@ -129,14 +129,13 @@ TEST_F(WebcamWindowTest, EditMenuInTheMenuBarAndAsTheTwoPopUps)
     EXPECT_EQ(edit->defaultAction(), nullptr);
 }
 
-TEST_F(WebcamWindowTest, TheLayoutTimerKeepsTheCommandStatesAndTheViewTick)
+TEST_F(WebcamWindowTest, CommandStatesAndViewTicksFollowTheirChangesAtOnce)
 {
     favoritesFile(kThreeCams);
     frmMain &w = opened();
-    QTimer *layout = w.findChild<QTimer *>("TimerLayout");
-    EXPECT_TRUE(layout->isActive());
-    EXPECT_EQ(layout->interval(), 10);
-    EXPECT_FALSE(w.findChild<QTimer *>("TimerRefresh")->isActive());
+    // Nothing ticks while the window waits on its welcome panel.
+    for (const QTimer *timer : w.findChildren<QTimer *>())
+        EXPECT_FALSE(timer->isActive()) << timer->objectName().toStdString();
     const WebcamMenus &m = w.menus();
     auto states = [&] {
         QList<bool> on;
@@ -148,40 +147,66 @@ TEST_F(WebcamWindowTest, TheLayoutTimerKeepsTheCommandStatesAndTheViewTick)
         return on;
     };
     EXPECT_EQ(states(), QList<bool>(11, false));
-    w.onTimerLayoutTimer(); // nothing left to do: the timer rests until something changes
-    EXPECT_FALSE(layout->isActive());
     select("A");
-    EXPECT_TRUE(layout->isActive());
-    // While the picture downloads only "Stop" is offered and the states stay as they are.
-    w.onTimerLayoutTimer();
-    EXPECT_EQ(states(), QList<bool>(11, false));
+    // Selecting a cam offers its commands at once (a click selects on the press, before the
+    // release starts the download); the download then offers only "Stop" on the toolbar, and a
+    // node selected meanwhile leaves every command state as it is until the download ends.
+    const QList<bool> menusOnly{false, false, false, false, false, true,
+                                true,  true,  true,  true,  true};
+    EXPECT_EQ(states(), menusOnly);
+    tree()->setCurrentItem(node("Webcams"));
+    EXPECT_EQ(states(), menusOnly);
     EXPECT_FALSE(w.toolButton(1)->isEnabled());
     EXPECT_TRUE(w.toolButton(2)->isEnabled());
     EXPECT_FALSE(tree()->isEnabled());
     ASSERT_TRUE(downloaded());
     EXPECT_FALSE(w.toolButton(2)->isEnabled());
     EXPECT_TRUE(tree()->isEnabled());
-    w.onTimerLayoutTimer();
-    EXPECT_EQ(states(), QList<bool>(11, true));
-    select("Webcams");
-    w.onTimerLayoutTimer();
     EXPECT_EQ(states(), QList<bool>(11, false));
     EXPECT_TRUE(w.toolButton(1)->isEnabled());
+    tree()->setCurrentItem(node("A"));
+    EXPECT_EQ(states(), QList<bool>(11, true));
 
-    w.onTimerLayoutTimer();
-    EXPECT_FALSE(layout->isActive());
-    w.onMnuViewModeClick(2);
-    EXPECT_TRUE(layout->isActive());
-    w.onTimerLayoutTimer();
+    m.halfSize->trigger();
     EXPECT_FALSE(m.normalSize->isChecked());
     EXPECT_TRUE(m.halfSize->isChecked());
+    m.halfSize->trigger(); // chosen again: it stays ticked
+    EXPECT_TRUE(m.halfSize->isChecked());
+    EXPECT_EQ(w.viewMode(), 2);
+}
+
+TEST_F(WebcamWindowTest, EveryChangeLaysTheWindowOutAtOnce)
+{
+    favoritesFile(kThreeCams);
+    frmMain &w = opened();
+    // After each change a further pass finds nothing left to do.
+    const auto settled = [&](const char *change) {
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(w.windowLayout().layoutWindow()) << change;
+    };
+    w.resize(700, 450);
+    settled("resized");
+    select("b");
+    ASSERT_TRUE(downloaded());
+    settled("cam shown");
+    w.menus().halfSize->trigger();
+    settled("half size");
+    w.showMaximized();
+    settled("maximized");
+    w.showNormal();
+    settled("restored");
+    w.windowLayout().onPicSplitMouseDown(1);
+    w.windowLayout().onFormMouseUp(200);
+    settled("split moved");
+    select("Webcams");
+    settled("welcome");
 }
 
 TEST_F(WebcamWindowTest, CamDialogAddsModifiesAndCancelsThroughTheWindow)
 {
     favoritesFile(kThreeCams);
     frmMain &w = opened();
-    w.onMnuAddCamClick();
+    w.camTree().onMnuAddCamClick();
     frmAddModify *d = w.camDialog();
     ASSERT_TRUE(d);
     EXPECT_EQ(in<QLineEdit>(d, "txtTitle")->text(), "Untitled Cam");
@@ -204,7 +229,7 @@ TEST_F(WebcamWindowTest, CamDialogAddsModifiesAndCancelsThroughTheWindow)
 
     // A cam without a rate opens unticked with 60; Cancel writes nothing.
     tree()->setCurrentItem(node("A"));
-    w.onMnuModifyCamClick();
+    w.camTree().onMnuModifyCamClick();
     d = w.camDialog();
     ASSERT_TRUE(d);
     EXPECT_EQ(d->windowTitle(), "Modify Cam");
@@ -227,10 +252,10 @@ TEST_F(WebcamWindowTest, RemovingACamAsksAndLeavesItsTitleInTheAddressList)
     frmMain &w = opened();
     tree()->setCurrentItem(node("c"));
     prompter.setNextAnswer(Prompter::Answer::No);
-    w.onMnuRemoveCamClick();
+    w.camTree().onMnuRemoveCamClick();
     EXPECT_TRUE(node("c"));
     prompter.setNextAnswer(Prompter::Answer::Yes);
-    w.onMnuRemoveCamClick();
+    w.camTree().onMnuRemoveCamClick();
     ASSERT_EQ(prompter.shown.size(), 2);
     EXPECT_EQ(prompter.shown[1].text, "Are you certain you wish to remove the cam, \"c\"?");
     EXPECT_EQ(prompter.shown[1].buttons, Prompter::Buttons::YesNo);
@@ -265,22 +290,22 @@ TEST_F(WebcamWindowTest, SplitterStopsAtBothLimitsAndNeedsAPress)
     QFrame *bar = w.findChild<QFrame *>("picSplit");
     EXPECT_FALSE(w.splitter().MouseUp(300));
 
-    w.onPicSplitMouseDown(2);
+    w.windowLayout().onPicSplitMouseDown(2);
     EXPECT_EQ(bar->width(), 4);
-    w.onFormMouseMove(-3);
+    w.windowLayout().onFormMouseMove(-3);
     ASSERT_TRUE(QGuiApplication::overrideCursor());
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
-    w.onFormMouseUp(-3);
+    w.windowLayout().onFormMouseUp(-3);
     EXPECT_FALSE(QGuiApplication::overrideCursor());
     EXPECT_EQ(bar->x(), 78); // 1175 twips
     EXPECT_EQ(w.treeWidthTwips(), 1175);
     EXPECT_EQ(tree()->width(), 78);
 
-    w.onPicSplitMouseDown(1);
-    w.onFormMouseMove(650);
+    w.windowLayout().onPicSplitMouseDown(1);
+    w.windowLayout().onFormMouseMove(650);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::SizeHorCursor);
     EXPECT_EQ(bar->x(), 650);
-    w.onFormMouseUp(650);
+    w.windowLayout().onFormMouseUp(650);
     EXPECT_EQ(w.treeWidthTwips(), 3525);
     EXPECT_EQ(bar->x(), 235);
     EXPECT_EQ(bar->width(), 4);
@@ -338,8 +363,7 @@ TEST_F(WebcamWindowTest, PreferencesDialogAppliesAndAsksBeforeLosingChanges)
     EXPECT_FALSE(apply->isEnabled());
     EXPECT_EQ(close->text(), "&Close");
 
-    in<QCheckBox>(d, "chkCheckModified")->click();
-    d->onTimer1Timer();
+    in<QCheckBox>(d, "chkCheckModified")->click(); // both buttons follow at once
     EXPECT_TRUE(apply->isEnabled());
     EXPECT_EQ(close->text(), "&Cancel");
     prompter.setNextAnswer(Prompter::Answer::Cancel);
@@ -351,12 +375,11 @@ TEST_F(WebcamWindowTest, PreferencesDialogAppliesAndAsksBeforeLosingChanges)
 
     in<QCheckBox>(d, "chkShowAddyBar")->click();
     d->onCmdApplyClick();
-    d->onTimer1Timer();
+    EXPECT_EQ(close->text(), "&Close");
     EXPECT_EQ(setting("Prefs", "ShowAddyBar"), "False");
     EXPECT_EQ(setting("Prefs", "CheckModified"), "False");
     EXPECT_EQ(setting("Prefs", "HideErrors"), "True");
     EXPECT_FALSE(w.prefs().ShowAddyBar);
-    w.onTimerLayoutTimer();
     EXPECT_TRUE(w.findChild<QWidget *>("picAddress")->isHidden());
     EXPECT_FALSE(apply->isEnabled());
 
