@@ -204,7 +204,11 @@ void WindowLayout::m_cSplit_SplitComplete()
 bool WindowLayout::eventFilter(QObject *watched, QEvent *event)
 {
     const auto type = event->type();
+    const bool mouseEvent = type == QEvent::MouseButtonPress || type == QEvent::MouseMove
+        || type == QEvent::MouseButtonRelease;
     if (watched == m_w.picSplit || watched == m_w.surface) {
+        if (!mouseEvent)
+            return QObject::eventFilter(watched, event);
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (watched == m_w.picSplit && type == QEvent::MouseButtonPress) {
             onPicSplitMouseDown(mouse->position().toPoint().x());
