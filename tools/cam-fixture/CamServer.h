@@ -71,6 +71,8 @@ private:
     {
         Cam cam;
         qint64 next = 0, end = 0;
+        // Only a broken-off or unmeasured answer needs the close to end it.
+        bool closeAtEnd = true;
     };
     void onConnection();
     void onReadyRead(QTcpSocket *socket);
