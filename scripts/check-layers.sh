@@ -2,7 +2,8 @@
 # Fails when an include crosses a layer the build keeps apart: a core source (one compiled into
 # an orvane_*_core library) reaching Qt Widgets or a widgets-side header, a feature folder
 # reaching the shell or another feature folder (what features share lives in src/contracts),
-# a widgets file reaching a platform adapter, or a second network access.
+# a widgets file reaching a platform adapter, a second network access, or a library reaching one
+# it does not link (scripts/check-links.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 status=0
@@ -63,4 +64,6 @@ if grep -rnE 'new QNetworkAccessManager|QNetworkAccessManager [A-Za-z_]+ *[;({]'
     | grep -v '^src/shell/RealServices.h:'; then
     fail "a QNetworkAccessManager made outside the program's services"
 fi
+# Includes follow the links: a library reaches only what it links.
+scripts/check-links.sh || status=1
 exit $status

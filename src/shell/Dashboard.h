@@ -1,6 +1,5 @@
 #pragma once
 
-#include "clock/AlarmControls.h"
 #include "platform/Connectivity.h"
 #include "platform/Services.h"
 #include "shell/DashboardMenus.h"
@@ -12,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+struct AlarmControls;
 class AlarmPanel;
 class CdAudio;
 class DashboardGroups;

@@ -6,7 +6,6 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "weather/ForecastBox.h"
-#include "weather/OpenMeteoSource.h"
 #include "weather/SearchFor.h"
 #include "weather/WeatherFieldsView.h"
 #include "weather/WeatherHost.h"
@@ -55,6 +54,7 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
           services.appFolder.path(QStringLiteral("\\resources\\pictures")), picCollectData))
     , m_forecast(new ForecastBox(surface))
     , m_timerWeather(namedTimer(this, "TimerWeather", 500))
+    , m_fetch(new WeatherFetch(services, *m_fields, this))
 {
     m_txtZip = placeField("txtZip", QStringLiteral("Ex: 80917  or  Denver CO"), 8);
     m_txtZipWorld = placeField("txtZipWorld", QStringLiteral("Ex: London United Kingdom"), 34);
@@ -74,52 +74,10 @@ WeatherPanel::WeatherPanel(Services &services, QWidget *surface, QAction *disabl
     m_fields->setSearchCity([this] { openCitySearch(); });
 
     connect(m_timerWeather, &QTimer::timeout, this, &WeatherPanel::onTimerWeather);
-    setSource(WeatherSource::Kind::Live);
+    connect(m_fetch, &WeatherFetch::finished, this, &WeatherPanel::onReportFinished);
 }
 
 WeatherPanel::~WeatherPanel() = default;
-
-void WeatherPanel::setSourceMenu(QAction *live, QAction *pages)
-{
-    m_sourceLive = live;
-    m_sourcePages = pages;
-    connect(live, &QAction::triggered, this, &WeatherPanel::onMnuSourceLiveClick);
-    connect(pages, &QAction::triggered, this, &WeatherPanel::onMnuSourcePagesClick);
-    setSource(m_sourceKind);
-}
-
-void WeatherPanel::setSource(WeatherSource::Kind kind)
-{
-    m_sourceKind = kind;
-    const bool live = kind == WeatherSource::Kind::Live;
-    if (live)
-        m_source = std::make_unique<OpenMeteoSource>(m_services.network, m_services.clock);
-    else
-        m_source = std::make_unique<PageSource>(m_services.network, m_services.clock,
-                                                m_services.settings);
-    // The live data's licence asks for its source to be named where it is shown.
-    m_fields->setTitleToolTip(live ? OpenMeteoSource::kAttribution : QString());
-    if (m_sourceLive)
-        m_sourceLive->setChecked(live);
-    if (m_sourcePages)
-        m_sourcePages->setChecked(!live);
-}
-
-void WeatherPanel::chooseSource(WeatherSource::Kind kind)
-{
-    WeatherSource::store(m_services.settings, kind);
-    setSource(kind);
-}
-
-void WeatherPanel::onMnuSourceLiveClick()
-{
-    chooseSource(WeatherSource::Kind::Live);
-}
-
-void WeatherPanel::onMnuSourcePagesClick()
-{
-    chooseSource(WeatherSource::Kind::Pages);
-}
 
 QLineEdit *WeatherPanel::placeField(const char *name, const QString &toolTip, int top)
 {
@@ -220,15 +178,7 @@ void WeatherPanel::startSearchedReport(const QString &address)
         request.city = m_search->search().chosenCity();
         request.country = m_search->search().country();
     }
-    m_report = m_source->start(request, this);
-    m_fields->setAddress(m_report->address());
-    connect(m_report, &WeatherReport::finished, this, [this] {
-        applyReading();
-        // The dialog stays until the report it asked for has arrived.
-        if (m_search)
-            m_search->accept();
-        onReportFinished();
-    });
+    m_fetch->start(request);
 }
 
 bool WeatherPanel::busy() const
@@ -244,27 +194,11 @@ bool WeatherPanel::connectionConfirmed()
     return m_offline.goOn(m_connectivity.connected, QStringLiteral("get the weather")) && !busy();
 }
 
-void WeatherPanel::startReport(const WeatherRequest &request)
+void WeatherPanel::onReportFinished(ReportKind kind)
 {
-    m_report = m_source->start(request, this);
-    m_fields->setAddress(m_report->address());
-    connect(m_report, &WeatherReport::finished, this, [this] {
-        applyReading();
-        onReportFinished();
-    });
-}
-
-void WeatherPanel::applyReading()
-{
-    if (m_report)
-        m_report->reading().applyTo(*m_fields);
-}
-
-void WeatherPanel::onReportFinished()
-{
-    if (m_report)
-        m_report->deleteLater();
-    m_report = nullptr;
+    // The dialog stays until the report it asked for has arrived.
+    if (kind == ReportKind::Searched && m_search)
+        m_search->accept();
     // The picture's half-second ticks count from the end of the report, not from the press.
     startCollecting(true);
 }
@@ -278,7 +212,7 @@ void WeatherPanel::onCmdGetUSWeatherReleased(int x, int y)
     m_txtZip->setText(WeatherQuery::usQuery(m_txtZip->text()));
     startCollecting(true);
     m_fields->clear();
-    startReport({ReportKind::Us, m_txtZip->text(), {}, {}});
+    m_fetch->start({ReportKind::Us, m_txtZip->text(), {}, {}});
     m_services.settings.saveSetting(kSystem, QStringLiteral("USA"), m_txtZip->text());
     m_services.settings.saveSetting(kSystem, QStringLiteral("USWorld"), kUs);
     m_mode = kUs;
@@ -302,7 +236,7 @@ void WeatherPanel::onCmdGetWorldWeatherReleased(int x, int y)
     m_txtZipWorld->setText(*query);
     startCollecting(true);
     m_fields->clear();
-    startReport({ReportKind::World, m_txtZipWorld->text(), {}, {}});
+    m_fetch->start({ReportKind::World, m_txtZipWorld->text(), {}, {}});
     m_services.settings.saveSetting(kSystem, QStringLiteral("World"), m_txtZipWorld->text());
     m_services.settings.saveSetting(kSystem, QStringLiteral("USWorld"), kWorld);
     m_mode = kWorld;

@@ -2,8 +2,8 @@
 
 #include "platform/Connectivity.h"
 #include "platform/Services.h"
+#include "weather/WeatherFetch.h"
 #include "weather/WeatherQuery.h"
-#include "weather/WeatherSource.h"
 #include "weather/clsWeather.h"
 
 #include <QObject>
@@ -23,10 +23,10 @@ class SearchFor;
 class TipPanel;
 class WeatherFieldsView;
 
-// The dashboard's weather panel: the US and world place fields, the three buttons, the report
-// fields, the enlarged forecast, the collecting picture's timer, the 20-minute refresh and the
-// "Disable Weather" switch and the choice of source. One report runs at a time; a press or a
-// refresh while one runs is ignored.
+// The dashboard's weather panel: the US and world place fields with their hints, the three
+// buttons, the report fields, the enlarged forecast, the collecting picture's timer, the
+// 20-minute refresh and the "Disable Weather" switch. Reports run through WeatherFetch, one at a
+// time; a press or a refresh while one runs is ignored.
 class WeatherPanel : public QObject
 {
     Q_OBJECT
@@ -42,10 +42,10 @@ public:
     ~WeatherPanel() override;
 
     // The "Source" submenu's two items; checked as the source in use.
-    void setSourceMenu(QAction *live, QAction *pages);
+    void setSourceMenu(QAction *live, QAction *pages) { m_fetch->setSourceMenu(live, pages); }
     // The source of the next report (the running one finishes as it began).
-    void setSource(WeatherSource::Kind kind);
-    WeatherSource::Kind source() const { return m_sourceKind; }
+    void setSource(WeatherSource::Kind kind) { m_fetch->setSource(kind); }
+    WeatherSource::Kind source() const { return m_fetch->source(); }
 
     // "System"/"NoWeather" (default "1": off until the user turns it on) sets the switch.
     void loadSwitch();
@@ -76,11 +76,9 @@ public:
     // Each minute of the clock: the refresh comes every twentieth, when enabled.
     void onMinute();
     void onMnuDisableWeatherClick();
-    void onMnuSourceLiveClick();
-    void onMnuSourcePagesClick();
 
-    bool reportRunning() const { return m_report != nullptr; }
-    WeatherReport *report() const { return m_report; }
+    bool reportRunning() const { return m_fetch->running(); }
+    WeatherReport *report() const { return m_fetch->report(); }
     WeatherFieldsView &fields() const { return *m_fields; }
     ForecastBox &forecast() const { return *m_forecast; }
     const QString &reportMode() const { return m_mode; }
@@ -94,11 +92,7 @@ private:
     void startCollecting(bool resetTicks);
     bool connectionConfirmed();
     bool refuseComma(QLineEdit *field, const char *example);
-    void startReport(const WeatherRequest &request);
-    void chooseSource(WeatherSource::Kind kind);
-    // What the report read goes onto the fields, in the order it was read.
-    void applyReading();
-    void onReportFinished();
+    void onReportFinished(ReportKind kind);
     void startSearchedReport(const QString &address);
     bool busy() const;
     void setButtons(bool us, bool world);
@@ -116,12 +110,8 @@ private:
     LumoButton *m_cmdWorld;
     LumoButton *m_cmdForecast;
     QTimer *m_timerWeather;
-    QPointer<WeatherReport> m_report;
+    WeatherFetch *m_fetch;
     QPointer<SearchFor> m_search;
-    std::unique_ptr<WeatherSource> m_source;
-    WeatherSource::Kind m_sourceKind = WeatherSource::Kind::Live;
-    QAction *m_sourceLive = nullptr;
-    QAction *m_sourcePages = nullptr;
     WeatherSchedule m_schedule;
     QString m_mode;
     bool m_disabled = true;
