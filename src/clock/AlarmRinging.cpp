@@ -16,6 +16,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -52,6 +53,7 @@ AlarmRinging::AlarmRinging(Services &services, QFrame *panel, const AlarmControl
     , m_desc2(label(panel, "lblAlarmDesc2", {6, 22, 228, 16}))
     , m_snoozeNotice(label(panel, "lblSnooze", {6, 38, 228, 14}))
     , m_snoozeTime(label(panel, "lblSnooze2", {6, 52, 228, 14}))
+    , m_keys(label(panel, "lblAlarmKeys", {6, 44, 228, 14}))
     , m_timerAlarm(namedTimer(this, "TimerAlarm", 700))
     , m_timerSnooze(namedTimer(this, "TimerSnooze", 1000))
     , m_timerAlarmCount(namedTimer(this, "TimerAlarmCount", 60000))
@@ -72,6 +74,21 @@ AlarmRinging::AlarmRinging(Services &services, QFrame *panel, const AlarmControl
             [this](int, int, int x, int y) { onImgAlarmSnoozeReleased(x, y); });
     connect(m_stop, &ImageButton::MouseUp, this,
             [this](int, int, int x, int y) { onImgAlarmStopReleased(x, y); });
+
+    // The keys work wherever the focus is in the program, as long as the panel is up.
+    m_keys->setText(QStringLiteral("Keys: F6 Snooze, F7 Stop"));
+    const auto key = [this](Qt::Key k, ImageButton *button) {
+        auto *shortcut = new QShortcut(QKeySequence(k), m_panel);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, button, [this, button] {
+            if (m_panel->isVisible())
+                button->click();
+        });
+    };
+    key(Qt::Key_F6, m_snooze);
+    key(Qt::Key_F7, m_stop);
+    m_snooze->setAccessibleDescription(QStringLiteral("Key: F6"));
+    m_stop->setAccessibleDescription(QStringLiteral("Key: F7"));
 
     connect(m_timerAlarm, &QTimer::timeout, this, &AlarmRinging::onTimerAlarm);
     connect(m_timerSnooze, &QTimer::timeout, this, &AlarmRinging::onTimerSnooze);
@@ -97,6 +114,7 @@ void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel)
     m_panel->raise();
     if (m_panel->window()->isMinimized())
         m_services.tray.restore();
+    m_keys->setVisible(!m_snoozed);
     m_desc->setText(QStringLiteral("Alarm %1 has been activated").arg(slot));
     m_desc2->setText(slotLabel);
     m_slot = slot;
@@ -152,6 +170,7 @@ void AlarmRinging::onImgAlarmSnoozeReleased(int x, int y)
     m_snoozed = true;
     m_sourcePending = false;
     m_snoozeNotice->show();
+    m_keys->hide();
     m_snoozeTime->show();
     m_snoozeTime->setText(QStringLiteral("New Time: ")
                           + AlarmSettings::timeText(m_ringTime.time()));

@@ -62,7 +62,7 @@ private:
     Services &m_services;
     AlarmControls m_controls;
     QFrame *m_panel;
-    QLabel *m_desc, *m_desc2, *m_snoozeNotice, *m_snoozeTime;
+    QLabel *m_desc, *m_desc2, *m_snoozeNotice, *m_snoozeTime, *m_keys;
     ImageButton *m_snooze, *m_stop;
     QTimer *m_timerAlarm, *m_timerSnooze, *m_timerAlarmCount;
     QString m_soundFile;

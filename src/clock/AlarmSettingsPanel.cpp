@@ -73,6 +73,7 @@ AlarmSettingsPanel::AlarmSettingsPanel(Services &services, QFrame *panel, AlarmS
                               services.appFolder.root()))
 {
     m_title->setObjectName(QStringLiteral("txtAlarmTitle"));
+    m_title->setAccessibleName(QStringLiteral("Alarm title"));
     m_title->setGeometry(12, 134, 240, 22);
     m_set->setObjectName(QStringLiteral("cmdSetAlarm"));
     m_cancel->setObjectName(QStringLiteral("cmdCancelAlarm"));

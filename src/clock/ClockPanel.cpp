@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 
+#include "widgets/ValueLabel.h"
 #include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
@@ -49,7 +50,8 @@ ClockPanel::ClockPanel(Services &services, QWidget *surface, QAction *show24Hour
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_lblClock.append(label);
     }
-    m_lblClock[1]->setAccessibleName(QStringLiteral("Clock"));
+    readAsValue(m_lblClock[1], QStringLiteral("Clock"));
+    readAsShadow(m_lblClock[0]);
     m_lblClock[1]->raise();
 }
 

@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 
 #include "HelpLayout.h"
+#include "HelpPane.h"
 #include "HelpTopics.h"
 #include "RtfReader.h"
 #include "common/Twips.h"
@@ -10,7 +11,6 @@
 #include <QResizeEvent>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTreeWidget>
 
@@ -33,7 +33,7 @@ HelpWindow::HelpWindow(QString folder, LinkOpener openLink, QWidget *parent)
     , m_openLink(std::move(openLink))
     , m_caption(new QLabel(QStringLiteral("HELP TOPICS"), this))
     , m_tree(new QTreeWidget(this))
-    , m_pane(new QTextBrowser(this))
+    , m_pane(new HelpPane(this))
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Orvane HELP"));
@@ -49,8 +49,6 @@ HelpWindow::HelpWindow(QString folder, LinkOpener openLink, QWidget *parent)
         m_tree->setStyle(lines);
     }
     m_pane->setObjectName(QStringLiteral("RichTextBox1"));
-    m_pane->setReadOnly(true);
-    m_pane->setOpenLinks(false);
     showDocument(kStartDocument);
     buildTree();
 
@@ -62,7 +60,7 @@ HelpWindow::HelpWindow(QString folder, LinkOpener openLink, QWidget *parent)
     };
     connect(m_tree, &QTreeWidget::itemClicked, this, open);
     connect(m_tree, &QTreeWidget::itemActivated, this, open);
-    connect(m_pane, &QTextBrowser::anchorClicked, this, &HelpWindow::onRichTextBox1LinkClick);
+    connect(m_pane, &HelpPane::linkActivated, this, &HelpWindow::onRichTextBox1LinkClick);
     resize(twips(HelpLayout::kStartWidth), twips(HelpLayout::kStartHeight));
     placeControls();
 }

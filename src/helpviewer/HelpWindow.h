@@ -6,7 +6,7 @@
 #include <functional>
 
 class QLabel;
-class QTextBrowser;
+class HelpPane;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -39,5 +39,5 @@ private:
     LinkOpener m_openLink;
     QLabel *m_caption;
     QTreeWidget *m_tree;
-    QTextBrowser *m_pane;
+    HelpPane *m_pane;
 };

@@ -10,6 +10,7 @@
 #include "widgets/ReleaseRule.h"
 #include "widgets/SmallControls.h"
 
+#include "widgets/ValueLabel.h"
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -96,8 +97,8 @@ MusicPlayer::MusicPlayer(Services &services, QWidget *surface, QListWidget *play
     m_totalRemain
         = label(surface, "totalRemain", QStringLiteral("00:00"), QRect(3600, 4740, 660, 255));
     m_totalFull = label(surface, "totalFull", QStringLiteral("00:00"), QRect(3600, 4980, 660, 255));
-    m_totalRemain->setAccessibleName(QStringLiteral("Elapsed"));
-    m_totalFull->setAccessibleName(QStringLiteral("Length"));
+    readAsValue(m_totalRemain, QStringLiteral("Elapsed"));
+    readAsValue(m_totalFull, QStringLiteral("Length"));
     m_packets = label(surface, "sPackets", QStringLiteral("Packets Received : 0"),
                       QRect(2400, 7140, 1860, 255));
     connect(m_timer1, &QTimer::timeout, this, &MusicPlayer::onTimer1);

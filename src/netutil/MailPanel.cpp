@@ -11,6 +11,7 @@
 #include "widgets/OfflineQuestion.h"
 #include "widgets/ReleaseRule.h"
 
+#include "widgets/ValueLabel.h"
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,7 +88,10 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu,
                                     : QStringLiteral("color: #c0c8d4; font-weight: bold;"));
     }
     m_lblNumEmails[0]->raise();
+    readAsValue(m_lblNumEmails[0], QStringLiteral("Number of Emails"));
+    readAsShadow(m_lblNumEmails[1]);
     m_txtChkEmail->setObjectName(QStringLiteral("txtChkEmail"));
+    m_txtChkEmail->setAccessibleName(QStringLiteral("Mail activity"));
     m_txtChkEmail->setReadOnly(true);
     m_txtChkEmail->setGeometry(kMailLeft + 108, kMailTop, 260, 32);
 

@@ -30,6 +30,7 @@ MailSetupDialog::MailSetupDialog()
 
     m_log = new QPlainTextEdit(this);
     m_log->setObjectName(QStringLiteral("txtLog"));
+    m_log->setAccessibleName(QStringLiteral("Mail check log"));
     m_log->setReadOnly(true);
     m_log->setGeometry(12, 128, 288, 156);
     m_log->setPlainText(QStringLiteral("Activity\n"));

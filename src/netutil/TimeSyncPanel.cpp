@@ -90,7 +90,6 @@ void TimeSyncPanel::setStatus(const QString &text, const QString &style, const Q
         Qt::convertFromPlainText(reason.isEmpty() ? text : text + u'\n' + reason));
     m_txtStatus->setStyleSheet(style);
     m_lblReason->setText(reason);
-    m_lblReason->setAccessibleName(reason);
     m_lblReason->setVisible(!reason.isEmpty());
     if (!reason.isEmpty()) {
         // Tall enough for the whole reason; a long one lies over the group below until the

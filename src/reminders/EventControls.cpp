@@ -129,6 +129,7 @@ void placePanelControls(EventControls &c, Services &services)
     c.list = named(new HintList(EventTexts::kNoRecords, p), "lstData",
                    QStringLiteral("Click here to display the event"));
     c.list->setGeometry(6, 6, p->width() - 12, 96);
+    c.list->setAccessibleName(QStringLiteral("Event list"));
 
     const int field = 66;
     const int wide = p->width() - field - 6;

@@ -2,6 +2,7 @@
 
 #include "widgets/SmallControls.h"
 
+#include "widgets/ValueLabel.h"
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -102,6 +103,10 @@ void WeatherFieldsView::addTemperatures()
         }
         text->setProperty("element", 0);
         shadow->setProperty("element", 1);
+        readAsValue(text,
+                    pair.field == WeatherField::CurTemp ? QStringLiteral("Temperature")
+                                                        : QStringLiteral("Celsius"));
+        readAsShadow(shadow);
         m_labels.append({pair.field, text});
         m_labels.append({pair.field, shadow});
     }
@@ -113,7 +118,7 @@ void WeatherFieldsView::addRow(WeatherField field, const char *caption, const ch
     setSmallFont(title);
     QLabel *value = addLabel(name, {78, top, 184, 16});
     setSmallFont(value);
-    value->setAccessibleName(QString::fromLatin1(caption).chopped(1));
+    readAsValue(value, QString::fromLatin1(caption).chopped(1));
     m_labels.append({field, value});
 }
 
@@ -129,7 +134,7 @@ void WeatherFieldsView::addParagraph(WeatherField field, const char *caption, co
     setSmallFont(value);
     value->setWordWrap(true);
     value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    value->setAccessibleName(QString::fromLatin1(caption));
+    readAsValue(value, QString::fromLatin1(caption));
     m_labels.append({field, value});
 }
 

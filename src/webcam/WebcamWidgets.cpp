@@ -51,7 +51,7 @@ void buildMenus(QMenuBar *bar, WebcamMenus &m)
     m.print = item(file, QStringLiteral("&Print WebCam"), "mnuPrint",
                    QKeySequence(Qt::CTRL | Qt::Key_P));
     separator(file);
-    m.preferences = item(file, QStringLiteral("&Preferences"), "mnuPreferences");
+    m.preferences = item(file, QStringLiteral("P&references"), "mnuPreferences");
     separator(file);
     m.exit = item(file, QStringLiteral("&Exit"), "mnuExit");
 
@@ -63,7 +63,7 @@ void buildMenus(QMenuBar *bar, WebcamMenus &m)
     m.sepAfterRefreshCam = separator(m.edit);
     m.refresh = item(m.edit, QStringLiteral("&Refresh"), "mnuRefresh", QKeySequence(Qt::Key_F5));
     m.sepAfterRefresh = separator(m.edit);
-    m.removeCam = item(m.edit, QStringLiteral("&Remove Cam"), "mnuRemoveCam");
+    m.removeCam = item(m.edit, QStringLiteral("R&emove Cam"), "mnuRemoveCam");
     m.modifyCam = item(m.edit, QStringLiteral("&Modify Cam"), "mnuModifyCam");
     m.sepBeforeCopy = separator(m.edit);
     m.copyImage = item(m.edit, QStringLiteral("&Copy Image"), "mnuCopyImage",
@@ -130,6 +130,7 @@ void buildPanes(WebcamWidgets &w)
 {
     w.tree = new QTreeWidget(w.surface);
     w.tree->setObjectName(QStringLiteral("TreeView1"));
+    w.tree->setAccessibleName(QStringLiteral("Cams"));
     w.tree->setHeaderHidden(true);
 
     w.picSplit = new QFrame(w.surface);

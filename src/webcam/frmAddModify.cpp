@@ -36,12 +36,14 @@ frmAddModify::frmAddModify(Services &services, cInifile &favorites, QWidget *par
         l->move(x, y);
         return l;
     };
-    label(QStringLiteral("Cam Title:"), 12, 14);
+    QLabel *titleLabel = label(QStringLiteral("Cam Title:"), 12, 14);
     m_txtTitle = new QLineEdit(this);
+    titleLabel->setBuddy(m_txtTitle); // a screen reader names the box by its label
     m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
     m_txtTitle->setGeometry(100, 10, 268, 22);
-    label(QStringLiteral("Cam Location:"), 12, 44);
+    QLabel *locationLabel = label(QStringLiteral("Cam Location:"), 12, 44);
     m_txtLocation = new QLineEdit(this);
+    locationLabel->setBuddy(m_txtLocation);
     m_txtLocation->setObjectName(QStringLiteral("txtLocation"));
     m_txtLocation->setGeometry(100, 40, 268, 22);
     m_chkRate = new QCheckBox(QStringLiteral("Refresh Rate"), this);

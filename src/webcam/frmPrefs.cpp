@@ -21,6 +21,7 @@ frmPrefs::frmPrefs(Services &services, QWidget *parent)
     setFixedSize(520, 260);
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("TreeView1"));
+    m_tree->setAccessibleName(QStringLiteral("Pages"));
     m_tree->setHeaderHidden(true);
     m_tree->setRootIsDecorated(false);
     m_tree->setGeometry(8, 8, 120, 206);

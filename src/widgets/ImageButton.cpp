@@ -3,8 +3,10 @@
 #include "widgets/KeyCodes.h"
 #include "widgets/ReleaseRule.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -21,9 +23,8 @@ QPoint toTwips(const QMouseEvent *event)
 ImageButton::ImageButton(QWidget *parent)
     : QAbstractButton(parent)
 {
-    // A picture on the panel: it never takes the keyboard focus from the other controls;
-    // assistive technology reaches it through its accessible name and press action.
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab and pressed with Space or Enter; a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     // Assistive technology presses through QAbstractButton::click(); run the same release
     // as a click just inside the button. A host that clicks from its MouseUp handler must
     // not start another release.
@@ -94,10 +95,40 @@ void ImageButton::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (shown.deviceIndependentSize().toSize() == size()) {
         p.drawPixmap(0, 0, shown);
+    } else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(rect(), shown);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    }
+}
+
+void ImageButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space is QAbstractButton's own; Enter presses too, as on any dialog's buttons.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !event->isAutoRepeat()) {
+        click();
+        event->accept();
         return;
     }
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), shown);
+    QAbstractButton::keyPressEvent(event);
+}
+
+void ImageButton::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void ImageButton::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QAbstractButton::focusOutEvent(event);
 }
 
 // A disabled button never gets here: QAbstractButton swallows its mouse events. The second

@@ -15,11 +15,9 @@
 bool LumoButton::event(QEvent *event)
 {
     if (event->type() == QEvent::Shortcut) {
-        // The access key clicks without a release: Click and the address, nothing else.
-        if (isEnabled()) {
-            Q_EMIT Click();
-            followUrl();
-        }
+        // The access key presses the button as a click in its middle does, so the host acts.
+        if (isEnabled())
+            release(LeftButton, 0, rect().center());
         return true;
     }
     return QAbstractButton::event(event);
@@ -90,6 +88,10 @@ void LumoButton::keyPressEvent(QKeyEvent *event)
     if (!event->text().isEmpty())
         Q_EMIT KeyPress(event->text().at(0).unicode());
     event->accept();
+    // Enter presses at once, as on a dialog's buttons; Space presses on its release.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() && !m_keyHeld && isEnabled())
+        release(LeftButton, shift, rect().center());
 }
 
 void LumoButton::keyReleaseEvent(QKeyEvent *event)
@@ -101,7 +103,9 @@ void LumoButton::keyReleaseEvent(QKeyEvent *event)
         m_pressed = false;
         m_hover = false;
         update();
-        release(LeftButton, shift, QPoint(0, 0));
+        // In the middle, where every host's release rule counts it: from the keyboard the
+        // button does what a click does.
+        release(LeftButton, shift, rect().center());
     }
     event->accept();
 }

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QTest>
 
 namespace {
 
@@ -158,6 +159,32 @@ TEST_F(Alarms, ExitSilencesARingingAlarm)
     EXPECT_FALSE(ringing().snoozed());
     EXPECT_FALSE(ringingShown());
     EXPECT_EQ(endRequests, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Alarms, F6SnoozesAndF7StopsFromWhereverTheFocusIs)
+{
+    setSlot(1, "7:30:00 AM", "on");
+    Dashboard &d = loaded();
+    d.show();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    QTest::keyClick(&d, Qt::Key_F6); // no alarm rings: the keys do nothing
+    EXPECT_FALSE(ringing().snoozed());
+    check();
+    ASSERT_TRUE(ringingShown());
+    EXPECT_EQ(text("lblAlarmKeys"), "Keys: F6 Snooze, F7 Stop");
+    auto *elsewhere = find<QWidget>("txtZip");
+    elsewhere->setFocus();
+    QTest::keyClick(elsewhere, Qt::Key_F6);
+    EXPECT_TRUE(ringing().snoozed());
+    EXPECT_TRUE(find<QLabel>("lblAlarmKeys")->isHidden()); // the snooze lines take its place
+    QTest::keyClick(elsewhere, Qt::Key_F7);
+    EXPECT_FALSE(ringing().ringing());
+    EXPECT_FALSE(ringingShown());
 }
 
 } // namespace

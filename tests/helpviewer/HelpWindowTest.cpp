@@ -2,16 +2,22 @@
 // resize rule and the links.
 #include "helpviewer/HelpWindow.h"
 #include "helpviewer/HelpTopics.h"
+#include "support/AccessibleWalk.h"
+
+#include <QAccessible>
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -38,10 +44,7 @@ protected:
         out.write(bytes);
     }
     QTreeWidget *tree() { return window.findChild<QTreeWidget *>(QStringLiteral("TreeView1")); }
-    QTextBrowser *pane()
-    {
-        return window.findChild<QTextBrowser *>(QStringLiteral("RichTextBox1"));
-    }
+    QTextEdit *pane() { return window.findChild<QTextEdit *>(QStringLiteral("RichTextBox1")); }
     QString click(const QString &caption)
     {
         const auto found = tree()->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
@@ -158,4 +161,44 @@ TEST_F(HelpWindowTest, WebLinksOpenOutsideAndOtherAddressesDoNot)
     EXPECT_EQ(opened,
               (QList<QUrl>{QUrl(QStringLiteral("https://example.org/help")),
                            QUrl(QStringLiteral("mailto:someone@example.org"))}));
+}
+
+TEST_F(HelpWindowTest, AScreenReaderReadsATopicLineByLineAndReachesEveryControl)
+{
+    write("Install.rtf", "{\\rtf1\\ansi First line of the topic\\par Second line}");
+    const QString shown = click("Install");
+    window.show();
+    const AccessibleWalk walk = AccessibleWalk::of(&window);
+    std::printf("%s\n", qPrintable(walk.summary("help window")));
+    EXPECT_TRUE(walk.faults.isEmpty()) << walk.faults.join('\n').toStdString();
+
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(pane());
+    ASSERT_TRUE(face && face->textInterface());
+    EXPECT_NE(face->role(), QAccessible::StaticText); // a document, not a label
+    int start = 0, end = 0;
+    EXPECT_EQ(
+        face->textInterface()->textAtOffset(0, QAccessible::LineBoundary, &start, &end).trimmed(),
+        shown.section('\n', 0, 0).trimmed());
+    EXPECT_EQ(shown.section('\n', 0, 0).trimmed(), "First line of the topic");
+}
+
+TEST_F(HelpWindowTest, ALinkOpensWithAClickOrWithEnterOnceSelected)
+{
+    window.show();
+    pane()->setHtml("<p><a href='https://example.org/help'>help pages</a> and text</p>");
+    const QPoint onLink
+        = pane()->cursorRect(QTextCursor(pane()->document())).center() + QPoint(8, 0);
+    QTest::mouseClick(pane()->viewport(), Qt::LeftButton, {}, onLink);
+    ASSERT_EQ(opened.size(), 1);
+
+    QTextCursor link(pane()->document());
+    link.setPosition(3, QTextCursor::KeepAnchor);
+    pane()->setTextCursor(link);
+    QTest::keyClick(pane(), Qt::Key_Return);
+    QTextCursor plain(pane()->document());
+    plain.setPosition(14);
+    plain.setPosition(18, QTextCursor::KeepAnchor);
+    pane()->setTextCursor(plain);
+    QTest::keyClick(pane(), Qt::Key_Return); // not on a link: nothing opens
+    EXPECT_EQ(opened, QList<QUrl>(2, QUrl("https://example.org/help")));
 }

@@ -107,13 +107,13 @@ TEST_F(WebcamWindowTest, EditMenuInTheMenuBarAndAsTheTwoPopUps)
     favoritesFile(kThreeCams);
     frmMain &w = opened();
     QMenu *edit = w.menus().edit;
-    const QStringList bar{"&Refresh", "-", "&Remove Cam", "&Modify Cam", "-", "&Copy Image"};
+    const QStringList bar{"&Refresh", "-", "R&emove Cam", "&Modify Cam", "-", "&Copy Image"};
     EXPECT_EQ(shownEntries(edit), bar);
 
     tree()->setCurrentItem(node("c"));
     w.editMenu().onTreeView1MouseDown(Qt::RightButton, QPoint(10, 10));
     EXPECT_TRUE(edit->isVisible());
-    EXPECT_EQ(shownEntries(edit), QStringList({"&View Cam", "-", "&Remove Cam", "&Modify Cam"}));
+    EXPECT_EQ(shownEntries(edit), QStringList({"&View Cam", "-", "R&emove Cam", "&Modify Cam"}));
     edit->hide();
     QCoreApplication::processEvents();
     EXPECT_EQ(shownEntries(edit), bar);
@@ -121,7 +121,7 @@ TEST_F(WebcamWindowTest, EditMenuInTheMenuBarAndAsTheTwoPopUps)
     select("c");
     w.editMenu().onImgCamMouseDown(Qt::RightButton, QPoint(10, 10));
     EXPECT_EQ(shownEntries(edit),
-              QStringList({"&Add Cam", "-", "&Refresh Cam", "-", "&Remove Cam", "&Modify Cam"}));
+              QStringList({"&Add Cam", "-", "&Refresh Cam", "-", "R&emove Cam", "&Modify Cam"}));
     EXPECT_EQ(edit->defaultAction(), w.menus().addCam);
     edit->hide();
     QCoreApplication::processEvents();

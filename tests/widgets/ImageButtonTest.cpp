@@ -274,3 +274,17 @@ TEST(ShippedPictureFiles, MusicNumbersAndTheStagedCopy)
 }
 
 } // namespace
+
+TEST_F(ImageButtonTest, TabReachesItAndSpaceOrEnterPressesIt)
+{
+    EXPECT_TRUE(button.focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(button.focusPolicy() & Qt::ClickFocus); // a click leaves the focus alone
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        acted = 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral(" "));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(&button, &press);
+        QApplication::sendEvent(&button, &release);
+        EXPECT_EQ(acted, 1) << key;
+    }
+}
