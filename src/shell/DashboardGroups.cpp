@@ -1,5 +1,6 @@
 #include "shell/DashboardGroups.h"
 
+#include "widgets/TabOrder.h"
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -141,6 +142,21 @@ void DashboardGroups::place()
         frame->setVisible(around.isValid());
         frame->setGeometry(around.adjusted(-group.left, -group.top, group.right, group.bottom));
     }
+    // Tab follows the groups as they now stand: each holds the controls inside its frame.
+    QList<QList<QWidget *>> controls(m_frames.size());
+    for (QObject *child : m_surface->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isHidden())
+            continue;
+        for (qsizetype i = 0; i < m_frames.size(); ++i) {
+            const QFrame *frame = m_frames.at(i);
+            if (!frame->isHidden() && frame->geometry().contains(widget->geometry().center())) {
+                controls[i].append(widget);
+                break;
+            }
+        }
+    }
+    orderTabsByLayout(controls);
 }
 
 QFrame *DashboardGroups::frame(const QString &heading) const

@@ -40,6 +40,7 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
         return QString::fromLatin1(s);
     };
 
+    // Every title has its own access key: Alt and the letter open it from the keyboard.
     QMenu *file = bar->addMenu(S("&File"));
     file->setObjectName(S("mnuFile"));
     m.showTips = item(file, S("Show Tips"), S("mnuShowTips"), true);
@@ -57,13 +58,13 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     m.alarmOn = item(m.alarmPopUp, S("On"), S("mnuAlarmOn"));
     m.alarmOff = item(m.alarmPopUp, S("Off"), S("mnuAlarmOff"));
 
-    QMenu *format = bar->addMenu(S("Time Format"));
+    QMenu *format = bar->addMenu(S("&Time Format"));
     format->setObjectName(S("mnuTimeFormat"));
     m.show24Hour = item(format, S("Show As 24-Hour Clock"), S("mnuShow24Hour"), true);
     m.showSeconds = item(format, S("Show Seconds"), S("mnuShowSeconds"), true);
     m.snoozeTime = item(format, S("Snooze Time"), S("mnuSnoozeTime"));
 
-    QMenu *alarm = bar->addMenu(S("Alarm"));
+    QMenu *alarm = bar->addMenu(S("&Alarm"));
     alarm->setObjectName(S("mnuAlarm"));
     m.mp3 = item(alarm, S("MP3"), S("mnuMP3"), true);
     m.cd = item(alarm, S("CD"), S("mnuCD"), true);
@@ -78,19 +79,19 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
         m.testAlarms.append(item(tests, caption, S("mnuTestAlarm%1").arg(i)));
     }
 
-    QMenu *announce = bar->addMenu(S("Announce Time"));
+    QMenu *announce = bar->addMenu(S("A&nnounce Time"));
     announce->setObjectName(S("mnuAnnounceTime"));
     m.every15 = item(announce, S("Every 15 Minutes"), S("mnuEvery15"), true);
     m.every30 = item(announce, S("Every 30 Minutes"), S("mnuEvery30"), true);
     m.everyHour = item(announce, S("Every Hour"), S("mnuEveryHour"), true);
 
-    QMenu *info = bar->addMenu(S("Program Info"));
+    QMenu *info = bar->addMenu(S("&Program Info"));
     info->setObjectName(S("mnuProgramInfo"));
     m.currentPricing = item(info, S("Current Pricing"), S("mnuCurrentPricing"));
     m.about = item(info, S("About"), S("mnuAbout"));
     m.help = item(info, S("Help"), S("mnuHelp"));
 
-    QMenu *weather = bar->addMenu(S("Weather"));
+    QMenu *weather = bar->addMenu(S("&Weather"));
     weather->setObjectName(S("mnuWeather"));
     m.disableWeather = item(weather, S("Disable Weather"), S("mnuDisableWeather"), true);
     QMenu *source = weather->addMenu(S("Source"));
@@ -101,13 +102,13 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     sources->addAction(m.sourceLive);
     sources->addAction(m.sourcePages);
 
-    QMenu *email = bar->addMenu(S("Email"));
+    QMenu *email = bar->addMenu(S("E&mail"));
     email->setObjectName(S("mnuEmail"));
     m.setupEmail = item(email, S("Setup Email"), S("mnuSetupEmail"));
     m.checkPop3Email = item(email, S("Check Pop3 Email"), S("mnuCheckPop3Email"));
     m.disableEmail = item(email, S("Disable Email"), S("mnuDisableEmail"), true);
 
-    QMenu *webcam = bar->addMenu(S("WebCam"));
+    QMenu *webcam = bar->addMenu(S("Web&Cam"));
     webcam->setObjectName(S("mnuWebCam"));
     m.showWebCams = item(webcam, S("Show WebCams"), S("mnuShowWebCams"));
     QMenu *links = webcam->addMenu(S("WebCam Links"));
@@ -119,7 +120,7 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     m.restore = item(m.popUp, S("Restore Orvane"), S("mnuRestore"));
     m.viewWebCams = item(m.popUp, S("View WebCams"), S("mnuViewWebCams"));
 
-    QMenu *internet = bar->addMenu(S("Internet Links"));
+    QMenu *internet = bar->addMenu(S("&Internet Links"));
     internet->setObjectName(S("mnuInternetLinks"));
     m.link1 = item(internet, ShellTexts::kSecondCamDirectoryCaption, S("mnuLink1"));
     m.link2 = item(internet, ShellTexts::kMakerSiteCaption, S("mnuLink2"));

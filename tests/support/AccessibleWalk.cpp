@@ -180,6 +180,8 @@ void AccessibleWalk::walk(QWidget *window)
             if (!action->isVisible())
                 continue;
             takeKey(action->text(), QStringLiteral("menu ") + withoutAmpersands(action->text()));
+            if (accessKey(action->text()).isNull())
+                fault(QStringLiteral("menu %1: no access key").arg(action->text()));
             if (action->menu())
                 walkMenu(action->menu());
         }
