@@ -8,6 +8,7 @@
 #include "clock/ClockTicks.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
+#include "widgets/LumoButton.h"
 #include "widgets/TipPanel.h"
 
 #include <QAction>
@@ -94,7 +95,11 @@ void AlarmPanel::onCmdAlarmClick(int slot)
 void AlarmPanel::onCmdAlarmRightReleased(int slot)
 {
     m_popupSlot = slot;
-    m_controls.popUp->popup(QCursor::pos());
+    // Opened from the keyboard, the menu sits on the button rather than wherever the pointer is.
+    const LumoButton *button = m_slots->button(slot);
+    const bool pointed = !button || button->underMouse();
+    m_controls.popUp->popup(pointed ? QCursor::pos()
+                                    : button->mapToGlobal(button->rect().center()));
 }
 
 void AlarmPanel::onMnuAlarmOnClick()

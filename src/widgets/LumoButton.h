@@ -168,6 +168,7 @@ private:
     bool m_pressed = false;
     bool m_hover = false;
     bool m_focused = false;
+    bool m_tabbedTo = false; // the focus came from the keyboard
     bool m_keyHeld = false;
     bool m_inRelease = false;
     bool m_default = false;

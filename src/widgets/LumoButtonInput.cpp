@@ -92,6 +92,14 @@ void LumoButton::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && !event->isAutoRepeat() && !m_keyHeld && isEnabled())
         release(LeftButton, shift, rect().center());
+    // The menu key (or Shift+F10) is a right click in the middle: the host's pop-up opens.
+    const bool menu = event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier));
+    if (menu && !event->isAutoRepeat() && isEnabled()) {
+        const QPoint middle = rect().center();
+        Q_EMIT MouseDown(RightButton, shift, middle.x(), middle.y());
+        release(RightButton, shift, middle);
+    }
 }
 
 void LumoButton::keyReleaseEvent(QKeyEvent *event)
@@ -113,6 +121,7 @@ void LumoButton::keyReleaseEvent(QKeyEvent *event)
 void LumoButton::focusInEvent(QFocusEvent *event)
 {
     m_focused = true;
+    m_tabbedTo = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     update();
     QAbstractButton::focusInEvent(event);
 }
@@ -120,6 +129,7 @@ void LumoButton::focusInEvent(QFocusEvent *event)
 void LumoButton::focusOutEvent(QFocusEvent *event)
 {
     m_focused = false;
+    m_tabbedTo = false;
     m_pressed = false;
     m_keyHeld = false;
     update();

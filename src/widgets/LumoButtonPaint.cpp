@@ -49,11 +49,16 @@ void LumoButton::paintEvent(QPaintEvent *)
         paintEdge(p, face);
     const LumoLayout l = layoutNow();
     paintPicture(p, l);
-    if (m_focused && m_showFocusRect && m_style != Rounded) {
+    // A button reached with Tab always shows it: whoever moves by keyboard must see where.
+    const bool ring = m_focused && (m_tabbedTo || (m_showFocusRect && m_style != Rounded));
+    if (ring) {
         QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
         p.setPen(dotted);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(l.focus.adjusted(0, 0, -1, -1));
+        if (m_style == Rounded)
+            p.drawRoundedRect(rect().adjusted(2, 2, -3, -3), 3, 3);
+        else
+            p.drawRect(l.focus.adjusted(0, 0, -1, -1));
     }
     paintCaption(p, l);
 }

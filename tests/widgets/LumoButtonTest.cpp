@@ -147,6 +147,10 @@ TEST_F(LumoButtonTest, SpaceOrEnterClicksAndReportsMouseUpInTheMiddle)
     key(QEvent::KeyRelease, Qt::Key_Return, "\r");
     EXPECT_EQ(clicks.count(), 2);
     EXPECT_EQ(ups.count(), 2);
+    key(QEvent::KeyPress, Qt::Key_Menu); // a right click: the host's pop-up, no Click
+    EXPECT_EQ(clicks.count(), 2);
+    ASSERT_EQ(ups.count(), 3);
+    EXPECT_EQ(ups[2], QVariantList({2, 0, middle.x(), middle.y()}));
 }
 
 TEST_F(LumoButtonTest, AccessKeyClicksOnlyWhenEnabled)
