@@ -40,10 +40,15 @@ QList<QLabel *> pair(QFrame *panel, const char *name, const QRect &place, int po
     return labels;
 }
 
-QScrollBar *slider(QFrame *panel, const char *name, int low, int high, int value, int top)
+QScrollBar *slider(QFrame *panel, const char *name, const QString &accessible, int low, int high,
+                   int value, int top)
 {
     auto *bar = new QScrollBar(Qt::Horizontal, panel);
     bar->setObjectName(QLatin1String(name));
+    // A Tab stop the arrow keys move, so the time is set without a mouse.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false); // a scroll bar's default turns Left into "more"
+    bar->setAccessibleName(accessible);
     bar->setRange(low, high);
     bar->setValue(value);
     bar->setGeometry(12, top, 180, 18);
@@ -64,8 +69,8 @@ AlarmSettingsPanel::AlarmSettingsPanel(Services &services, QFrame *panel, AlarmS
     , m_hourLabels(pair(panel, "lblAlarmHour", {200, 40, 58, 18}, 9, QStringLiteral("12")))
     , m_minuteLabels(pair(panel, "lblAlarmMin", {200, 70, 58, 18}, 9, QStringLiteral("59")))
     , m_timeLabels(pair(panel, "lblAlarmTime", {12, 96, 240, 30}, 16, m_picker.timeLabel()))
-    , m_hour(slider(panel, "hsbHour", 1, 24, 12, 40))
-    , m_minute(slider(panel, "hsbMin", 0, 59, 59, 70))
+    , m_hour(slider(panel, "hsbHour", QStringLiteral("Hour"), 1, 24, 12, 40))
+    , m_minute(slider(panel, "hsbMin", QStringLiteral("Minute"), 0, 59, 59, 70))
     , m_title(new QLineEdit(QStringLiteral("*No Title*"), panel))
     , m_set(new LumoButton(QStringLiteral("Set Alarm"), panel, &services.sound,
                            services.appFolder.root()))

@@ -7,11 +7,13 @@
 #include "platform/SoundPlayer.h"
 #include "reminders/ReminderQueries.h"
 #include "reminders/ReminderStores.h"
+#include "widgets/KeyCodes.h"
 #include "widgets/LumoButton.h"
 #include "widgets/TipPanel.h"
 
 #include <QCalendarWidget>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -69,8 +71,9 @@ bool BillsPanel::eventFilter(QObject *watched, QEvent *event)
         onTxtBMNDateClick();
     else if (watched == m_ui.txtBMAmount && event->type() == QEvent::MouseButtonRelease)
         onTxtBMAmountClick();
-    else if (watched == m_ui.txtBMAmount && event->type() == QEvent::FocusIn)
-        onTxtBMAmountGotFocus();
+    else if (watched == m_ui.txtBMAmount && event->type() == QEvent::FocusIn
+             && !tabbedTo(static_cast<QFocusEvent *>(event)->reason()))
+        onTxtBMAmountGotFocus(); // Tab passes on, or a keyboard user could never leave
     return QObject::eventFilter(watched, event);
 }
 

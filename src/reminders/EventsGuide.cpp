@@ -5,11 +5,13 @@
 #include "platform/Services.h"
 #include "reminders/EventControls.h"
 #include "reminders/EventTexts.h"
+#include "widgets/KeyCodes.h"
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
 #include "widgets/TipPanel.h"
 
 #include <QCalendarWidget>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -38,7 +40,9 @@ bool EventsGuide::eventFilter(QObject *watched, QEvent *event)
         else if (watched == m_ui.msg)
             onTxtEventMsgClick();
     } else if (event->type() == QEvent::FocusIn && watched == m_ui.msg) {
-        onTxtEventMsgGotFocus();
+        // Tab passes on: sent back to the title, a keyboard user could never leave the fields.
+        if (!tabbedTo(static_cast<QFocusEvent *>(event)->reason()))
+            onTxtEventMsgGotFocus();
     }
     return QObject::eventFilter(watched, event);
 }

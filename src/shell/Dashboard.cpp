@@ -18,6 +18,7 @@
 #include "shell/TrayOptions.h"
 #include "weather/WeatherPanel.h"
 #include "widgets/OfflineQuestion.h"
+#include "widgets/PanelFocus.h"
 #include "widgets/TipPanel.h"
 
 #include <QAction>
@@ -114,6 +115,7 @@ void Dashboard::buildSurface()
         frame->setAutoFillBackground(true);
         frame->resize(twips(place.width), twips(place.height));
         frame->hide();
+        new PanelFocus(frame);
         m_subPanels.append(frame);
     }
     buildWarningClose(subPanel(QStringLiteral("picWarning")), m_services);

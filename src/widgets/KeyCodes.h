@@ -7,3 +7,9 @@
 int vbKeyCode(int qtKey);
 int mouseButtonCode(Qt::MouseButtons buttons);
 int shiftCode(Qt::KeyboardModifiers modifiers);
+
+// Whether the focus came with Tab or Shift+Tab: such focus must be free to pass on.
+inline bool tabbedTo(Qt::FocusReason reason)
+{
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+}

@@ -121,7 +121,7 @@ void LumoButton::keyReleaseEvent(QKeyEvent *event)
 void LumoButton::focusInEvent(QFocusEvent *event)
 {
     m_focused = true;
-    m_tabbedTo = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    m_tabbedTo = tabbedTo(event->reason());
     update();
     QAbstractButton::focusInEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
@@ -46,7 +47,7 @@ bool interactive(const QWidget *w)
     return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w)
         || qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QTextEdit *>(w)
         || qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QComboBox *>(w)
-        || qobject_cast<const QAbstractSpinBox *>(w);
+        || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractSlider *>(w);
 }
 
 QString accessible(QWidget *w, QAccessible::Text text)

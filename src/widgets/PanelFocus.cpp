@@ -1,0 +1,96 @@
+#include "widgets/PanelFocus.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+
+// The first control inside `within` that Tab stops at, in Tab order; a chain is finite, but
+// guard it all the same.
+QWidget *firstTabStop(QWidget *within)
+{
+    QWidget *w = within->nextInFocusChain();
+    for (int step = 0; w != within && step < 10000; ++step, w = w->nextInFocusChain()) {
+        if (within->isAncestorOf(w) && w->isVisible() && w->isEnabled()
+            && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+PanelFocus::PanelFocus(QWidget *panel)
+    : QObject(panel)
+    , m_panel(panel)
+{
+    panel->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &PanelFocus::onFocusChanged);
+}
+
+void PanelFocus::onFocusChanged(QWidget *old, QWidget *now)
+{
+    if (!old || old->isEnabled() || !m_panel->isVisible() || !m_panel->isAncestorOf(old))
+        return;
+    if (now && m_panel->isAncestorOf(now))
+        return;
+    // Several controls may be switched off in a row: look once they are all done.
+    QMetaObject::invokeMethod(
+        this, [this, gone = QPointer<QWidget>(old)] { stayInside(gone); }, Qt::QueuedConnection);
+}
+
+void PanelFocus::stayInside(QWidget *disabled)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!disabled || !m_panel->isVisible() || (focus && m_panel->isAncestorOf(focus)))
+        return;
+    // The nearest control before it in Tab order (the one that was pressed is often followed by
+    // controls switched off with it), else the first.
+    QWidget *w = disabled->previousInFocusChain();
+    for (int step = 0; w != disabled && step < 10000; ++step, w = w->previousInFocusChain()) {
+        if (m_panel->isAncestorOf(w) && w->isVisible() && w->isEnabled()
+            && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+bool PanelFocus::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_panel && event->type() == QEvent::Show) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || !m_panel->isAncestorOf(focus))
+            m_before = focus;
+        // Its controls show only once the panel's own show is over.
+        QMetaObject::invokeMethod(this, &PanelFocus::enter, Qt::QueuedConnection);
+    } else if (watched == m_panel && event->type() == QEvent::Hide && m_panel->isHidden()
+               && m_panel->window()->isVisible()) {
+        leave(); // the panel itself closed, not its window
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PanelFocus::enter()
+{
+    if (!m_panel->isVisible())
+        return;
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && m_panel->isAncestorOf(focus))
+        return; // the panel's owner chose already
+    if (QWidget *first = firstTabStop(m_panel))
+        first->setFocus(Qt::TabFocusReason);
+}
+
+void PanelFocus::leave()
+{
+    // Only a focus the panel holds goes back; elsewhere it has moved on already.
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || !m_panel->isAncestorOf(focus))
+        return;
+    if (m_before && m_before->isVisible() && m_before->isEnabled())
+        m_before->setFocus(Qt::TabFocusReason);
+    else if (QWidget *first = firstTabStop(m_panel->window()))
+        first->setFocus(Qt::TabFocusReason);
+}
