@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QStorageInfo>
 
 AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *parent)
@@ -63,6 +64,9 @@ AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *
             [this](int, int, int x, int y) { onCmdAddToAlbumReleased(x, y); });
     connect(m_close, &LumoButton::MouseUp, this,
             [this](int, int, int x, int y) { onCmdCloseReleased(x, y); });
+    // No title bar to close it by: Escape does what Close does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     resize(twips(8400), twips(5400) + kCaptionHeight);
     setFolder(home);

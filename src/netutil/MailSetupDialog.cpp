@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 namespace {
 
@@ -42,6 +43,9 @@ MailSetupDialog::MailSetupDialog()
     m_close = new LumoButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("cmdClose"));
     m_close->setGeometry(241, 298, 59, 19);
+    // Escape leaves as the title bar's close does: nothing typed is kept.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     for (LumoButton *button : {m_checkMail, m_close}) {
         QFont font = button->font();
         font.setPixelSize(10);

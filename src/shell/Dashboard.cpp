@@ -115,7 +115,9 @@ void Dashboard::buildSurface()
         frame->setAutoFillBackground(true);
         frame->resize(twips(place.width), twips(place.height));
         frame->hide();
-        new PanelFocus(frame);
+        // The ringing alarm leaves the focus where the user was typing; F6 and F7 reach it.
+        if (place.name != QLatin1String("picAlarmActive"))
+            new PanelFocus(frame);
         m_subPanels.append(frame);
     }
     buildWarningClose(subPanel(QStringLiteral("picWarning")), m_services);

@@ -1,7 +1,15 @@
 // The dashboard and the webcam window from the keyboard alone: Tab, Space, Enter, the arrows,
 // access keys, the menu key and the alarm's F6/F7, as someone without a mouse goes.
+#include "clock/AlarmMenu.h"
 #include "clock/AlarmPanel.h"
+#include "clock/SnoozeDialog.h"
+#include "music/AddMusicWindow.h"
+#include "music/MusicPanel.h"
+#include "netutil/MailPanel.h"
+#include "netutil/MailSetupDialog.h"
 #include "support/DashboardFixture.h"
+#include "weather/SearchFor.h"
+#include "weather/WeatherPanel.h"
 #include "webcam/frmMain.h"
 
 #include <QApplication>
@@ -12,6 +20,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <functional>
 
 namespace {
 
@@ -127,6 +137,46 @@ TEST_F(KeyboardOnly, AnEventAnAlarmAndAWebcamWithoutAMouse)
     key(Qt::Key_F, Qt::AltModifier);
     key(Qt::Key_E); // "&Exit"
     EXPECT_FALSE(cams->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(KeyboardOnly, EscapeClosesEveryDialog)
+{
+    Dashboard &d = loaded();
+    d.show();
+    const std::pair<const char *, std::function<QWidget *()>> dialogs[] = {
+        {"city search",
+         [&] {
+             d.weather().openCitySearch();
+             return static_cast<QWidget *>(d.weather().citySearch());
+         }},
+        {"mail setup",
+         [&] {
+             d.mail().onMnuSetupEmailClick();
+             return static_cast<QWidget *>(&d.mail().setupDialog());
+         }},
+        {"snooze time",
+         [&] {
+             d.alarmPanel().menu().onMnuSnoozeTimeClick();
+             return static_cast<QWidget *>(d.alarmPanel().menu().snoozeDialog());
+         }},
+        {"find music",
+         [&] {
+             d.music().onCmdGetMusicReleased(10, 10);
+             return static_cast<QWidget *>(d.music().addMusicWindow());
+         }},
+    };
+    for (const auto &[name, open] : dialogs) {
+        QPointer<QWidget> dialog = open();
+        ASSERT_TRUE(dialog && dialog->isVisible()) << name;
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)) << name;
+        key(Qt::Key_Escape);
+        EXPECT_TRUE(!dialog || !dialog->isVisible()) << name;
+    }
 }
 
 } // namespace
