@@ -17,6 +17,7 @@ packages=("$@")
     libglib2.0-bin
     dovecot-pop3d xinetd
     dbus desktop-file-utils appstream
+    at-spi2-core python3-pyatspi openbox
 )
 
 missing=()

@@ -47,6 +47,7 @@ WeatherFieldsView::WeatherFieldsView(QWidget *surface, QPoint origin, const QStr
     m_imgMoon->setAccessibleName(QStringLiteral("Moon phase"));
     QLabel *cond = addLabel("lblCond", {0, 162, 262, 18}, QStringLiteral("n/a"));
     m_labels.append({WeatherField::Cond, cond});
+    readAsValue(cond, QStringLiteral("Conditions"));
     addRow(WeatherField::Humidity, "Humidity:", "lblHumidity", 184);
     addRow(WeatherField::Dew, "Dew Point:", "lblDew", 200);
     addRow(WeatherField::Wind, "Wind:", "lblWind", 216);

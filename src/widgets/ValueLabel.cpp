@@ -56,17 +56,32 @@ void installFactory()
 
 } // namespace
 
+namespace {
+
+// With a reader listening, Qt may have made the label's stock interface already (on its
+// creation); that one goes, so the next look makes this one.
+void replaceInterface(QLabel *label)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(label);
+    if (face && !dynamic_cast<ValueLabelAccessible *>(face))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
+}
+
+} // namespace
+
 void readAsValue(QLabel *label, const QString &caption)
 {
     installFactory();
     label->setAccessibleName(QString());
     label->setProperty(kCaption, caption);
+    replaceInterface(label);
 }
 
 void readAsShadow(QLabel *shadow)
 {
     installFactory();
     shadow->setProperty(kShadow, true);
+    replaceInterface(shadow);
 }
 
 QString shownText(const QLabel *label)
