@@ -40,7 +40,8 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
         return QString::fromLatin1(s);
     };
 
-    // Every title has its own access key: Alt and the letter open it from the keyboard.
+    // Every title has its own access key: Alt and the letter open it from the keyboard. None is
+    // a letter a panel's fields use (Date, Notify, Type, Title, Message).
     QMenu *file = bar->addMenu(S("&File"));
     file->setObjectName(S("mnuFile"));
     m.showTips = item(file, S("Show Tips"), S("mnuShowTips"), true);
@@ -58,7 +59,7 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     m.alarmOn = item(m.alarmPopUp, S("On"), S("mnuAlarmOn"));
     m.alarmOff = item(m.alarmPopUp, S("Off"), S("mnuAlarmOff"));
 
-    QMenu *format = bar->addMenu(S("&Time Format"));
+    QMenu *format = bar->addMenu(S("T&ime Format"));
     format->setObjectName(S("mnuTimeFormat"));
     m.show24Hour = item(format, S("Show As 24-Hour Clock"), S("mnuShow24Hour"), true);
     m.showSeconds = item(format, S("Show Seconds"), S("mnuShowSeconds"), true);
@@ -79,7 +80,7 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
         m.testAlarms.append(item(tests, caption, S("mnuTestAlarm%1").arg(i)));
     }
 
-    QMenu *announce = bar->addMenu(S("A&nnounce Time"));
+    QMenu *announce = bar->addMenu(S("Ann&ounce Time"));
     announce->setObjectName(S("mnuAnnounceTime"));
     m.every15 = item(announce, S("Every 15 Minutes"), S("mnuEvery15"), true);
     m.every30 = item(announce, S("Every 30 Minutes"), S("mnuEvery30"), true);
@@ -102,7 +103,7 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     sources->addAction(m.sourceLive);
     sources->addAction(m.sourcePages);
 
-    QMenu *email = bar->addMenu(S("E&mail"));
+    QMenu *email = bar->addMenu(S("&Email"));
     email->setObjectName(S("mnuEmail"));
     m.setupEmail = item(email, S("Setup Email"), S("mnuSetupEmail"));
     m.checkPop3Email = item(email, S("Check Pop3 Email"), S("mnuCheckPop3Email"));
@@ -120,7 +121,7 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     m.restore = item(m.popUp, S("Restore Orvane"), S("mnuRestore"));
     m.viewWebCams = item(m.popUp, S("View WebCams"), S("mnuViewWebCams"));
 
-    QMenu *internet = bar->addMenu(S("&Internet Links"));
+    QMenu *internet = bar->addMenu(S("Internet &Links"));
     internet->setObjectName(S("mnuInternetLinks"));
     m.link1 = item(internet, ShellTexts::kSecondCamDirectoryCaption, S("mnuLink1"));
     m.link2 = item(internet, ShellTexts::kMakerSiteCaption, S("mnuLink2"));

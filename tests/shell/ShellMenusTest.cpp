@@ -29,8 +29,8 @@ TEST_F(ShellMenus, MenuBarHasEveryTopLevelMenuInOrder)
     for (QAction *action : dashboard().menuBar()->actions())
         titles << action->text();
     EXPECT_EQ(titles,
-              QStringList({"&File", "&Time Format", "&Alarm", "A&nnounce Time", "&Program Info",
-                           "&Weather", "E&mail", "Web&Cam", "&Internet Links"}));
+              QStringList({"&File", "T&ime Format", "&Alarm", "Ann&ounce Time", "&Program Info",
+                           "&Weather", "&Email", "Web&Cam", "Internet &Links"}));
     // The two popup menus never show in the bar.
     EXPECT_EQ(dashboard().menus().popUp->title(), "PopUp");
     EXPECT_EQ(dashboard().menus().alarmPopUp->title(), "AlarmPopUp");

@@ -176,16 +176,15 @@ void AccessibleWalk::walk(QWidget *window)
         }
     };
     auto *bar = window->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
-    if (bar && !std::exchange(m_menusWalked, true)) {
-        for (QAction *action : bar->actions()) {
-            if (!action->isVisible())
-                continue;
-            takeKey(action->text(), QStringLiteral("menu ") + withoutAmpersands(action->text()));
-            if (accessKey(action->text()).isNull())
-                fault(QStringLiteral("menu %1: no access key").arg(action->text()));
-            if (action->menu())
-                walkMenu(action->menu());
-        }
+    const bool menusOnce = bar && !std::exchange(m_menusWalked, true);
+    for (QAction *action : bar ? bar->actions() : QList<QAction *>()) {
+        if (!action->isVisible())
+            continue;
+        takeKey(action->text(), QStringLiteral("menu ") + withoutAmpersands(action->text()));
+        if (accessKey(action->text()).isNull())
+            fault(QStringLiteral("menu %1: no access key").arg(action->text()));
+        if (menusOnce && action->menu())
+            walkMenu(action->menu());
     }
 }
 
