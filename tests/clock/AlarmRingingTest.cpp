@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QTest>
 
 namespace {
 
@@ -163,28 +162,3 @@ TEST_F(Alarms, ExitSilencesARingingAlarm)
 
 } // namespace
 
-namespace {
-
-TEST_F(Alarms, F6SnoozesAndF7StopsFromWhereverTheFocusIs)
-{
-    setSlot(1, "7:30:00 AM", "on");
-    Dashboard &d = loaded();
-    d.show();
-    d.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-    QTest::keyClick(&d, Qt::Key_F6); // no alarm rings: the keys do nothing
-    EXPECT_FALSE(ringing().snoozed());
-    check();
-    ASSERT_TRUE(ringingShown());
-    EXPECT_EQ(text("lblAlarmKeys"), "Keys: F6 Snooze, F7 Stop");
-    auto *elsewhere = find<QWidget>("txtZip");
-    elsewhere->setFocus();
-    QTest::keyClick(elsewhere, Qt::Key_F6);
-    EXPECT_TRUE(ringing().snoozed());
-    EXPECT_TRUE(find<QLabel>("lblAlarmKeys")->isHidden()); // the snooze lines take its place
-    QTest::keyClick(elsewhere, Qt::Key_F7);
-    EXPECT_FALSE(ringing().ringing());
-    EXPECT_FALSE(ringingShown());
-}
-
-} // namespace
