@@ -19,7 +19,7 @@ SnoozeDialog::SnoozeDialog(Services &services, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
     , m_combo(new QComboBox(this))
-    , m_set(new LumoButton(QStringLiteral("Set Snooze"), this, &services.sound,
+    , m_set(new LumoButton(QStringLiteral("&Set Snooze"), this, &services.sound,
                            services.appFolder.root()))
 {
     setObjectName(QStringLiteral("frmSnooze"));

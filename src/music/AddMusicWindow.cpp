@@ -24,10 +24,10 @@ AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *
     , m_files(new QListWidget(this))
     , m_caption(new QLabel(QStringLiteral("Add Music"), this))
     , m_path(new QLabel(this))
-    , m_add(new LumoButton(QStringLiteral("Add to Album"), this, &services.sound,
+    , m_add(new LumoButton(QStringLiteral("&Add to Album"), this, &services.sound,
                            services.appFolder.root()))
     , m_close(
-          new LumoButton(QStringLiteral("Close"), this, &services.sound, services.appFolder.root()))
+          new LumoButton(QStringLiteral("&Close"), this, &services.sound, services.appFolder.root()))
 {
     setObjectName(QStringLiteral("FormFind"));
     setWindowTitle(QStringLiteral("Add Music"));

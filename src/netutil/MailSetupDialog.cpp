@@ -37,10 +37,10 @@ MailSetupDialog::MailSetupDialog()
     m_log->setPlainText(QStringLiteral("Activity\n"));
 
     // The release areas fix the sizes; the captions get a font that fits them.
-    m_checkMail = new LumoButton(QStringLiteral("Check Mail"), this);
+    m_checkMail = new LumoButton(QStringLiteral("C&heck Mail"), this);
     m_checkMail->setObjectName(QStringLiteral("cmdCheckMail"));
     m_checkMail->setGeometry(12, 298, 69, 19);
-    m_close = new LumoButton(QStringLiteral("Close"), this);
+    m_close = new LumoButton(QStringLiteral("&Close"), this);
     m_close->setObjectName(QStringLiteral("cmdClose"));
     m_close->setGeometry(241, 298, 59, 19);
     // Escape leaves as the title bar's close does: nothing typed is kept.

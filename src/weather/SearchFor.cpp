@@ -38,10 +38,10 @@ SearchFor::SearchFor(Services &services, WeatherFieldsView &fields, const QStrin
     m_cboCBO2->hide();
     m_cboCBO3->hide();
 
-    m_cmdSearch = smallButton(QStringLiteral("Search"), "cmdSearch", this, services);
+    m_cmdSearch = smallButton(QStringLiteral("&Search"), "cmdSearch", this, services);
     m_cmdSearch->setGeometry(20, 170, 165, 50);
     m_cmdDoNotSearch
-        = smallButton(QStringLiteral("Do Not Search"), "cmdDoNotSearch", this, services);
+        = smallButton(QStringLiteral("&Do Not Search"), "cmdDoNotSearch", this, services);
     m_cmdDoNotSearch->setGeometry(197, 199, 163, 21);
     connect(m_cmdSearch, &LumoButton::MouseUp, this,
             [this](int, int, int x, int y) { onCmdSearchReleased(x, y); });

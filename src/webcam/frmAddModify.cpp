@@ -46,7 +46,7 @@ frmAddModify::frmAddModify(Services &services, cInifile &favorites, QWidget *par
     locationLabel->setBuddy(m_txtLocation);
     m_txtLocation->setObjectName(QStringLiteral("txtLocation"));
     m_txtLocation->setGeometry(100, 40, 268, 22);
-    m_chkRate = new QCheckBox(QStringLiteral("Refresh Rate"), this);
+    m_chkRate = new QCheckBox(QStringLiteral("&Refresh Rate"), this);
     m_chkRate->setObjectName(QStringLiteral("chkRate"));
     m_chkRate->setGeometry(12, 72, 100, 22);
     m_cboRate = new QComboBox(this);

@@ -35,11 +35,11 @@ frmPrefs::frmPrefs(Services &services, QWidget *parent)
 
     QFrame *general = addPage(1);
     addBox(general, 0, "CheckModified",
-           QStringLiteral("Only redownload cams if they've been changed."), QString());
-    addBox(general, 1, "ShowStatusBar", QStringLiteral("Show Statusbar"),
+           QStringLiteral("&Only redownload cams if they've been changed."), QString());
+    addBox(general, 1, "ShowStatusBar", QStringLiteral("Show &Statusbar"),
            QStringLiteral("Toogles the statusbar. The statusbar gives you a better idea of what "
                           "Camzel is doing at times (such as downloading, refreshing, etc.)"));
-    addBox(general, 2, "ShowAddyBar", QStringLiteral("Show Address Bar"),
+    addBox(general, 2, "ShowAddyBar", QStringLiteral("Show A&ddress Bar"),
            QStringLiteral("Toogles the Address bar in the main window. The address bar can be "
                           "used to type web address into for easy access to the Internet."));
     QFrame *advanced = addPage(2);

@@ -154,8 +154,14 @@ void AccessibleWalk::walk(QWidget *window)
         const bool document = qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w);
         if (document && QAccessible::queryAccessibleInterface(w)->role() == QAccessible::StaticText)
             fault(describe(w) + QStringLiteral(": a document exposed as a label"));
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
+        if (auto *button = qobject_cast<QAbstractButton *>(w)) {
             takeKey(button->text(), describe(w));
+            // A dialog's captioned buttons are pressed with Alt and a letter too.
+            const bool dialog = window->objectName() != QLatin1String("Form1") && !exempt;
+            if (dialog && !button->text().isEmpty() && accessKey(button->text()).isNull())
+                fault(describe(w)
+                      + QStringLiteral(": \"%1\" has no access key").arg(button->text()));
+        }
     }
 
     // The menu bar's titles share the window's keys; each menu's items are apart.
