@@ -7,6 +7,7 @@
 #include "widgets/LumoButton.h"
 #include "widgets/ReleaseRule.h"
 #include "widgets/TipPanel.h"
+#include "widgets/ValueLabel.h"
 
 #include <QAction>
 #include <QFrame>
@@ -37,6 +38,7 @@ QList<QLabel *> pair(QFrame *panel, const char *name, const QRect &place, int po
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         labels.append(label);
     }
+    readAsShadow(labels.first()); // heard once
     return labels;
 }
 
