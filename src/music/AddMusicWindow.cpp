@@ -26,8 +26,8 @@ AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *
     , m_path(new QLabel(this))
     , m_add(new LumoButton(QStringLiteral("&Add to Album"), this, &services.sound,
                            services.appFolder.root()))
-    , m_close(
-          new LumoButton(QStringLiteral("&Close"), this, &services.sound, services.appFolder.root()))
+    , m_close(new LumoButton(QStringLiteral("&Close"), this, &services.sound,
+                             services.appFolder.root()))
 {
     setObjectName(QStringLiteral("FormFind"));
     setWindowTitle(QStringLiteral("Add Music"));
