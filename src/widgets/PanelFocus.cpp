@@ -6,17 +6,25 @@
 
 namespace {
 
-// The first control inside `within` that Tab stops at, in Tab order; a chain is finite, but
-// guard it all the same.
-QWidget *firstTabStop(QWidget *within)
+// The nearest control inside `within` that Tab stops at, going on from `from` in Tab order or
+// back against it; a chain is finite, but guard it all the same.
+QWidget *tabStop(QWidget *within, QWidget *from, bool forward)
 {
-    QWidget *w = within->nextInFocusChain();
-    for (int step = 0; w != within && step < 10000; ++step, w = w->nextInFocusChain()) {
+    const auto step = [forward](QWidget *w) {
+        return forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    };
+    QWidget *w = step(from);
+    for (int count = 0; w != from && count < 10000; ++count, w = step(w)) {
         if (within->isAncestorOf(w) && w->isVisible() && w->isEnabled()
             && (w->focusPolicy() & Qt::TabFocus))
             return w;
     }
     return nullptr;
+}
+
+QWidget *firstTabStop(QWidget *within)
+{
+    return tabStop(within, within, true);
 }
 
 } // namespace
@@ -45,16 +53,10 @@ void PanelFocus::stayInside(QWidget *disabled)
     QWidget *focus = QApplication::focusWidget();
     if (!disabled || !m_panel->isVisible() || (focus && m_panel->isAncestorOf(focus)))
         return;
-    // The nearest control before it in Tab order (the one that was pressed is often followed by
-    // controls switched off with it), else the first.
-    QWidget *w = disabled->previousInFocusChain();
-    for (int step = 0; w != disabled && step < 10000; ++step, w = w->previousInFocusChain()) {
-        if (m_panel->isAncestorOf(w) && w->isVisible() && w->isEnabled()
-            && (w->focusPolicy() & Qt::TabFocus)) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    // The nearest control before it in Tab order: the one that was pressed is often followed by
+    // controls switched off with it.
+    if (QWidget *nearest = tabStop(m_panel, disabled, false))
+        nearest->setFocus(Qt::TabFocusReason);
 }
 
 bool PanelFocus::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,7 @@
 #include "support/AccessibleWalk.h"
 
+#include "widgets/ValueLabel.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
@@ -13,7 +15,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSet>
-#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -60,14 +61,6 @@ bool hiddenFromReaders(QWidget *w)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
     return !face || face->state().invisible;
-}
-
-QString labelText(const QLabel *label)
-{
-    const QString text = label->text();
-    const bool rich = label->textFormat() == Qt::RichText
-        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
-    return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
 }
 
 QChar accessKey(const QString &text)
@@ -120,7 +113,7 @@ void AccessibleWalk::walk(QWidget *window)
         if (!w->isVisible() || w->window() != window || qtInternal(w, window))
             continue;
         if (auto *label = qobject_cast<QLabel *>(w)) {
-            const QString shown = withoutAmpersands(labelText(label)).simplified();
+            const QString shown = withoutAmpersands(shownText(label)).simplified();
             if (shown.isEmpty() || hiddenFromReaders(w))
                 continue;
             if (!m_seen.contains(w))
@@ -130,7 +123,7 @@ void AccessibleWalk::walk(QWidget *window)
                 fault(describe(w)
                       + QStringLiteral(": shows \"%1\" but is read as \"%2\"")
                             .arg(shown, accessible(w, QAccessible::Name)));
-            if (labelText(label).count(u'\n') >= 3)
+            if (shownText(label).count(u'\n') >= 3)
                 fault(describe(w) + QStringLiteral(": a document shown as a label"));
             if (label->buddy())
                 takeKey(label->text(), describe(label->buddy()));
