@@ -134,8 +134,10 @@ def main():
     wait_for("WebCams shown", lambda: press(named(root, "Show WebCams", pyatspi.ROLE_MENU_ITEM)))
     wait_for("the webcam window", lambda: named(root, "ORVANE WebCam", pyatspi.ROLE_FRAME))
     # Brought over the help program as Alt+Tab would (the bus cannot switch windows).
-    subprocess.run(["xdotool", "search", "--name", "^ORVANE WebCam$", "windowactivate", "--sync"],
-                   timeout=10, check=False)
+    # A search can trip over a window closing meanwhile (BadWindow): it is tried again.
+    wait_for("the webcam window activated", lambda: subprocess.run(
+        ["xdotool", "search", "--name", "^ORVANE WebCam$", "windowactivate", "--sync"],
+        timeout=10, check=False, stderr=subprocess.DEVNULL).returncode == 0)
     cams = wait_for("the cam list", lambda: named(root, "Cams"))
     time.sleep(0.5)
     cams.queryComponent().grabFocus()
