@@ -15,7 +15,8 @@ packages=("$@")
     clang-format-14
     xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox
     libglib2.0-bin
-    dovecot-pop3d xinetd
+    dovecot-pop3d dovecot-imapd xinetd openssl
+    qtkeychain-qt6-dev gnome-keyring libsecret-tools
     dbus desktop-file-utils appstream
     at-spi2-core python3-pyatspi openbox
 )

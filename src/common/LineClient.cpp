@@ -1,6 +1,8 @@
 #include "common/LineClient.h"
+#include "common/Certificates.h"
 
-#include <QTcpSocket>
+#include <QSslSocket>
+#include <QStringList>
 #include <QTimer>
 
 std::optional<QByteArray> LineBuffer::takeLine()
@@ -19,7 +21,7 @@ std::optional<QByteArray> LineBuffer::takeLine()
 LineClient::LineClient(const Limits &limits, const QString &timerName, QObject *parent)
     : QObject(parent)
     , m_limits(limits)
-    , m_socket(new QTcpSocket(this))
+    , m_socket(new QSslSocket(this))
     , m_timer(new QTimer(this))
     , m_lines(limits.maxLine)
 {
@@ -27,8 +29,10 @@ LineClient::LineClient(const Limits &limits, const QString &timerName, QObject *
     m_timer->setSingleShot(true);
     m_timer->setInterval(limits.replyTimeoutMs);
     connect(m_timer, &QTimer::timeout, this, &LineClient::onTimeout);
-    connect(m_socket, &QTcpSocket::readyRead, this, &LineClient::onReadyRead);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, [this] { fail(Failure::Socket); });
+    connect(m_socket, &QSslSocket::readyRead, this, &LineClient::onReadyRead);
+    connect(m_socket, &QSslSocket::errorOccurred, this, &LineClient::onSocketError);
+    connect(m_socket, &QSslSocket::sslErrors, this, &LineClient::onSslErrors);
+    connect(m_socket, &QSslSocket::encrypted, this, &LineClient::secured);
 }
 
 LineClient::~LineClient()
@@ -37,15 +41,82 @@ LineClient::~LineClient()
     m_socket->abort();
 }
 
-void LineClient::open(const QString &host, quint16 port)
+void LineClient::open(const QString &host, quint16 port, bool tls)
 {
     m_socket->abort();
     m_lines.clear();
     m_fixed.clear();
     m_received = 0;
+    m_host = host;
+    m_offered.clear();
+    m_tlsError.clear();
     ++m_conversation;
     m_timer->start();
-    m_socket->connectToHost(host, port);
+    if (!tls) {
+        m_socket->connectToHost(host, port);
+        return;
+    }
+    if (!QSslSocket::supportsSsl()) {
+        m_tlsError = QStringLiteral("this computer has no TLS library");
+        QTimer::singleShot(0, this, [this, conversation = m_conversation] {
+            if (conversation == m_conversation)
+                fail(Failure::Handshake);
+        });
+        return;
+    }
+    m_socket->connectToHostEncrypted(host, port);
+}
+
+void LineClient::startTls()
+{
+    m_lines.clear();
+    m_timer->start();
+    if (!QSslSocket::supportsSsl()) {
+        m_tlsError = QStringLiteral("this computer has no TLS library");
+        fail(Failure::Handshake);
+        return;
+    }
+    m_socket->startClientEncryption();
+}
+
+bool LineClient::secure() const
+{
+    return m_socket->isEncrypted();
+}
+
+void LineClient::onSslErrors(const QList<QSslError> &errors)
+{
+    QSslCertificate offered = m_socket->peerCertificate();
+    if (offered.isNull() && !errors.isEmpty())
+        offered = errors.first().certificate();
+    m_offered = sha256Fingerprint(offered);
+    if (sameFingerprint(m_trusted, m_offered)) {
+        m_socket->ignoreSslErrors(errors);
+        return;
+    }
+    QStringList reasons;
+    for (const QSslError &error : errors)
+        if (!reasons.contains(error.errorString()))
+            reasons.append(error.errorString());
+    // The handshake now fails; the socket's error tells it, and this is why.
+    m_tlsError = QStringLiteral("certificate not trusted: %1 (host %2, SHA-256 fingerprint %3)")
+                     .arg(reasons.join(QStringLiteral("; ")), m_host,
+                          m_offered.isEmpty() ? QStringLiteral("none") : m_offered);
+}
+
+void LineClient::onSocketError()
+{
+    if (m_socket->error() != QAbstractSocket::SslHandshakeFailedError
+        && m_socket->error() != QAbstractSocket::SslInternalError
+        && m_socket->error() != QAbstractSocket::SslInvalidUserDataError) {
+        fail(Failure::Socket);
+        return;
+    }
+    const bool refused = !m_tlsError.isEmpty();
+    if (!refused)
+        m_tlsError = QStringLiteral("TLS could not be set up with %1: %2")
+                         .arg(m_host, m_socket->errorString());
+    fail(refused ? Failure::Untrusted : Failure::Handshake);
 }
 
 void LineClient::send(const QByteArray &data)

@@ -2,6 +2,7 @@
 
 #include <QtPlugin>
 
+class QString;
 class QWidget;
 
 // What the mail checker library offers its host: a new checker control. The host reaches the
@@ -17,3 +18,18 @@ public:
 
 #define PostilFactory_iid "PostilLib.Postil"
 Q_DECLARE_INTERFACE(PostilFactory, PostilFactory_iid)
+
+// The library's second offer, beside the first so that a host built for the first still
+// loads it: a checker for a named protocol, "POP3" or "IMAP" (null for any other). Checkers
+// have the POP3 control's properties, method and signals, and also Security ("None",
+// "STARTTLS", "SSL/TLS"), TrustedCertificate (a SHA-256 fingerprint) and the read-only
+// RefusedCertificate (the fingerprint of the certificate the last check refused).
+class MailCheckerFactory
+{
+public:
+    virtual ~MailCheckerFactory() = default;
+    virtual QWidget *createChecker(const QString &protocol, QWidget *parent) = 0;
+};
+
+#define MailCheckerFactory_iid "PostilLib.MailChecker/1"
+Q_DECLARE_INTERFACE(MailCheckerFactory, MailCheckerFactory_iid)

@@ -4,12 +4,13 @@
 
 #include <QObject>
 
-// The library's root object: hands out Postil controls.
-class PostilPlugin : public QObject, public PostilFactory
+// The library's root object: hands out POP3 controls, and checkers by protocol.
+class PostilPlugin : public QObject, public PostilFactory, public MailCheckerFactory
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID PostilFactory_iid FILE "Postil.json")
-    Q_INTERFACES(PostilFactory)
+    Q_INTERFACES(PostilFactory MailCheckerFactory)
 public:
     QWidget *createControl(QWidget *parent) override;
+    QWidget *createChecker(const QString &protocol, QWidget *parent) override;
 };
