@@ -1,5 +1,6 @@
 #include "mailcheck/DovecotPeer.h"
 #include "support/LoopbackPort.h"
+#include "support/StagedPaths.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -119,7 +120,9 @@ bool DovecotPeer::writeFolder(const QMap<QString, User> &users)
             if (!QDir().mkpath(box + u'/' + QLatin1String(sub)))
                 return false;
         for (int i = 0; i < it.value().messages; ++i) {
-            const QString file = QStringLiteral("%1/new/100%2.M%2P1.peer").arg(box).arg(i);
+            const QString file = i < it.value().seen
+                ? QStringLiteral("%1/cur/100%2.M%2P1.peer:2,S").arg(box).arg(i)
+                : QStringLiteral("%1/new/100%2.M%2P1.peer").arg(box).arg(i);
             if (!writeText(file,
                            QStringLiteral("From: peer@example.test\r\nSubject: Message "
                                           "%1\r\n\r\nHello.\r\n")
@@ -148,6 +151,57 @@ bool DovecotPeer::launch()
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(dovecotProgram(),
                     {QStringLiteral("-F"), QStringLiteral("-c"), t + "/dovecot.conf"});
+    return waitForGreeting();
+}
+
+bool DovecotPeer::startSecure(const QMap<QString, User> &users)
+{
+    for (auto it = users.begin(); it != users.end(); ++it)
+        m_userSpecs << QStringLiteral("%1:%2:%3:%4")
+                           .arg(it.key(), it.value().password)
+                           .arg(it.value().messages)
+                           .arg(it.value().seen);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (launchSecure())
+            return true;
+    }
+    return false;
+}
+
+bool DovecotPeer::renewCertificate()
+{
+    stop();
+    QFile::remove(certificateFile());
+    return launchSecure();
+}
+
+bool DovecotPeer::launchSecure()
+{
+    QList<quint16> taken;
+    for (quint16 *port : {&m_ports.pop3, &m_ports.pop3s, &m_ports.imap, &m_ports.imaps}) {
+        do
+            *port = freeLoopbackPort();
+        while (taken.contains(*port));
+        taken.append(*port);
+    }
+    m_port = m_ports.pop3;
+    QStringList arguments{sourceDir() + QStringLiteral("/tools/mail-fixture/run-dovecot.sh"),
+                          QStringLiteral("--dir"), m_dir.path(), QStringLiteral("--ports"),
+                          QStringLiteral("%1,%2,%3,%4")
+                              .arg(m_ports.pop3)
+                              .arg(m_ports.pop3s)
+                              .arg(m_ports.imap)
+                              .arg(m_ports.imaps)};
+    for (const QString &spec : m_userSpecs)
+        arguments << QStringLiteral("--user") << spec;
+    m_process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    m_process.start(QStringLiteral("bash"), arguments);
+    return waitForGreeting();
+}
+
+bool DovecotPeer::waitForGreeting()
+{
+    const QString t = m_dir.path();
     if (!m_process.waitForStarted(5000)) {
         m_error = m_process.errorString();
         return false;

@@ -1,4 +1,5 @@
 #include "mailcheck/DovecotPeer.h"
+#include "mailcheck/Postil.h"
 #include "mailcheck/PostilRecorder.h"
 
 #include <QTcpSocket>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mailcheck/Postil.h"
+#include "mailcheck/MailCheck.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -8,17 +8,17 @@
 
 #include <functional>
 
-// Everything a Postil tells its host, in order: "Noisy:text", "NewMail:n", "NoMail",
+// Everything a mail checker tells its host, in order: "Noisy:text", "NewMail:n", "NoMail",
 // "SockError:text".
 struct PostilRecorder
 {
-    explicit PostilRecorder(Postil &box)
+    explicit PostilRecorder(MailCheck &box)
     {
-        QObject::connect(&box, &Postil::Noisy, [this](const QString &t) { add("Noisy:" + t); });
-        QObject::connect(&box, &Postil::NewMail,
+        QObject::connect(&box, &MailCheck::Noisy, [this](const QString &t) { add("Noisy:" + t); });
+        QObject::connect(&box, &MailCheck::NewMail,
                          [this](int n) { add("NewMail:" + QString::number(n)); });
-        QObject::connect(&box, &Postil::NoMail, [this] { add(QStringLiteral("NoMail")); });
-        QObject::connect(&box, &Postil::SockError,
+        QObject::connect(&box, &MailCheck::NoMail, [this] { add(QStringLiteral("NoMail")); });
+        QObject::connect(&box, &MailCheck::SockError,
                          [this](const QString &t) { add("SockError:" + t); });
     }
     void add(const QString &event) { events.append(event); }

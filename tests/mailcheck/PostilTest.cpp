@@ -1,3 +1,4 @@
+#include "mailcheck/Postil.h"
 #include "mailcheck/PostilRecorder.h"
 #include "mailcheck/ScriptedPopServer.h"
 
