@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/FreedesktopNotifier.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/KeychainSecretStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LinuxSystemClock.h"
 #include "platform/LockFileInstance.h"
@@ -60,6 +61,7 @@ struct World
     QtPrompter prompter;
     LinuxSystemClock systemClock;
     QNetworkAccessManager network;
+    KeychainSecretStore secrets;
     QtShell shell;
     LinuxConnectivity connectivity;
     QtTray tray;
@@ -81,9 +83,9 @@ struct World
         autostart = std::make_unique<XdgAutostart>(dir.path() + QStringLiteral("/autostart"),
                                                    QString(), dir.path() + QStringLiteral("/data"));
         lock = std::make_unique<LockFileInstance>(dir.path() + QStringLiteral("/orvane.lock"));
-        services = std::make_unique<Services>(
-            Services{clock, *settings, *folder, sound, prompter, shell, connectivity, tray,
-                     *autostart, *lock, music, voice, *folder, notifier, systemClock, network});
+        services = std::make_unique<Services>(Services{
+            clock, *settings, *folder, sound, prompter, shell, connectivity, tray, *autostart,
+            *lock, music, voice, *folder, notifier, systemClock, network, secrets});
         dashboard = std::make_unique<Dashboard>(*services);
         if (dashboard->load() != Dashboard::LoadResult::Loaded)
             qFatal("the dashboard did not load");

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/FreedesktopNotifier.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/KeychainSecretStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LinuxSystemClock.h"
 #include "platform/LockFileInstance.h"
@@ -108,9 +109,10 @@ int once(int argc, char **argv, int rows)
     QtMediaPlayer music, voice;
     LinuxSystemClock systemClock;
     QNetworkAccessManager network;
-    Services services{clock,        settings, folder,      sound,  prompter, shell,
-                      connectivity, tray,     autostart,   lock,   music,    voice,
-                      folder,       notifier, systemClock, network};
+    KeychainSecretStore secrets;
+    Services services{clock,        settings, folder,      sound,   prompter, shell,
+                      connectivity, tray,     autostart,   lock,    music,    voice,
+                      folder,       notifier, systemClock, network, secrets};
     const double copiedMs = msSinceProcessStart();
     Dashboard dashboard(services);
     const bool ok = dashboard.load() == Dashboard::LoadResult::Loaded;

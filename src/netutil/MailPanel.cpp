@@ -1,9 +1,11 @@
 #include "netutil/MailPanel.h"
+#include "netutil/MailPassword.h"
 #include "netutil/MailSetupDialog.h"
 #include "netutil/PostilLoader.h"
 
 #include "common/NamedTimer.h"
 #include "common/TextValues.h"
+#include "contracts/PostilFactory.h"
 #include "platform/AppFolder.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
@@ -13,6 +15,7 @@
 
 #include "widgets/ValueLabel.h"
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,6 +68,7 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu,
     , m_offline(offline)
     , m_connectivity(connectivity)
     , m_dialog(std::make_unique<MailSetupDialog>())
+    , m_password(new MailPassword(services.settings, services.secrets, this))
     , m_imgMail(new QLabel(surface))
     , m_lblNumEmails{new QLabel(QStringLiteral("0"), surface),
                      new QLabel(QStringLiteral("0"), surface)}
@@ -106,19 +110,38 @@ MailPanel::MailPanel(Services &services, QWidget *surface, const Menu &menu,
     });
     connect(m_menu.setupEmail, &QAction::triggered, this, &MailPanel::onMnuSetupEmailClick);
     connect(m_menu.checkPop3Email, &QAction::triggered, this, &MailPanel::checkMail);
-    connect(m_dialog->cmdClose(), &LumoButton::MouseUp, this,
-            [this](int, int, int x, int y) { onCmdCloseReleased(x, y); });
-    connect(m_dialog->cmdCheckMail(), &LumoButton::MouseUp, this,
-            [this](int, int, int x, int y) { onCmdCheckMailReleased(x, y); });
-    connect(m_dialog->txtServer(), &QLineEdit::textChanged, this,
-            [this](const QString &text) { setControlProperty("Server", text); });
-    connect(m_dialog->txtUser(), &QLineEdit::textChanged, this,
-            [this](const QString &text) { setControlProperty("User", text); });
-    connect(m_dialog->txtPassword(), &QLineEdit::textChanged, this,
-            [this](const QString &text) { setControlProperty("Password", text); });
+    bindDialog();
 
     const PostilLoad load = loadPostil(services.appFolder.root(), surface);
+    m_checkers = load.checkers;
     bindControl(load.control, load.error);
+}
+
+void MailPanel::bindDialog()
+{
+    MailSetupDialog *dialog = m_dialog.get();
+    connect(dialog->cmdClose(), &LumoButton::MouseUp, this,
+            [this](int, int, int x, int y) { onCmdCloseReleased(x, y); });
+    connect(dialog->cmdCheckMail(), &LumoButton::MouseUp, this,
+            [this](int, int, int x, int y) { onCmdCheckMailReleased(x, y); });
+    connect(dialog->cmdTrust(), &LumoButton::MouseUp, this,
+            [this](int, int, int x, int y) { onCmdTrustReleased(x, y); });
+    connect(dialog->txtServer(), &QLineEdit::textChanged, this,
+            [this](const QString &text) { setControlProperty("Server", text); });
+    connect(dialog->txtUser(), &QLineEdit::textChanged, this,
+            [this](const QString &text) { setControlProperty("User", text); });
+    connect(dialog->txtPassword(), &QLineEdit::textChanged, this,
+            [this](const QString &text) { setControlProperty("Password", text); });
+    connect(dialog->cboProtocol(), &QComboBox::currentTextChanged, this,
+            &MailPanel::applyConnection);
+    connect(dialog->cboSecurity(), &QComboBox::currentTextChanged, this,
+            &MailPanel::applyConnection);
+    connect(dialog->txtPort(), &QLineEdit::textChanged, this, &MailPanel::applyConnection);
+    connect(m_password, &MailPassword::loaded, this, &MailPanel::onPasswordLoaded);
+    connect(m_password, &MailPassword::placeChanged, this,
+            [this] { m_dialog->showPasswordPlace(m_password->placeText()); });
+    connect(m_password, &MailPassword::notice, this, &MailPanel::onMyBoxNoisy);
+    dialog->cboSecurity()->setCurrentText(MailConnection().security);
 }
 
 MailPanel::~MailPanel() = default;
@@ -160,6 +183,27 @@ void MailPanel::bindControl(QWidget *control, const QString &error)
     setControlProperty("Server", m_dialog->txtServer()->text());
     setControlProperty("User", m_dialog->txtUser()->text());
     setControlProperty("Password", m_dialog->txtPassword()->text());
+    applyConnection();
+}
+
+void MailPanel::applyConnection()
+{
+    const QString wanted = m_dialog->cboProtocol()->currentText();
+    m_dialog->showProtocol(wanted);
+    if (wanted != m_controlProtocol && (m_control || m_checkers)) {
+        m_controlProtocol = wanted;
+        QWidget *parent = m_imgMail->parentWidget();
+        QWidget *made = m_checkers ? m_checkers->createChecker(wanted, parent) : nullptr;
+        delete m_control;
+        // A checker of the other protocol must not be left to talk to this server.
+        bindControl(made, QStringLiteral("the mail checker has no %1 checker").arg(wanted));
+        return;
+    }
+    MailConnection connection;
+    connection.port = m_dialog->txtPort()->text().trimmed();
+    setControlProperty("Security", m_dialog->cboSecurity()->currentText());
+    setControlProperty("MailPort", connection.portNumber());
+    setControlProperty("TrustedCertificate", m_trusted);
 }
 
 void MailPanel::loadSwitch(bool connected)
@@ -182,9 +226,24 @@ void MailPanel::loadSettings()
         return m_services.settings.getSetting(kSettings, QString::fromLatin1(key));
     };
     m_dialog->txtDelay()->setText(read("Delay"));
-    m_dialog->txtPassword()->setText(read("Password"));
     m_dialog->txtServer()->setText(read("Server"));
     m_dialog->txtUser()->setText(read("User"));
+    const MailConnection connection = MailConnection::load(m_services.settings);
+    m_trusted = connection.trustedCertificate;
+    m_dialog->txtPort()->setText(connection.port);
+    m_dialog->cboSecurity()->setCurrentText(connection.security);
+    m_dialog->cboProtocol()->setCurrentText(connection.protocol);
+    applyConnection();
+    // The start-up check waits for the password, which the keyring may give later.
+    m_checkWhenLoaded = true;
+    m_password->load();
+}
+
+void MailPanel::onPasswordLoaded(const QString &password)
+{
+    m_dialog->txtPassword()->setText(password);
+    if (!std::exchange(m_checkWhenLoaded, false))
+        return;
     if (!m_dialog->txtServer()->text().isEmpty() && !m_disabled)
         checkMail();
 }
@@ -240,13 +299,18 @@ void MailPanel::onCmdCloseReleased(int x, int y)
 {
     if (!releasedInside({x, y}, {59, 19}))
         return;
-    m_services.settings.saveSetting(kSettings, QStringLiteral("Password"),
-                                    m_dialog->txtPassword()->text());
+    m_password->save(m_dialog->txtPassword()->text());
     m_services.settings.saveSetting(kSettings, QStringLiteral("User"), m_dialog->txtUser()->text());
     m_services.settings.saveSetting(kSettings, QStringLiteral("Delay"),
                                     m_dialog->txtDelay()->text());
     m_services.settings.saveSetting(kSettings, QStringLiteral("Server"),
                                     m_dialog->txtServer()->text());
+    MailConnection connection;
+    connection.protocol = m_dialog->cboProtocol()->currentText();
+    connection.security = m_dialog->cboSecurity()->currentText();
+    connection.port = m_dialog->txtPort()->text().trimmed();
+    connection.trustedCertificate = m_trusted;
+    connection.save(m_services.settings);
     m_dialog->hide();
     m_schedule.restart();
 }
@@ -262,14 +326,29 @@ void MailPanel::onCmdCheckMailReleased(int x, int y)
     m_dialog->hide();
 }
 
+void MailPanel::onCmdTrustReleased(int x, int y)
+{
+    if (!releasedInside({x, y}, {140, 19}) || m_offered.isEmpty())
+        return;
+    // Trusting is a decision of its own: it is kept at once, not at "Close".
+    m_trusted = std::exchange(m_offered, QString());
+    m_services.settings.saveSetting(kSettings, QStringLiteral("TrustedCertificate"), m_trusted);
+    setControlProperty("TrustedCertificate", m_trusted);
+    m_dialog->showRefusedCertificate({}, {});
+    onMyBoxNoisy(QStringLiteral("Trusting the certificate ") + m_trusted);
+    callCheckNewMail();
+}
+
 void MailPanel::onMyBoxNewMail(int count)
 {
+    m_dialog->showRefusedCertificate({}, {});
     m_lastCount = count;
     showCount(count, 1);
 }
 
 void MailPanel::onMyBoxNoMail()
 {
+    m_dialog->showRefusedCertificate({}, {});
     showCount(0, 2);
 }
 
@@ -293,9 +372,14 @@ void MailPanel::flushActivity()
 void MailPanel::onMyBoxSockError(const QString &text)
 {
     onMyBoxNoisy(QStringLiteral("Mail check failed: ") + text);
+    const QString refused = m_control->property("RefusedCertificate").toString();
+    if (!refused.isEmpty()) {
+        m_offered = refused;
+        m_dialog->showRefusedCertificate(m_dialog->txtServer()->text(), refused);
+    }
 }
 
-void MailPanel::setControlProperty(const char *name, const QString &value)
+void MailPanel::setControlProperty(const char *name, const QVariant &value)
 {
     if (m_control)
         m_control->setProperty(name, value);

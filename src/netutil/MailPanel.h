@@ -1,6 +1,7 @@
 #pragma once
 
 #include "netutil/ActivityText.h"
+#include "netutil/MailAccount.h"
 #include "netutil/MinuteSchedule.h"
 #include "platform/Connectivity.h"
 #include "platform/Services.h"
@@ -11,6 +12,8 @@
 
 #include <memory>
 
+class MailCheckerFactory;
+class MailPassword;
 class MailSetupDialog;
 class QAction;
 class QLabel;
@@ -19,10 +22,11 @@ class QTimer;
 class QWidget;
 class OfflineQuestion;
 
-// The dashboard's mail panel: hosts the mail checker control (MyBox), feeds it the setup
-// dialog's fields, starts checks at start-up, on request and on its own schedule of minutes,
-// and shows the count, the mail picture and the activity. Without a usable checker library
-// the program still runs: the panel says why and the mail menu is disabled.
+// The dashboard's mail panel: hosts the mail checker control (MyBox) for the protocol chosen,
+// feeds it the setup dialog's fields, starts checks at start-up, on request and on its own
+// schedule of minutes, and shows the count, the mail picture and the activity. Without a
+// usable checker library the program still runs: the panel says why and the mail menu is
+// disabled. The password lives in the desktop keyring where there is one.
 class MailPanel : public QObject
 {
     Q_OBJECT
@@ -41,7 +45,8 @@ public:
     QWidget *control() const { return m_control; }
 
     // Load steps: the switch from "System"/"NoEmail" (default "1": disabled); then the setup
-    // fields from section "Settings" and one check when a server is set and mail is enabled.
+    // fields from section "Settings" and one check when a server is set and mail is enabled
+    // (once the password is known: the keyring may answer later).
     void loadSwitch(bool connected);
     void loadSettings();
 
@@ -63,6 +68,9 @@ public:
     void onMnuDisableEmailClick();
     void onCmdCloseReleased(int x, int y);
     void onCmdCheckMailReleased(int x, int y);
+    // "Trust this certificate": the refused certificate is trusted from now on, and checked.
+    void onCmdTrustReleased(int x, int y);
+    QString protocol() const { return m_controlProtocol; }
 
     MailSetupDialog &setupDialog() const { return *m_dialog; }
     QString activityText() const { return m_activity.text(); }
@@ -81,7 +89,11 @@ private Q_SLOTS:
 
 private:
     void bindControl(QWidget *control, const QString &error);
-    void setControlProperty(const char *name, const QString &value);
+    void bindDialog();
+    void setControlProperty(const char *name, const QVariant &value);
+    // The dialog's connection choices, to the control; a new protocol brings its checker.
+    void applyConnection();
+    void onPasswordLoaded(const QString &password);
     void callCheckNewMail();
     void showCount(int count, int picture);
     void setActivity(const QString &text);
@@ -91,6 +103,12 @@ private:
     OfflineQuestion &m_offline;
     const Connectivity::State &m_connectivity;
     std::unique_ptr<MailSetupDialog> m_dialog;
+    MailPassword *m_password;
+    MailCheckerFactory *m_checkers = nullptr;
+    QString m_controlProtocol = QStringLiteral("POP3");
+    QString m_trusted; // the fingerprint trusted, as stored
+    QString m_offered; // the fingerprint of the certificate last refused
+    bool m_checkWhenLoaded = false;
     QPointer<QWidget> m_control;
     QLabel *m_imgMail;
     QLabel *m_lblNumEmails[2];

@@ -26,5 +26,5 @@ PostilLoad loadPostil(const QString &appFolder, QWidget *parent)
     QWidget *control = factory->createControl(parent);
     if (!control)
         return {nullptr, QStringLiteral("%1 made no control").arg(loader.fileName())};
-    return {control, {}};
+    return {control, {}, qobject_cast<MailCheckerFactory *>(root)};
 }

@@ -8,6 +8,7 @@ class InstanceLock;
 class MediaPlayer;
 class Notifier;
 class Prompter;
+class SecretStore;
 class QNetworkAccessManager;
 class SettingsStore;
 class Shell;
@@ -36,4 +37,5 @@ struct Services
     SystemClock &systemClock;
     // The program's one network access: every online feature's requests go through it.
     QNetworkAccessManager &network;
+    SecretStore &secrets; // the desktop keyring, for the mail password
 };

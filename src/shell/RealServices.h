@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/FreedesktopNotifier.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/KeychainSecretStore.h"
 #include "platform/LinuxConnectivity.h"
 #include "platform/LinuxSystemClock.h"
 #include "platform/LockFileInstance.h"
@@ -36,9 +37,10 @@ struct RealServices
     FreedesktopNotifier notifier;
     LinuxSystemClock systemClock;
     QNetworkAccessManager network;
+    KeychainSecretStore secrets;
     Services services{clock,        settings, appFolder,   sound,        prompter, shell,
                       connectivity, tray,     autostart,   instanceLock, music,    voice,
-                      dataFolder,   notifier, systemClock, network};
+                      dataFolder,   notifier, systemClock, network,      secrets};
 
     // The launcher, when the program runs installed; the autostart entry starts it.
     RealServices(const QString &programFolder, const QString &programPath, const QString &launcher);

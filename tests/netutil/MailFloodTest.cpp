@@ -55,6 +55,7 @@ TEST_F(MailFloodTest, AFloodingServerNeitherHoldsUpTheWindowNorGrowsTheProgram)
     ASSERT_TRUE(QFile::copy(stagedAppDir() + "/libPostil.so", appPath("libPostil.so")));
     setSetting("System", "NoEmail", "False");
     setSetting("Settings", "User", "alice");
+    setSetting("Settings", "Security", "None"); // the flooding server speaks plain text
     loaded();
     MailPanel &mail = dashboard().mail();
     ASSERT_TRUE(mail.control());

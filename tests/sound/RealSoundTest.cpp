@@ -58,7 +58,8 @@ protected:
     Services m_real{fakes.clock,     fakes.settings, fakes.folder,       m_player,
                     fakes.prompter,  fakes.shell,    fakes.connectivity, fakes.tray,
                     fakes.autostart, fakes.lock,     fakes.music,        fakes.voice,
-                    fakes.folder,    fakes.notifier, fakes.systemClock,  fakes.network};
+                    fakes.folder,    fakes.notifier, fakes.systemClock,  fakes.network,
+                    fakes.secrets};
     qint64 m_rangAt = 0;
 };
 

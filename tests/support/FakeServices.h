@@ -38,7 +38,8 @@ struct FakeServices
     FakeSystemClock systemClock;
     LoggingSettings loggedSettings{settings, calls};
     QNetworkAccessManager network;
-    Services services{clock,        loggedSettings, folder,      sound,  prompter, shell,
-                      connectivity, tray,           autostart,   lock,   music,    voice,
-                      folder,       notifier,       systemClock, network};
+    MemorySecretStore secrets;
+    Services services{clock,        loggedSettings, folder,      sound,   prompter, shell,
+                      connectivity, tray,           autostart,   lock,    music,    voice,
+                      folder,       notifier,       systemClock, network, secrets};
 };

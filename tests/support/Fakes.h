@@ -9,6 +9,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/Notifier.h"
 #include "platform/Prompter.h"
+#include "platform/SecretStore.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
@@ -16,6 +17,7 @@
 #include "platform/Tray.h"
 
 #include <QList>
+#include <QMap>
 #include <QStringList>
 
 #include <functional>
@@ -181,6 +183,45 @@ public:
     void showMessage(const QString &title, const QString &text) override
     {
         calls.append(QStringLiteral("message:") + title + u'|' + text);
+    }
+};
+
+// A keyring in memory that answers at once. With `failure` set, every call fails so, as on a
+// desktop without a keyring (the default) or with one that refuses.
+class MemorySecretStore final : public SecretStore
+{
+public:
+    QMap<QString, QString> secrets;
+    Outcome failure = Outcome::NoKeyring;
+    int calls = 0;
+
+    void read(const QString &key, QObject *, Reply reply) override
+    {
+        if (!failed(reply))
+            reply(secrets.contains(key) ? Answer{Outcome::Done, secrets.value(key), {}}
+                                        : Answer{Outcome::NotFound, {}, {}});
+    }
+    void write(const QString &key, const QString &secret, QObject *, Reply reply) override
+    {
+        if (!failed(reply)) {
+            secrets.insert(key, secret);
+            reply({Outcome::Done, {}, {}});
+        }
+    }
+    void remove(const QString &key, QObject *, Reply reply) override
+    {
+        if (!failed(reply))
+            reply({secrets.remove(key) ? Outcome::Done : Outcome::NotFound, {}, {}});
+    }
+
+private:
+    bool failed(const Reply &reply)
+    {
+        ++calls;
+        if (failure == Outcome::Done)
+            return false;
+        reply({failure, {}, QStringLiteral("the test's keyring says no")});
+        return true;
     }
 };
 
