@@ -10,8 +10,13 @@ class FakePostil : public QWidget
     Q_PROPERTY(QString Server MEMBER server)
     Q_PROPERTY(QString User MEMBER user)
     Q_PROPERTY(QString Password MEMBER password)
+    Q_PROPERTY(QString Security MEMBER security)
+    Q_PROPERTY(int MailPort MEMBER port)
+    Q_PROPERTY(QString TrustedCertificate MEMBER trusted)
+    Q_PROPERTY(QString RefusedCertificate MEMBER refused)
 public:
-    QString server, user, password;
+    QString server, user, password, security, trusted, refused;
+    int port = -1;
     int checks = 0;
 
 public Q_SLOTS:

@@ -4,7 +4,11 @@
 #include "netutil/MailSetupDialog.h"
 #include "support/DashboardFixture.h"
 
+#include "support/StagedPaths.h"
+
 #include <QAction>
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -207,4 +211,59 @@ TEST_F(MailPanelTest, MissingOrBrokenCheckerStillStartsAndSaysWhy)
     loaded();
     EXPECT_TRUE(chkEmail().startsWith("Mail unavailable: ")) << chkEmail().toStdString();
     EXPECT_TRUE(chkEmail().contains("libPostil.so")) << chkEmail().toStdString();
+}
+
+TEST_F(MailPanelTest, ARefusedCertificateIsShownAndTrustedAtOnceAndTheChoicesAreKept)
+{
+    enableMail("5");
+    setSetting("Settings", "Security", "STARTTLS");
+    setSetting("Settings", "Port", "1995");
+    MailPanel &mail = loadedWithFake();
+    EXPECT_EQ(box->security, "STARTTLS");
+    EXPECT_EQ(box->port, 1995);
+    const int checks = box->checks;
+
+    box->refused = QStringLiteral("AB:CD:EF");
+    Q_EMIT box->SockError(QStringLiteral("POP Error: certificate not trusted: …"));
+    EXPECT_TRUE(mail.setupDialog().certificateText().contains("pop.example.test"));
+    EXPECT_TRUE(mail.setupDialog().certificateText().contains("AB:CD:EF"));
+    mail.onCmdTrustReleased(5, 5);
+    EXPECT_EQ(setting("Settings", "TrustedCertificate"), "AB:CD:EF");
+    EXPECT_EQ(box->trusted, "AB:CD:EF");
+    EXPECT_EQ(box->checks, checks + 1);
+    EXPECT_TRUE(mail.setupDialog().certificateText().isEmpty());
+
+    // The security chosen reaches the checker as typed, and "Close" keeps it.
+    mail.setupDialog().cboSecurity()->setCurrentText("SSL/TLS");
+    mail.setupDialog().txtPort()->clear();
+    EXPECT_EQ(box->security, "SSL/TLS");
+    EXPECT_EQ(box->port, 0); // the checker's own port for it
+    mail.onCmdCloseReleased(10, 10);
+    EXPECT_EQ(setting("Settings", "Security"), "SSL/TLS");
+    EXPECT_EQ(setting("Settings", "Port"), "");
+    EXPECT_EQ(setting("Settings", "Protocol"), "POP3");
+}
+
+TEST_F(MailPanelTest, TheProtocolBringsItsCheckerAndThePasswordMovesToTheKeyring)
+{
+    ASSERT_TRUE(QFile::copy(stagedAppDir() + "/libPostil.so", appPath("libPostil.so")));
+    enableMail("5");
+    setSetting("Settings", "Protocol", "IMAP");
+    fakes.secrets.failure = SecretStore::Outcome::Done;
+    MailPanel &mail = dashboard().mail();
+    loaded();
+    ASSERT_TRUE(mail.control());
+    EXPECT_STREQ(mail.control()->metaObject()->className(), "ImapCheck");
+    EXPECT_EQ(mail.control()->property("Password").toString(), "secret");
+    mail.setupDialog().cboProtocol()->setCurrentText("POP3");
+    ASSERT_TRUE(mail.control());
+    EXPECT_STREQ(mail.control()->metaObject()->className(), "Postil");
+    EXPECT_EQ(mail.control()->objectName(), "MyBox");
+    EXPECT_EQ(mail.control()->property("User").toString(), "alice");
+
+    EXPECT_EQ(setting("Settings", "Password"), "");
+    EXPECT_EQ(fakes.secrets.secrets.value("mail password"), "secret");
+    EXPECT_TRUE(mail.logText().contains("moved from settings.ini to the desktop keyring"));
+    EXPECT_TRUE(
+        mail.setupDialog().findChild<QLabel *>("lblPasswordPlace")->text().contains("keyring"));
 }
