@@ -138,8 +138,9 @@ void MailPanel::bindDialog()
             &MailPanel::applyConnection);
     connect(dialog->txtPort(), &QLineEdit::textChanged, this, &MailPanel::applyConnection);
     connect(m_password, &MailPassword::loaded, this, &MailPanel::onPasswordLoaded);
-    connect(m_password, &MailPassword::placeChanged, this,
-            [this] { m_dialog->showPasswordPlace(m_password->placeText()); });
+    connect(m_password, &MailPassword::placeChanged, this, [this] {
+        m_dialog->showPasswordPlace(m_password->placeText(), m_password->whyNotKeyring());
+    });
     connect(m_password, &MailPassword::notice, this, &MailPanel::onMyBoxNoisy);
     dialog->cboSecurity()->setCurrentText(MailConnection().security);
 }

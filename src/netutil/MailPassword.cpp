@@ -42,6 +42,11 @@ void MailPassword::load()
             });
         return;
     }
+    // Without a mail account there is nothing to read, and no reason to wake the keyring.
+    if (m_settings.getSetting(kPasswordSection, QStringLiteral("Server")).isEmpty()) {
+        Q_EMIT loaded(QString());
+        return;
+    }
     m_secrets.read(kSecretKey, this, [this](const SecretStore::Answer &answer) {
         if (answer.outcome == Outcome::Done || answer.outcome == Outcome::NotFound) {
             setPlace(Place::Keyring);
@@ -95,6 +100,11 @@ void MailPassword::setPlace(Place place, const QString &why)
     Q_EMIT placeChanged();
 }
 
+QString MailPassword::whyNotKeyring() const
+{
+    return m_place == Place::SettingsFile ? m_why : QString();
+}
+
 QString MailPassword::placeText() const
 {
     switch (m_place) {
@@ -103,7 +113,7 @@ QString MailPassword::placeText() const
     case Place::SettingsFile:
         return QStringLiteral("The password is kept in settings.ini, which only you can read: %1.")
             .arg(m_noKeyring ? QStringLiteral("no desktop keyring answered")
-                             : QStringLiteral("the keyring refused it (%1)").arg(m_why));
+                             : QStringLiteral("the keyring refused it"));
     case Place::Unknown:
         break;
     }

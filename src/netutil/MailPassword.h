@@ -18,13 +18,15 @@ public:
     MailPassword(SettingsStore &settings, SecretStore &secrets, QObject *parent = nullptr);
 
     // loaded() follows: at once when the file holds the password (the move to the keyring
-    // goes on behind it), else when the keyring has answered.
+    // goes on behind it) or no server is set, else when the keyring has answered.
     void load();
     // Stores a typed password where it belongs; an empty one removes it.
     void save(const QString &password);
     Place place() const { return m_place; }
     // For the setup dialog: where the password is, and why not in the keyring.
     QString placeText() const;
+    // The keyring's own words when it did not take the password.
+    QString whyNotKeyring() const;
 
 Q_SIGNALS:
     void loaded(const QString &password);

@@ -92,9 +92,11 @@ void MailSetupDialog::showProtocol(const QString &protocol)
     m_server->setAccessibleName(protocol + QStringLiteral(" Server"));
 }
 
-void MailSetupDialog::showPasswordPlace(const QString &text)
+void MailSetupDialog::showPasswordPlace(const QString &text, const QString &reason)
 {
     m_passwordPlace->setText(text);
+    m_passwordPlace->setToolTip(reason);
+    m_passwordPlace->setAccessibleDescription(reason);
 }
 
 void MailSetupDialog::showRefusedCertificate(const QString &host, const QString &fingerprint)
@@ -103,9 +105,10 @@ void MailSetupDialog::showRefusedCertificate(const QString &host, const QString 
     m_certificate->setVisible(shown);
     m_trust->setVisible(shown);
     m_certificate->setText(
-        shown ? QStringLiteral("The certificate of %1 is not trusted. SHA-256 fingerprint:\n%2")
-                    .arg(host, twoLines(fingerprint))
-              : QString());
+        shown
+            ? QStringLiteral("The certificate of %1 is not trusted.\nIts SHA-256 fingerprint:\n%2")
+                  .arg(host, twoLines(fingerprint))
+            : QString());
     m_certificate->setAccessibleDescription(m_certificate->text());
 }
 

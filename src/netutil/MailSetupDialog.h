@@ -31,8 +31,8 @@ public:
 
     // The server's caption names the protocol chosen.
     void showProtocol(const QString &protocol);
-    // Where the password is kept, in a line under it.
-    void showPasswordPlace(const QString &text);
+    // Where the password is kept, in a line under it; the keyring's reason on hovering.
+    void showPasswordPlace(const QString &text, const QString &reason);
     // A certificate the check refused, with the choice to trust it; empty hides both.
     void showRefusedCertificate(const QString &host, const QString &fingerprint);
     QString certificateText() const;

@@ -3,7 +3,8 @@
 
 #include <qt6keychain/keychain.h>
 
-#include <QPointer>
+#include <QDBusConnection>
+#include <QTimer>
 
 namespace {
 
@@ -22,10 +23,18 @@ SecretStore::Answer answerOf(const QKeychain::Job &job, const QString &secret)
     }
 }
 
-// Starts a job whose answer reaches `reply` while `context` lives.
+// Starts a job whose answer reaches `reply` while `context` lives. Without a session bus
+// there is no keyring to ask, and the library would try to start a bus of its own.
 template<typename JobType, typename Read>
 void run(JobType *job, const QString &key, QObject *context, SecretStore::Reply reply, Read read)
 {
+    if (!QDBusConnection::sessionBus().isConnected()) {
+        delete job;
+        QTimer::singleShot(0, context, [reply = std::move(reply)] {
+            reply({SecretStore::Outcome::NoKeyring, {}, QStringLiteral("no session bus")});
+        });
+        return;
+    }
     job->setAutoDelete(true);
     job->setInsecureFallback(false);
     job->setKey(key);

@@ -39,6 +39,7 @@ TEST(MailPassword, MovesToAKeyringThatTakesItAndStaysInTheFileWhereNoneDoes)
     for (const auto &c : cases) {
         SCOPED_TRACE(int(c.keyring));
         Profile profile;
+        profile.settings.saveSetting("Settings", "Server", "mail.example.test");
         profile.settings.saveSetting("Settings", "Password", "secret");
         MemorySecretStore keyring;
         keyring.failure = c.keyring;
@@ -70,6 +71,15 @@ TEST(MailPassword, MovesToAKeyringThatTakesItAndStaysInTheFileWhereNoneDoes)
         second.save(QString());
         EXPECT_TRUE(keyring.secrets.isEmpty());
         EXPECT_EQ(profile.password(), "");
+
+        // A profile without a mail server leaves the keyring asleep.
+        profile.settings.saveSetting("Settings", "Server", QString());
+        const int calls = keyring.calls;
+        MailPassword unused(profile.settings, keyring);
+        QSignalSpy none(&unused, &MailPassword::loaded);
+        unused.load();
+        EXPECT_EQ(none.size(), 1);
+        EXPECT_EQ(keyring.calls, calls);
     }
 }
 
