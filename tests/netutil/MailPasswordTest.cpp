@@ -104,9 +104,4 @@ TEST(MailConnection, OldProfilesKeepPlainTextNewOnesStartEncryptedAndOddValuesNe
         EXPECT_EQ(connection.security, c.wantSecurity) << c.security;
         EXPECT_EQ(connection.protocol, c.wantProtocol) << c.protocol;
     }
-    MailConnection typed;
-    for (const auto &[port, number] : {std::pair{"995", 995}, {"", 0}, {"70000", 0}, {"x", 0}}) {
-        typed.port = QString::fromLatin1(port);
-        EXPECT_EQ(typed.portNumber(), number) << port;
-    }
 }
