@@ -17,6 +17,7 @@ packages=("$@")
     libglib2.0-bin
     dovecot-pop3d dovecot-imapd xinetd openssl
     qtkeychain-qt6-dev gnome-keyring libsecret-tools
+    libtag1-dev playerctl python3-gi gir1.2-totemplparser-1.0
     dbus desktop-file-utils appstream
     at-spi2-core python3-pyatspi openbox
 )

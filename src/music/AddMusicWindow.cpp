@@ -1,4 +1,5 @@
 #include "music/AddMusicWindow.h"
+#include "music/MusicFiles.h"
 
 #include "common/Twips.h"
 #include "platform/AppFolder.h"
@@ -74,8 +75,7 @@ AddMusicWindow::AddMusicWindow(Services &services, QListWidget *album, QWidget *
 
 QStringList AddMusicWindow::musicFilter()
 {
-    return {QStringLiteral("*.mp3"), QStringLiteral("*.mpg"), QStringLiteral("*.mpeg"),
-            QStringLiteral("*.mpe"), QStringLiteral("*.wav"), QStringLiteral("*.asf")};
+    return MusicFiles::filter();
 }
 
 void AddMusicWindow::setFolder(const QString &path)

@@ -3,6 +3,7 @@
 #include "common/OrvaneError.h"
 #include "common/Twips.h"
 #include "music/AddMusicWindow.h"
+#include "music/AlbumFiles.h"
 #include "music/MusicListFile.h"
 #include "music/MusicPlayer.h"
 #include "platform/AppFolder.h"
@@ -50,6 +51,7 @@ MusicPanel::MusicPanel(Services &services, QWidget *surface)
     , m_getMusic(smallButton(QStringLiteral("Get Music"), "cmdGetMusic", surface, services))
     , m_deleteSong(smallButton(QStringLiteral("Delete Song"), "cmdDeleteSong", surface, services))
     , m_player(new MusicPlayer(services, surface, m_playList))
+    , m_albumFiles(new AlbumFiles(services, m_album, this))
 {
     m_albumCount->setObjectName(QStringLiteral("lblAlbumCount"));
     m_playListCount->setObjectName(QStringLiteral("lblPlayListCount"));
@@ -67,6 +69,7 @@ MusicPanel::MusicPanel(Services &services, QWidget *surface)
     connect(m_player->button(Transport::DeleteAll), &ImageButton::MouseUp, this,
             [this](int, int, int x, int y) { onImgDeleteAllReleased(x, y); });
     m_playList->viewport()->installEventFilter(this);
+    connect(m_albumFiles, &AlbumFiles::added, this, &MusicPanel::updateCounts);
     updateCounts();
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class AddMusicWindow;
+class AlbumFiles;
 class LumoButton;
 class MusicPlayer;
 class QLabel;
@@ -48,6 +49,7 @@ public:
     QListWidget *album() const { return m_album; }
     QListWidget *playList() const { return m_playList; }
     MusicPlayer &player() const { return *m_player; }
+    AlbumFiles &albumFiles() const { return *m_albumFiles; }
     AddMusicWindow *addMusicWindow() const;
     void updateCounts();
 
@@ -67,6 +69,7 @@ private:
     LumoButton *m_getMusic;
     LumoButton *m_deleteSong;
     MusicPlayer *m_player;
+    AlbumFiles *m_albumFiles;
     QPointer<AddMusicWindow> m_findWindow;
     bool m_playListRead = false;
     bool m_albumRead = false;
