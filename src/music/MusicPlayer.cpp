@@ -136,14 +136,59 @@ void MusicPlayer::unload()
 
 void MusicPlayer::playFile(const QString &path)
 {
+    m_alarmSong = path;
     m_services.music.open(path);
     m_timer1->start();
+    Q_EMIT changed();
 }
 
 void MusicPlayer::stopFile()
 {
+    m_alarmSong.clear();
     m_services.music.stop();
     m_timer1->stop();
+    Q_EMIT changed();
+}
+
+MusicPlayer::Status MusicPlayer::status() const
+{
+    if (m_paused)
+        return Status::Paused;
+    return m_musicPlaying || !m_alarmSong.isEmpty() ? Status::Playing : Status::Stopped;
+}
+
+QString MusicPlayer::currentPath() const
+{
+    if (!m_alarmSong.isEmpty())
+        return m_alarmSong;
+    const QListWidgetItem *item = m_playList->currentItem();
+    return item ? item->text() : QString();
+}
+
+int MusicPlayer::currentRow() const
+{
+    return m_alarmSong.isEmpty() ? m_playList->currentRow() : -1;
+}
+
+bool MusicPlayer::hasSongs() const
+{
+    return m_playList->count() > 0;
+}
+
+double MusicPlayer::position() const
+{
+    return status() == Status::Stopped ? 0.0 : m_services.music.currentPosition();
+}
+
+double MusicPlayer::length() const
+{
+    return m_services.music.duration();
+}
+
+void MusicPlayer::seekTo(double seconds)
+{
+    if (status() != Status::Stopped)
+        m_services.music.setPosition(seconds);
 }
 
 void MusicPlayer::applyState(Transport::State state)
@@ -154,6 +199,7 @@ void MusicPlayer::applyState(Transport::State state)
             m_buttons[b]->setEnabled(*table[b].enabled);
         m_buttons[b]->setLook(ImageButton::Look(int(table[b].look)));
     }
+    Q_EMIT changed();
 }
 
 void MusicPlayer::onImgReleased(Transport::Button button, int x, int y)
@@ -191,6 +237,7 @@ void MusicPlayer::onImgReleased(Transport::Button button, int x, int y)
 
 void MusicPlayer::playAction()
 {
+    m_alarmSong.clear();
     m_musicPlaying = true;
     applyState(Transport::State::Playing);
     if (m_paused) {
@@ -211,6 +258,7 @@ void MusicPlayer::playAction()
         m_services.music.open(path);
         m_timer1->start();
         m_newSong = true;
+        Q_EMIT changed();
     } else {
         m_services.prompter.tell(QStringLiteral("File not found!"),
                                  QStringLiteral("ORVANE Critical"), Prompter::Icon::Critical);
@@ -228,6 +276,7 @@ void MusicPlayer::pauseAction()
 
 void MusicPlayer::stopAction()
 {
+    m_alarmSong.clear();
     m_musicPlaying = false;
     m_paused = false;
     applyState(Transport::State::Stopped);

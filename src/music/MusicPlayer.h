@@ -49,8 +49,26 @@ public:
     // Release handlers of the transport buttons, positions in twips.
     void onImgReleased(Transport::Button button, int x, int y);
 
+    // What the desktop's media controls show: the state, the song, where it is.
+    enum class Status { Stopped, Playing, Paused };
+    Status status() const;
+    // The song playing or paused (the alarm's while it rings), else the playlist's selected one.
+    QString currentPath() const;
+    // Its place in the playlist from 0; -1 for the alarm's song or none.
+    int currentRow() const;
+    bool hasSongs() const;
+    double position() const;
+    double length() const;
+    void seekTo(double seconds);
+
     bool musicPlaying() const { return m_musicPlaying; }
     bool paused() const { return m_paused; }
+
+Q_SIGNALS:
+    // The state or the song may have changed.
+    void changed();
+
+public:
     ImageButton *button(Transport::Button b) const { return m_buttons[b]; }
     QCheckBox *repeat() const { return m_repeat; }
 
@@ -67,4 +85,5 @@ private:
     bool m_paused = false;
     bool m_newSong = false;
     bool m_musicPlaying = false;
+    QString m_alarmSong; // while the alarm plays it
 };

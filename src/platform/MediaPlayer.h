@@ -18,9 +18,10 @@ public:
     virtual void open(const QString &path) = 0; // and start playing it
     virtual void play() = 0;                    // resume a paused clip
     virtual void pause() = 0;
-    virtual void stop() = 0;                    // harmless when nothing plays
-    virtual double duration() const = 0;        // seconds
-    virtual double currentPosition() const = 0; // seconds
+    virtual void stop() = 0;                      // harmless when nothing plays
+    virtual void setPosition(double seconds) = 0; // within the open clip
+    virtual double duration() const = 0;          // seconds
+    virtual double currentPosition() const = 0;   // seconds
     virtual int receivedPackets() const = 0;
     virtual int playState() const = 0;
     // nullopt where the back end has no such information.

@@ -55,6 +55,12 @@ void QtMediaPlayer::play()
         m_player->play();
 }
 
+void QtMediaPlayer::setPosition(double seconds)
+{
+    if (m_player && m_opened)
+        m_player->setPosition(qint64(seconds * 1000));
+}
+
 void QtMediaPlayer::pause()
 {
     if (m_player && !m_failed)

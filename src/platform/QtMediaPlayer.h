@@ -20,6 +20,7 @@ public:
     void play() override;
     void pause() override;
     void stop() override;
+    void setPosition(double seconds) override;
     double duration() const override;
     double currentPosition() const override;
     int receivedPackets() const override;

@@ -1,4 +1,6 @@
 // Program entry: splash, dashboard load, splash closed when due, then the event loop.
+#include "music/MprisService.h"
+#include "music/MusicPanel.h"
 #include "platform/AppId.h"
 #include "platform/InstalledLayout.h"
 #include "shell/Dashboard.h"
@@ -55,6 +57,13 @@ int main(int argc, char **argv)
     }
     loaded = true;
     dashboard.addSecondaryWindow(&splash);
+    // The desktop's media controls and keys reach the player through the session bus.
+    MprisService mpris(dashboard.music().player(),
+                       {[&real] { real.tray.restore(); },
+                        [&dashboard] {
+                            dashboard.onMnuExitClick();
+                        }});
+    mpris.publish();
     std::optional<int> ended;
     QObject::connect(&dashboard, &Dashboard::endProcessRequested, &app, [&ended](int status) {
         ended = status;

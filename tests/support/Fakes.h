@@ -317,6 +317,11 @@ public:
         if (state != Closed)
             state = Stopped;
     }
+    void setPosition(double seconds) override
+    {
+        calls.append(QStringLiteral("seek:%1").arg(seconds));
+        position = seconds;
+    }
     double duration() const override { return length; }
     double currentPosition() const override { return position; }
     int receivedPackets() const override { return packets; }
