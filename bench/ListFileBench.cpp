@@ -1,9 +1,12 @@
 // The music list files at 1,000,000 entries: reading, writing, and filling and showing the
-// album list box with what was read. Besides the time, each reports the resident memory the result
-// holds (held_MB) and the highest resident memory above the start while it ran (peak_MB).
+// album list box with what was read; and opening a playlist of 10,000 songs that exist. Besides the
+// time, each reports the resident memory the result holds (held_MB) and the highest resident memory
+// above the start while it ran (peak_MB).
 #include "music/MusicListFile.h"
+#include "music/PlaylistFile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -129,5 +132,34 @@ void BM_FillAlbum(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FillAlbum)->Unit(benchmark::kMillisecond);
+
+// "Open Playlist..." with an M3U of 10,000 songs, relative and absolute, each looked up on disk.
+void BM_OpenPlaylist(benchmark::State &state)
+{
+    constexpr int kSongs = 10'000;
+    QTemporaryDir dir;
+    QStringList songs, titles;
+    for (int i = 0; i < kSongs; ++i) {
+        const QString folder = dir.filePath(QStringLiteral("Artist %1").arg(i / 100));
+        QDir().mkpath(folder);
+        songs << folder + QStringLiteral("/%1 - Caf\u00e9 Song.mp3").arg(i);
+        titles << QStringLiteral("Song %1").arg(i);
+        QFile(songs.last()).open(QIODevice::WriteOnly);
+    }
+    const QString list = dir.filePath(QStringLiteral("all.m3u"));
+    if (!PlaylistFile::write(list, songs, titles))
+        qFatal("cannot write %s", qPrintable(list));
+    for (auto _ : state) {
+        const Memory memory;
+        QString error;
+        const auto contents = PlaylistFile::read(list, &error);
+        if (!contents || contents->found.size() != kSongs)
+            state.SkipWithError("not every song was found");
+        state.PauseTiming();
+        memory.report(state);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenPlaylist)->Unit(benchmark::kMillisecond);
 
 } // namespace
