@@ -129,15 +129,22 @@ expect 5 bash -c 'playerctl position | cut -d. -f1'
 playerctl stop
 expect Stopped playerctl status
 
-# The player's own Pause button, clicked where it is drawn, is seen on the bus.
+# The player's own Pause button, clicked where it is drawn, is seen on the bus, and told
+# there as a change (playerctl --follow listens for PropertiesChanged).
 playerctl play
 expect Playing playerctl status
+playerctl --follow status >"$run/follow.txt" 2>&1 &
+follow=$!
+pids+=($follow)
+expect Playing tail -n 1 "$run/follow.txt"
 window=$(DISPLAY="$display" xdotool search --sync --onlyvisible --name '^Orvane' | head -n 1)
 eval "$(DISPLAY="$display" xdotool getwindowgeometry --shell "$window")"
 # The button sits 57, 356 pixels into the window; screen coordinates, as a window-relative
 # move misses under the window manager's frame.
 DISPLAY="$display" xdotool windowactivate --sync "$window" mousemove $((X + 57)) $((Y + 356)) click 1
 expect Paused playerctl status
+expect Paused tail -n 1 "$run/follow.txt"
+kill "$follow"
 
 # Quit ends the program as Exit does.
 gdbus call --session --dest org.mpris.MediaPlayer2.orvane --object-path /org/mpris/MediaPlayer2 \
