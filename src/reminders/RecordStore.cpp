@@ -201,3 +201,27 @@ std::shared_ptr<const TableSchema> RecordStore::schema(const QString &table, Sto
     m_schemas.insert(key, found);
     return found;
 }
+
+bool RecordStore::beginTransaction()
+{
+    return m_connection && m_connection->isOpen() && m_connection->exec("BEGIN IMMEDIATE");
+}
+
+bool RecordStore::commitTransaction()
+{
+    if (m_connection && m_connection->isOpen() && m_connection->exec("COMMIT"))
+        return true;
+    rollbackTransaction();
+    return false;
+}
+
+void RecordStore::rollbackTransaction()
+{
+    if (m_connection && m_connection->isOpen())
+        m_connection->exec("ROLLBACK");
+}
+
+QString RecordStore::lastEngineError() const
+{
+    return m_connection ? m_connection->errorText() : QString();
+}

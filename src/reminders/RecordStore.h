@@ -40,6 +40,14 @@ public:
     // The path given to open(); empty before.
     QString path() const;
 
+    // Changes made between begin and commit are stored together or, after rollback or a
+    // failed commit, not at all. begin() waits for other programs as open() does.
+    bool beginTransaction();
+    bool commitTransaction();
+    void rollbackTransaction();
+    // The engine's words for the last failure.
+    QString lastEngineError() const;
+
     // All rows of the table (its name ignores case), in table order. Never throws: a failure
     // gives an empty recordset whose lastError() names the file and the problem.
     Recordset openTable(const QString &table);
