@@ -12,6 +12,7 @@
 #include "netutil/MailPanel.h"
 #include "netutil/PriceNotice.h"
 #include "netutil/TimeSyncPanel.h"
+#include "reminders/ExchangeMenu.h"
 #include "reminders/ReminderPanels.h"
 #include "shell/AppIcon.h"
 #include "shell/SubPanels.h"
@@ -54,6 +55,8 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
                            {m_menus.every15, m_menus.every30, m_menus.everyHour}, m_connectivity);
     m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
+    m_exchange = new ExchangeMenu(services, *m_reminders,
+                                  {m_menus.exportContacts, m_menus.importContacts}, this);
     m_offline = std::make_unique<OfflineQuestion>(services.prompter, *m_tips);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather, m_picCollectData,
                                  *m_tips, *m_offline, m_connectivity);

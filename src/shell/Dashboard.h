@@ -22,6 +22,7 @@ class MusicPanel;
 class QFrame;
 class QLabel;
 class QTimer;
+class ExchangeMenu;
 class ReminderPanels;
 class TalkingClock;
 class PriceNotice;
@@ -83,6 +84,7 @@ public:
     const DashboardMenus &menus() const { return m_menus; }
     TipPanel &tips() const { return *m_tips; }
     ReminderPanels &reminders() const { return *m_reminders; }
+    ExchangeMenu &exchange() const { return *m_exchange; }
     MusicPanel &music() const { return *m_music; }
     WeatherPanel &weather() const { return *m_weather; }
     TimeSyncPanel &timeSync() const { return *m_timeSync; }
@@ -154,6 +156,7 @@ private:
     AlarmPanel *m_alarm = nullptr;
     TalkingClock *m_talkingClock = nullptr;
     ReminderPanels *m_reminders = nullptr;
+    ExchangeMenu *m_exchange = nullptr;
     WeatherPanel *m_weather = nullptr;
     TimeSyncPanel *m_timeSync = nullptr;
     PriceNotice *m_priceNotice = nullptr;

@@ -53,6 +53,9 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     m.addToStartup = item(startup, S("&Add To Startup"), S("mnuAddToStartup"));
     m.removeFromStartup = item(startup, S("&Remove From Startup"), S("mnuRemoveFromStartup"));
     file->addSeparator();
+    m.importContacts = item(file, S("&Import Contacts..."), S("mnuImportContacts"));
+    m.exportContacts = item(file, S("E&xport Contacts..."), S("mnuExportContacts"));
+    file->addSeparator();
     m.exit = item(file, S("&Exit"), S("mnuExit"));
 
     m.alarmPopUp = submenu(window, S("AlarmPopUp"), S("mnuAlarmPopUp"));

@@ -12,7 +12,7 @@ struct DashboardMenus
 {
     // File
     QAction *showTips, *desktopNotifications, *trayOptions, *addToStartup, *removeFromStartup,
-        *exit;
+        *importContacts, *exportContacts, *exit;
     // AlarmPopUp (hidden)
     QMenu *alarmPopUp;
     QAction *alarmOn, *alarmOff;

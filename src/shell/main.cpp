@@ -3,6 +3,7 @@
 #include "music/MusicPanel.h"
 #include "platform/AppId.h"
 #include "platform/InstalledLayout.h"
+#include "shell/CommandLine.h"
 #include "shell/Dashboard.h"
 #include "shell/RealServices.h"
 #include "shell/SplashWindow.h"
@@ -16,6 +17,20 @@ int main(int argc, char **argv)
 {
     // Before anything else: a logout while the program starts must still end it cleanly.
     TerminationSignal::install();
+    // An exchange asked for on the command line runs without a window, or a display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool exchange = std::any_of(arguments.begin(), arguments.end(), [](const QString &a) {
+        return a.startsWith(QLatin1String("--export-")) || a.startsWith(QLatin1String("--import-"));
+    });
+    if (exchange) {
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
+        if (const std::optional<int> status
+            = CommandLine::runExchange(arguments, QCoreApplication::applicationDirPath()))
+            return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     // Lets the desktop match the window to the installed launcher and its icon.

@@ -53,7 +53,7 @@ protected:
 
     QString path(const char *sub) const { return m_dir.path() + u'/' + QLatin1String(sub); }
 
-    void start()
+    void start(const QStringList &arguments = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ORVANE_APP_DIR", path("app"));
@@ -67,7 +67,7 @@ protected:
         env.insert("QT_QPA_PLATFORM", "offscreen");
         m_program.setProcessEnvironment(env);
         m_program.setProcessChannelMode(QProcess::MergedChannels);
-        m_program.start(stagedAppDir() + QStringLiteral("/Orvane"), {});
+        m_program.start(stagedAppDir() + QStringLiteral("/Orvane"), arguments);
         ASSERT_TRUE(m_program.waitForStarted(10000));
     }
 
@@ -136,6 +136,50 @@ TEST_F(TerminationProcess, EndsCleanlyWhenTerminatedAtAnyMomentOfTheStart)
         }
         expectEndsOnTerminate(0);
     }
+}
+
+// A script's contacts exchange: no window, no display, the exit status says how it went, and
+// a running program keeps its databases to itself.
+TEST_F(TerminationProcess, AContactsExchangeRunsWithoutAWindowAndNotBesideTheProgram)
+{
+    const QString file = path("contacts.vcf");
+    QFile cards(file);
+    ASSERT_TRUE(cards.open(QIODevice::WriteOnly));
+    cards.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane;;;\r\nEND:VCARD\r\n");
+    cards.close();
+    const struct
+    {
+        QStringList arguments;
+        int status;
+    } runs[] = {
+        {{"--import-contacts", file}, 0},
+        {{"--export-contacts", path("out.vcf")}, 0},
+        {{"--import-contacts"}, 2},
+        {{"--import-contacts", path("missing.vcf")}, 1},
+    };
+    for (const auto &run : runs) {
+        start(run.arguments);
+        ASSERT_TRUE(m_program.waitForFinished(20000));
+        EXPECT_EQ(m_program.exitCode(), run.status) << run.arguments.join(' ').toStdString();
+    }
+    QFile out(path("out.vcf"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(out.readAll().contains("N:Doe;Jane;;;"));
+
+    start();
+    waitUntilItCatchesTermination();
+    // The program takes its lock early in its load; until then an exchange still runs.
+    QProcess second;
+    second.setProcessEnvironment(m_program.processEnvironment());
+    for (QDeadlineTimer deadline(20000); !deadline.hasExpired();) {
+        second.start(stagedAppDir() + QStringLiteral("/Orvane"),
+                     {"--export-contacts", path("b.vcf")});
+        ASSERT_TRUE(second.waitForFinished(20000));
+        if (second.exitCode() != 0)
+            break;
+    }
+    EXPECT_EQ(second.exitCode(), 3);
+    EXPECT_TRUE(second.readAllStandardError().contains("Orvane is running"));
 }
 
 } // namespace
