@@ -43,8 +43,8 @@ struct Property
     }
 };
 
-// Splits on separators that are not escaped, then undoes the escapes.
-QStringList components(const QString &value, QChar separator)
+// Splits on separators that are not escaped (none for a plain text), then undoes the escapes.
+QStringList components(const QString &value, std::optional<QChar> separator)
 {
     QStringList parts{QString()};
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -61,9 +61,11 @@ QStringList components(const QString &value, QChar separator)
     return parts;
 }
 
+// A text value; line ends of any kind become one newline, as the comments box keeps them.
 QString text(const QString &value)
 {
-    return components(value, QChar()).join(QString());
+    QString unescaped = components(value, std::nullopt).join(QString());
+    return unescaped.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
 }
 
 QByteArray quotedPrintable(const QString &value)
@@ -142,11 +144,17 @@ QString dateText(const QString &value)
     return d.isValid() ? DateText::toText(d) : value.trimmed();
 }
 
-// A work phone as written, its extension apart ("555 1234 ext. 12", "tel:+1555;ext=12").
-std::pair<QString, QString> phoneAndExtension(QString phone)
+// A phone as people write it, from a text or a tel: value.
+QString phoneText(QString phone)
 {
     if (phone.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
         phone = phone.mid(4).replace(QLatin1String(";ext="), QLatin1String(" ext. "));
+    return phone.trimmed();
+}
+
+// A work phone with its extension apart ("555 1234 ext. 12" gives "555 1234" and "12").
+std::pair<QString, QString> phoneAndExtension(const QString &phone)
+{
     static const QRegularExpression ext(QStringLiteral("\\s*(?:ext\\.?|x)\\s*(\\d+)\\s*$"),
                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = ext.match(phone);
@@ -181,7 +189,7 @@ void CardReader::set(int field, const QString &value, const char *label)
         m_extra.append(QStringLiteral("%1: %2").arg(QLatin1String(label), v));
         return;
     }
-    m_contact[field] = v.left(limit);
+    m_contact[field] = v.left(limit).trimmed();
     if (v.size() > limit)
         m_extra.append(QStringLiteral("%1: %2").arg(QLatin1String(label), v));
 }
@@ -198,7 +206,7 @@ std::optional<Contact> CardReader::contact(QString *why)
         } else if (p.name == QLatin1String("FN")) {
             fullName = text(p.value).simplified();
         } else if (p.name == QLatin1String("TEL")) {
-            const QString phone = text(p.value);
+            const QString phone = phoneText(text(p.value));
             if (p.hasType("fax")) {
                 set(Fax, phone, "Fax");
             } else if (p.hasType("work")) {
@@ -206,8 +214,7 @@ std::optional<Contact> CardReader::contact(QString *why)
                 set(WorkPhone, number, "Business phone");
                 set(WorkExt, extension, "Extension");
             } else {
-                set(HomePhone, phoneAndExtension(phone).first,
-                    p.hasType("cell") ? "Mobile phone" : "Phone");
+                set(HomePhone, phone, p.hasType("cell") ? "Mobile phone" : "Phone");
             }
         } else if (p.name == QLatin1String("ADR")) {
             const QStringList a = components(p.value, u';');
@@ -307,7 +314,8 @@ std::optional<Cards> parse(const QByteArray &content, QString *error)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
         // Version 2.1 continues a quoted-printable value with "=" at the end of the line.
-        if (line.contains(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive))
+        if (line.left(line.indexOf(u':'))
+                .contains(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive))
             while (line.endsWith(u'=') && i + 1 < lines.size())
                 line = line.chopped(1) + lines[++i];
         const QString upper = line.trimmed().toUpper();

@@ -105,7 +105,7 @@ TEST(ContactExchange, CardsAnotherProgramWroteAreImportedFieldByFieldAndOnlyOnce
         {2, "Lastname", "M\u00fcller"},
         {2, "Firstname", "J\u00f6rg"},
         {2, "Homephone", "+49 170 1234"},
-        {2, "Comments", "first line\r\nsecond line"},
+        {2, "Comments", "first line\nsecond line"},
     };
     for (const auto &e : expected)
         EXPECT_EQ(book.field(e.row, e.field), QString::fromUtf8(e.value)) << e.field;
