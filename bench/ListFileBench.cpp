@@ -5,6 +5,8 @@
 #include "music/MusicListFile.h"
 #include "music/PlaylistFile.h"
 
+#include "BenchMemory.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,48 +15,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 namespace {
 
 constexpr int Entries = 1'000'000;
-
-// Resident and peak resident memory of this process in MB, from /proc/self/status.
-double statusMb(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
-}
-
-// Starts a new peak at the current resident size.
-void resetPeak()
-{
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
-struct Memory
-{
-    Memory()
-    {
-        malloc_trim(0); // what the last iteration freed is not counted as held
-        resetPeak();
-        base = statusMb("VmRSS:");
-    }
-    void report(benchmark::State &state) const
-    {
-        state.counters["held_MB"] = statusMb("VmRSS:") - base;
-        state.counters["peak_MB"] = statusMb("VmHWM:") - base;
-    }
-    double base = 0;
-};
 
 // Paths as a large collection has them, about 60 bytes each, a few of them not ASCII.
 QStringList paths()
