@@ -3,8 +3,6 @@
 #include "reminders/ReminderStores.h"
 #include "reminders/VCard.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QSet>
 
 namespace ContactExchange {
@@ -14,7 +12,6 @@ namespace {
 const QString kTable = QStringLiteral("AddressBook");
 // Address books run to thousands of cards; a file past this is not one.
 constexpr qint64 kLargestFile = 32 * 1024 * 1024;
-constexpr qsizetype kReasonsShown = 3;
 
 // Name and e-mail, as a second import of the same card finds it again.
 QString identity(const QString &first, const QString &last, const QString &email)
@@ -33,31 +30,13 @@ Report failed(const QString &error)
 
 } // namespace
 
-QString Report::summary() const
-{
-    if (!ok)
-        return error;
-    QString text = QStringLiteral("%1 contacts added.").arg(added);
-    if (!skipped.isEmpty())
-        text += QStringLiteral(" %1 left out: %2%3")
-                    .arg(skipped.size())
-                    .arg(skipped.mid(0, kReasonsShown).join(QStringLiteral("; ")))
-                    .arg(skipped.size() > kReasonsShown ? QStringLiteral("; …") : QString());
-    return text;
-}
-
 Report importFile(ReminderDatabase &book, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
-    if (file.size() > kLargestFile)
-        return failed(QStringLiteral("%1 is too large to be an address book.").arg(path));
-    const QByteArray content = file.readAll();
-    if (content.trimmed().isEmpty())
-        return failed(QStringLiteral("%1 is empty.").arg(path));
     QString error;
-    const std::optional<VCard::Cards> cards = VCard::parse(content, &error);
+    const std::optional<QByteArray> content = readExchangeFile(path, kLargestFile, &error);
+    if (!content)
+        return failed(error);
+    const std::optional<VCard::Cards> cards = VCard::parse(*content, &error);
     if (!cards)
         return failed(QStringLiteral("%1: %2").arg(path, error));
 
@@ -116,10 +95,9 @@ Report exportFile(ReminderDatabase &book, const QString &path)
             contact.append(column.value(r));
         contacts.append(contact);
     }
-    QSaveFile file(path);
-    const QByteArray content = VCard::serialize(contacts);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+    QString error;
+    if (!writeExchangeFile(path, VCard::serialize(contacts), &error))
+        return failed(error);
     Report report;
     report.ok = true;
     report.added = int(contacts.size());

@@ -1,8 +1,10 @@
 #include "reminders/ExchangeMenu.h"
 
+#include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "reminders/AddressBookPanel.h"
 #include "reminders/ContactExchange.h"
+#include "reminders/ReminderExchange.h"
 #include "reminders/ReminderPanels.h"
 
 #include <QAction>
@@ -13,6 +15,8 @@ namespace {
 
 const QString kTitle = QStringLiteral("Orvane Address Book");
 const QString kCards = QStringLiteral("vCard files (*.vcf *.vcard *.VCF);;All files (*)");
+const QString kRemindersTitle = QStringLiteral("Orvane Reminders");
+const QString kCalendars = QStringLiteral("iCalendar files (*.ics *.ICS);;All files (*)");
 
 } // namespace
 
@@ -23,19 +27,33 @@ ExchangeMenu::ExchangeMenu(Services &services, ReminderPanels &reminders, const 
     , m_reminders(reminders)
     , m_window(window)
 {
-    connect(actions.importContacts, &QAction::triggered, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(
-            m_window, QStringLiteral("Import Contacts"), QDir::homePath(), kCards);
+    choose(actions.importContacts, false, QStringLiteral("Import Contacts"), QString(), kCards,
+           &ExchangeMenu::importContacts);
+    choose(actions.exportContacts, true, QStringLiteral("Export Contacts"),
+           QStringLiteral("Contacts.vcf"), kCards, &ExchangeMenu::exportContacts);
+    choose(actions.importReminders, false, QStringLiteral("Import Reminders"), QString(),
+           kCalendars, &ExchangeMenu::importReminders);
+    choose(actions.exportReminders, true, QStringLiteral("Export Reminders"),
+           QStringLiteral("Reminders.ics"), kCalendars, &ExchangeMenu::exportReminders);
+}
+
+void ExchangeMenu::choose(QAction *action, bool saving, const QString &title,
+                          const QString &suggested, const QString &types,
+                          void (ExchangeMenu::*run)(const QString &))
+{
+    connect(action, &QAction::triggered, this, [=, this] {
+        const QString path = saving
+            ? QFileDialog::getSaveFileName(m_window, title, QDir::home().filePath(suggested), types)
+            : QFileDialog::getOpenFileName(m_window, title, QDir::homePath(), types);
         if (!path.isEmpty())
-            importContacts(path);
+            (this->*run)(path);
     });
-    connect(actions.exportContacts, &QAction::triggered, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(
-            m_window, QStringLiteral("Export Contacts"),
-            QDir::home().filePath(QStringLiteral("Contacts.vcf")), kCards);
-        if (!path.isEmpty())
-            exportContacts(path);
-    });
+}
+
+void ExchangeMenu::tell(const ExchangeReport &report, const QString &title)
+{
+    m_services.prompter.tell(report.summary(), title,
+                             report.ok ? Prompter::Icon::Information : Prompter::Icon::Critical);
 }
 
 void ExchangeMenu::importContacts(const QString &path)
@@ -47,8 +65,7 @@ void ExchangeMenu::importContacts(const QString &path)
         book.Set_Boxes();
         book.List_Addresses();
     }
-    m_services.prompter.tell(report.summary(), kTitle,
-                             report.ok ? Prompter::Icon::Information : Prompter::Icon::Critical);
+    tell(report, kTitle);
 }
 
 void ExchangeMenu::exportContacts(const QString &path)
@@ -59,4 +76,21 @@ void ExchangeMenu::exportContacts(const QString &path)
         report.ok ? QStringLiteral("%1 contacts written to %2.").arg(report.added).arg(path)
                   : report.summary(),
         kTitle, report.ok ? Prompter::Icon::Information : Prompter::Icon::Critical);
+}
+
+void ExchangeMenu::importReminders(const QString &path)
+{
+    tell(ReminderExchange::importFile(m_reminders.stores().events(), path,
+                                      m_services.clock.now().date()),
+         kRemindersTitle);
+}
+
+void ExchangeMenu::exportReminders(const QString &path)
+{
+    const ExchangeReport report = ReminderExchange::exportFile(
+        m_reminders.stores().events(), m_reminders.stores().bills(), path, m_services.clock.now());
+    m_services.prompter.tell(
+        report.ok ? QStringLiteral("%1 events and bills written to %2.").arg(report.added).arg(path)
+                  : report.summary(),
+        kRemindersTitle, report.ok ? Prompter::Icon::Information : Prompter::Icon::Critical);
 }

@@ -5,8 +5,10 @@
 #include "platform/InstalledLayout.h"
 #include "platform/LockFileInstance.h"
 #include "reminders/ContactExchange.h"
+#include "reminders/ReminderExchange.h"
 #include "reminders/ReminderStores.h"
 
+#include <QDateTime>
 #include <QTextStream>
 
 #include <exception>
@@ -15,7 +17,7 @@ namespace CommandLine {
 
 namespace {
 
-enum class Exchange { ExportContacts, ImportContacts };
+enum class Exchange { ExportContacts, ImportContacts, ExportReminders, ImportReminders };
 
 int say(const QString &text, int status)
 {
@@ -30,6 +32,8 @@ std::optional<int> runExchange(const QStringList &arguments, const QString &prog
     static const QList<std::pair<QString, Exchange>> options{
         {QStringLiteral("--export-contacts"), Exchange::ExportContacts},
         {QStringLiteral("--import-contacts"), Exchange::ImportContacts},
+        {QStringLiteral("--export-reminders"), Exchange::ExportReminders},
+        {QStringLiteral("--import-reminders"), Exchange::ImportReminders},
     };
     std::optional<Exchange> exchange;
     QString option;
@@ -53,20 +57,39 @@ std::optional<int> runExchange(const QStringList &arguments, const QString &prog
                    3);
     const AppFolder data(
         DataFolder::choose(programFolder, !InstalledLayout::launcherFor(programFolder).isEmpty()));
-    ReminderDatabase book;
+    ReminderDatabase book, events, bills;
     try {
-        book.store.open(data.path(QStringLiteral("\\Address.mdb")));
+        if (exchange == Exchange::ExportContacts || exchange == Exchange::ImportContacts) {
+            book.store.open(data.path(QStringLiteral("\\Address.mdb")));
+        } else {
+            events.store.open(data.path(QStringLiteral("\\Events.mdb")));
+            bills.store.open(data.path(QStringLiteral("\\Bills.mdb")));
+        }
     } catch (const std::exception &error) {
         return say(QStringLiteral("orvane: %1").arg(QString::fromLocal8Bit(error.what())), 1);
     }
-    const bool exporting = exchange == Exchange::ExportContacts;
-    const ContactExchange::Report report = exporting ? ContactExchange::exportFile(book, file)
-                                                     : ContactExchange::importFile(book, file);
+    const QDateTime now = QDateTime::currentDateTime();
+    ExchangeReport report;
+    QString done;
+    switch (*exchange) {
+    case Exchange::ExportContacts:
+        report = ContactExchange::exportFile(book, file);
+        done = QStringLiteral("%1 contacts written to %2.");
+        break;
+    case Exchange::ImportContacts:
+        report = ContactExchange::importFile(book, file);
+        break;
+    case Exchange::ExportReminders:
+        report = ReminderExchange::exportFile(events, bills, file, now);
+        done = QStringLiteral("%1 events and bills written to %2.");
+        break;
+    case Exchange::ImportReminders:
+        report = ReminderExchange::importFile(events, file, now.date());
+        break;
+    }
     if (!report.ok)
         return say(QStringLiteral("orvane: ") + report.summary(), 1);
-    say(exporting ? QStringLiteral("%1 contacts written to %2.").arg(report.added).arg(file)
-                  : report.summary(),
-        0);
+    say(done.isEmpty() ? report.summary() : done.arg(report.added).arg(file), 0);
     return 0;
 }
 

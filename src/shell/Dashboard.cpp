@@ -56,7 +56,9 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
     m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
     m_exchange = new ExchangeMenu(services, *m_reminders,
-                                  {m_menus.exportContacts, m_menus.importContacts}, this);
+                                  {m_menus.exportContacts, m_menus.importContacts,
+                                   m_menus.exportReminders, m_menus.importReminders},
+                                  this);
     m_offline = std::make_unique<OfflineQuestion>(services.prompter, *m_tips);
     m_weather = new WeatherPanel(services, m_surface, m_menus.disableWeather, m_picCollectData,
                                  *m_tips, *m_offline, m_connectivity);

@@ -55,6 +55,8 @@ DashboardMenus DashboardMenus::build(QMainWindow *window)
     file->addSeparator();
     m.importContacts = item(file, S("&Import Contacts..."), S("mnuImportContacts"));
     m.exportContacts = item(file, S("E&xport Contacts..."), S("mnuExportContacts"));
+    m.importReminders = item(file, S("Import &Reminders..."), S("mnuImportReminders"));
+    m.exportReminders = item(file, S("Export Re&minders..."), S("mnuExportReminders"));
     file->addSeparator();
     m.exit = item(file, S("&Exit"), S("mnuExit"));
 

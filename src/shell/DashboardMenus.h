@@ -12,7 +12,7 @@ struct DashboardMenus
 {
     // File
     QAction *showTips, *desktopNotifications, *trayOptions, *addToStartup, *removeFromStartup,
-        *importContacts, *exportContacts, *exit;
+        *importContacts, *exportContacts, *importReminders, *exportReminders, *exit;
     // AlarmPopUp (hidden)
     QMenu *alarmPopUp;
     QAction *alarmOn, *alarmOff;

@@ -22,6 +22,11 @@ TEST_F(ExchangeMenuTest, ImportedContactsAppearInTheListAndAnExportSaysWhereItWe
     EXPECT_EQ(messages().last(), "2 contacts written to " + appPath("out.vcf") + ".");
     dashboard().exchange().exportContacts(appPath("no/such/folder/out.vcf"));
     EXPECT_TRUE(messages().last().contains("cannot be written")) << messages().last().toStdString();
+
+    dashboard().exchange().exportReminders(appPath("out.ics"));
+    EXPECT_EQ(messages().last(), "0 events and bills written to " + appPath("out.ics") + ".");
+    dashboard().exchange().importReminders(appPath("out.vcf"));
+    EXPECT_TRUE(messages().last().contains("no calendar")) << messages().last().toStdString();
 }
 
 } // namespace

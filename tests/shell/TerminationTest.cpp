@@ -138,8 +138,8 @@ TEST_F(TerminationProcess, EndsCleanlyWhenTerminatedAtAnyMomentOfTheStart)
     }
 }
 
-// A script's contacts exchange: no window, no display, the exit status says how it went, and
-// a running program keeps its databases to itself.
+// A script's contacts and reminders exchange: no window, no display, the exit status says how it
+// went, and a running program keeps its databases to itself.
 TEST_F(TerminationProcess, AContactsExchangeRunsWithoutAWindowAndNotBesideTheProgram)
 {
     const QString file = path("contacts.vcf");
@@ -154,6 +154,9 @@ TEST_F(TerminationProcess, AContactsExchangeRunsWithoutAWindowAndNotBesideThePro
     } runs[] = {
         {{"--import-contacts", file}, 0},
         {{"--export-contacts", path("out.vcf")}, 0},
+        {{"--export-reminders", path("out.ics")}, 0},
+        {{"--import-reminders", path("out.ics")}, 0},
+        {{"--import-reminders", path("out.vcf")}, 1},
         {{"--import-contacts"}, 2},
         {{"--import-contacts", path("missing.vcf")}, 1},
     };
