@@ -1,10 +1,9 @@
 #include "music/PlaylistFile.h"
 
-#include "support/StagedPaths.h"
+#include "support/PeerScript.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,17 +23,6 @@ struct Songs
         }
     }
 };
-
-// GNOME's playlist library, through the peer script: "write" or "read".
-QStringList peer(const QStringList &arguments)
-{
-    QProcess python;
-    python.start("/usr/bin/python3",
-                 QStringList{sourceDir() + "/tests/music/playlist-peer.py"} + arguments);
-    python.waitForFinished(30000);
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    return QString::fromUtf8(python.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-}
 
 } // namespace
 
@@ -91,11 +79,14 @@ TEST(PlaylistFile, ListsGoBothWaysWithAnotherProgramsPlaylistLibrary)
         const QByteArray text = written.readAll();
         // Under the list's folder relative, elsewhere absolute.
         EXPECT_TRUE(text.contains("sub/b.wav\n") && text.contains(outside.toUtf8())) << name;
-        EXPECT_EQ(peer({"read", list}), QStringList({songs.a, songs.b, outside})) << name;
+        EXPECT_EQ(QString::fromUtf8(runPeer("music/playlist-peer.py", {"read", list}))
+                      .split('\n', Qt::SkipEmptyParts),
+                  QStringList({songs.a, songs.b, outside}))
+            << name;
     }
     for (const char *kind : {"m3u", "pls"}) {
         const QString list = songs.dir.filePath(QString("theirs.") + kind);
-        peer({"write", kind, list, songs.a, songs.b, outside});
+        runPeer("music/playlist-peer.py", {"write", kind, list, songs.a, songs.b, outside});
         QString error;
         const auto read = PlaylistFile::read(list, &error);
         ASSERT_TRUE(read) << error.toStdString();

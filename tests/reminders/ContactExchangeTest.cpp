@@ -1,13 +1,10 @@
 #include "reminders/ContactExchange.h"
 #include "reminders/ReminderStores.h"
 
-#include "support/StagedPaths.h"
+#include "support/PeerScript.h"
 
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -47,20 +44,6 @@ void writeAll(const QString &path, const QByteArray &content)
     file.write(content);
 }
 
-// Python's vobject, through the peer script: "write" cards, or "read" them as JSON lines.
-QList<QJsonObject> peer(const char *verb, const QString &file)
-{
-    QProcess python;
-    python.start("/usr/bin/python3", {sourceDir() + "/tests/reminders/vcard-peer.py", verb, file});
-    python.waitForFinished(30000);
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    QList<QJsonObject> cards;
-    for (const QByteArray &line : python.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            cards.append(QJsonDocument::fromJson(line).object());
-    return cards;
-}
-
 // A phone's export: version 2.1, quoted-printable, Latin-1.
 const QByteArray kPhoneCard = "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING="
                               "QUOTED-PRINTABLE:M=FCller;J=F6rg\r\nTEL;CELL:+49 170 1234\r\n"
@@ -72,7 +55,7 @@ const QByteArray kPhoneCard = "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-
 TEST(ContactExchange, CardsAnotherProgramWroteAreImportedFieldByFieldAndOnlyOnce)
 {
     Book book;
-    peer("write", book.path("peer.vcf"));
+    runPeer("reminders/vcard-peer.py", {"write", book.path("peer.vcf")});
     QByteArray cards = readAll(book.path("peer.vcf")) + kPhoneCard;
     writeAll(book.path("all.vcf"), cards);
 
@@ -122,12 +105,13 @@ TEST(ContactExchange, OurFileReadsTheSameInAnotherProgramAndRoundTripsByteForByt
 {
     Book book;
     writeAll(book.path("in.vcf"), kPhoneCard);
-    peer("write", book.path("peer.vcf"));
+    runPeer("reminders/vcard-peer.py", {"write", book.path("peer.vcf")});
     ASSERT_TRUE(ContactExchange::importFile(book.db, book.path("peer.vcf")).ok);
     ASSERT_TRUE(ContactExchange::importFile(book.db, book.path("in.vcf")).ok);
     ASSERT_TRUE(ContactExchange::exportFile(book.db, book.path("out.vcf")).ok);
 
-    const QList<QJsonObject> read = peer("read", book.path("out.vcf"));
+    const QList<QJsonObject> read
+        = peerObjects("reminders/vcard-peer.py", {"read", book.path("out.vcf")});
     ASSERT_EQ(read.size(), 3);
     EXPECT_EQ(read[0]["N"].toArray().at(0).toString(), "Smith, Jr.");
     EXPECT_EQ(read[0]["ORG"].toArray().at(0).toString(), "Acme; Widgets");

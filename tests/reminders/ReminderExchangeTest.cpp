@@ -1,12 +1,9 @@
 #include "reminders/ReminderExchange.h"
 #include "reminders/ReminderStores.h"
 
-#include "support/StagedPaths.h"
+#include "support/PeerScript.h"
 
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -52,19 +49,6 @@ struct Reminders
     }
 };
 
-QList<QJsonObject> peer(const char *verb, const QString &file)
-{
-    QProcess python;
-    python.start("/usr/bin/python3", {sourceDir() + "/tests/reminders/ical-peer.py", verb, file});
-    python.waitForFinished(30000);
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    QList<QJsonObject> events;
-    for (const QByteArray &line : python.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            events.append(QJsonDocument::fromJson(line).object());
-    return events;
-}
-
 // Dates where the user is: the tests put the user in UTC.
 struct InUtc
 {
@@ -88,7 +72,7 @@ TEST(ReminderExchange, AnotherProgramsCalendarBecomesEventsOnceWithItsZonesAndRu
 {
     const InUtc utc;
     Reminders r;
-    peer("write", r.path("peer.ics"));
+    runPeer("reminders/ical-peer.py", {"write", r.path("peer.ics")});
     const ExchangeReport report
         = ReminderExchange::importFile(r.events, r.path("peer.ics"), kToday);
     ASSERT_TRUE(report.ok) << report.error.toStdString();
@@ -127,7 +111,8 @@ TEST(ReminderExchange, OurCalendarReadsTheSameInAnotherProgramAndEventsRoundTrip
     ASSERT_TRUE(written.ok) << written.error.toStdString();
     EXPECT_EQ(written.added, 3);
 
-    const QList<QJsonObject> read = peer("read", r.path("out.ics"));
+    const QList<QJsonObject> read
+        = peerObjects("reminders/ical-peer.py", {"read", r.path("out.ics")});
     ASSERT_EQ(read.size(), 3);
     EXPECT_EQ(read[0]["summary"].toString(), "Dentist");
     EXPECT_EQ(read[0]["start"].toString(), "2026-12-18");
