@@ -65,7 +65,7 @@ pids+=($program)
 expect orvane playerctl -l
 expect Stopped playerctl status
 
-# The interfaces as the MPRIS 2 specification gives them.
+# The interfaces as MPRIS 2 defines them.
 introspection=$(gdbus introspect --session --dest org.mpris.MediaPlayer2.orvane \
     --object-path /org/mpris/MediaPlayer2)
 while IFS= read -r member; do
