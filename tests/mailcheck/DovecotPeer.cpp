@@ -157,10 +157,10 @@ bool DovecotPeer::launch()
 bool DovecotPeer::startSecure(const QMap<QString, User> &users)
 {
     for (auto it = users.begin(); it != users.end(); ++it)
-        m_userSpecs << QStringLiteral("%1:%2:%3:%4")
-                           .arg(it.key(), it.value().password)
-                           .arg(it.value().messages)
-                           .arg(it.value().seen);
+        m_accounts << QStringLiteral("%1:%2:%3:%4")
+                          .arg(it.key(), it.value().password)
+                          .arg(it.value().messages)
+                          .arg(it.value().seen);
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (launchSecure())
             return true;
@@ -192,8 +192,8 @@ bool DovecotPeer::launchSecure()
                               .arg(m_ports.pop3s)
                               .arg(m_ports.imap)
                               .arg(m_ports.imaps)};
-    for (const QString &spec : m_userSpecs)
-        arguments << QStringLiteral("--user") << spec;
+    for (const QString &account : m_accounts)
+        arguments << QStringLiteral("--user") << account;
     m_process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     m_process.start(QStringLiteral("bash"), arguments);
     return waitForGreeting();

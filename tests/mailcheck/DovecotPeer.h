@@ -52,6 +52,6 @@ private:
     QProcess m_process;
     quint16 m_port = 0;
     Ports m_ports;
-    QStringList m_userSpecs;
+    QStringList m_accounts;
     QString m_error;
 };

@@ -47,8 +47,8 @@ fi
 
 : >users
 rm -rf mail
-for spec in "${users[@]}"; do
-    IFS=: read -r name password count seen <<<"$spec"
+for account in "${users[@]}"; do
+    IFS=: read -r name password count seen <<<"$account"
     printf '%s:{PLAIN}%s\n' "$name" "$password" >>users
     box="mail/$name"
     mkdir -p "$box/new" "$box/cur" "$box/tmp"
