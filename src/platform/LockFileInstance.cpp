@@ -83,17 +83,18 @@ void LockFileInstance::listenForShowRequests(std::function<void()> onShow)
     });
 }
 
-void LockFileInstance::requestShow()
+bool LockFileInstance::requestShow()
 {
     QLocalSocket peer;
     peer.connectToServer(socketPath());
     if (!peer.waitForConnected(kDeliveryMs))
-        return;
+        return false;
     peer.write(kShowRequest);
-    peer.waitForBytesWritten(kDeliveryMs);
+    const bool written = peer.waitForBytesWritten(kDeliveryMs);
     peer.disconnectFromServer();
     if (peer.state() != QLocalSocket::UnconnectedState)
         peer.waitForDisconnected(kDeliveryMs);
+    return written;
 }
 
 QString LockFileInstance::defaultPath()
@@ -110,6 +111,11 @@ QString LockFileInstance::defaultPath()
 
 bool LockFileInstance::tryLock()
 {
+    return waitForLock(0);
+}
+
+bool LockFileInstance::waitForLock(int waitMs)
+{
     if (m_lock.isLocked())
         return true;
 
@@ -118,5 +124,5 @@ bool LockFileInstance::tryLock()
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     checkPrivate(folder);
-    return m_lock.tryLock(0);
+    return m_lock.tryLock(waitMs);
 }

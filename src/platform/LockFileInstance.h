@@ -10,7 +10,7 @@
 class QLocalServer;
 
 // The single-instance lock: a QLockFile held for the life of this object. A lock left behind
-// by a process that died is taken over; a live holder is never waited for.
+// by a process that died is taken over; a live holder is waited for only when asked.
 class LockFileInstance final : public InstanceLock
 {
 public:
@@ -25,9 +25,10 @@ public:
     // it belongs to another user or others may write to it: whoever can put files there can
     // keep the program from starting, or take its lock.
     bool tryLock() override;
+    bool waitForLock(int waitMs) override;
     // Over a local socket beside the lock, in the same private folder.
     void listenForShowRequests(std::function<void()> onShow) override;
-    void requestShow() override;
+    bool requestShow() override;
     QString socketPath() const;
 
 private:

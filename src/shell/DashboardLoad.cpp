@@ -34,6 +34,10 @@
 #include <QLabel>
 #include <QListWidget>
 
+namespace {
+constexpr int kExchangeWaitMs = 5000;
+} // namespace
+
 const QList<Dashboard::Step> &Dashboard::loadSteps()
 {
     // Step 1, the single-instance check, comes before these and saves nothing.
@@ -68,11 +72,13 @@ Dashboard::LoadResult Dashboard::load()
         return m_stopRequested && m_stopRequested();
     };
     try {
-        if (!m_services.instanceLock.tryLock()) {
+        InstanceLock &lock = m_services.instanceLock;
+        if (!lock.tryLock()) {
             // Ending silently would look like nothing happened to someone whose dashboard
-            // sits hidden in the tray.
-            m_services.instanceLock.requestShow();
-            return LoadResult::SecondInstance;
+            // sits hidden in the tray. A holder that does not answer is a contacts or
+            // reminders exchange, over within moments: this start waits for it.
+            if (lock.requestShow() || !lock.waitForLock(kExchangeWaitMs))
+                return LoadResult::SecondInstance;
         }
         m_services.instanceLock.listenForShowRequests([this] {
             if (m_loaded)

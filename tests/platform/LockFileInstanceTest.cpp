@@ -59,6 +59,7 @@ TEST_F(LockFileInstanceTest, ASecondHolderIsRefusedWhileTheFirstHoldsIt)
     ASSERT_TRUE(first.tryLock());
     EXPECT_TRUE(first.tryLock()); // asking again in the holder is fine
     EXPECT_FALSE(second.tryLock());
+    EXPECT_FALSE(second.requestShow()); // the holder takes no requests: no dashboard
     EXPECT_TRUE(readLock().startsWith(QByteArray::number(QCoreApplication::applicationPid())));
 }
 

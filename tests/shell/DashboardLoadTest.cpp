@@ -187,6 +187,9 @@ TEST_F(DashboardLoad, SecondInstanceAsksTheFirstToShowAndTouchesNothing)
     EXPECT_TRUE(tray.toolTip.isEmpty());
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(endRequests, 0);
+
+    lock.answers = false; // an exchange held the lock, and let go
+    EXPECT_EQ(dashboard().load(), Dashboard::LoadResult::Loaded);
 }
 
 TEST_F(DashboardLoad, FailedStepIsReportedAndLaterStepsSkipped)

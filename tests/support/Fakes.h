@@ -279,7 +279,13 @@ public:
     {
         onShow = std::move(callback);
     }
-    void requestShow() override { ++showRequests; }
+    bool answers = true; // a dashboard holds the lock and takes show requests
+    bool requestShow() override
+    {
+        ++showRequests;
+        return answers;
+    }
+    bool waitForLock(int) override { return free || !answers; }
 };
 
 // A media player whose clip, position and state the test sets.

@@ -12,10 +12,8 @@ int main(int argc, char **argv)
     if (argc != 2)
         return 2;
     LockFileInstance lock(QString::fromLocal8Bit(argv[1]));
-    if (!lock.tryLock()) {
-        lock.requestShow();
-        return 0;
-    }
+    if (!lock.tryLock())
+        return lock.requestShow() ? 0 : 4;
     lock.listenForShowRequests([] {
         std::puts("asked to show");
         QCoreApplication::quit();
