@@ -1,7 +1,7 @@
 // One alarm-check tick: the eight slot times read from the settings store and compared with
 // the current time, over a settings file of the size the program keeps.
-#include "clock/AlarmSchedule.h"
 #include "clock/AlarmSettings.h"
+#include "clock/AlarmWatch.h"
 #include "platform/IniSettingsStore.h"
 
 #include <QTemporaryDir>
@@ -24,12 +24,12 @@ void BM_AlarmCheckTick(benchmark::State &state)
                           AlarmSettings::timeText(QTime(slot + 5, 30)));
         states << (slot % 2 ? QStringLiteral("on") : QStringLiteral("off"));
     }
-    DueWindow window;
+    AlarmWatch watch(store);
     QDateTime now(QDate(2026, 12, 9), QTime(9, 0));
-    window.start(now);
+    watch.startWatching(states, now);
     for (auto _ : state) {
         now = now.addMSecs(950);
-        benchmark::DoNotOptimize(dueSlots(store, states, window, now));
+        benchmark::DoNotOptimize(watch.check(states, now));
     }
 }
 BENCHMARK(BM_AlarmCheckTick)->Unit(benchmark::kMicrosecond);

@@ -17,6 +17,7 @@
 #include "platform/QtPrompter.h"
 #include "platform/QtShell.h"
 #include "platform/QtTray.h"
+#include "platform/SleepWatch.h"
 #include "platform/SoundPlayer.h"
 #include "platform/XdgAutostart.h"
 #include "shell/Dashboard.h"
@@ -62,6 +63,7 @@ struct World
     LinuxSystemClock systemClock;
     QNetworkAccessManager network;
     KeychainSecretStore secrets;
+    SleepWatch sleep;
     QtShell shell;
     LinuxConnectivity connectivity;
     QtTray tray;
@@ -85,7 +87,7 @@ struct World
         lock = std::make_unique<LockFileInstance>(dir.path() + QStringLiteral("/orvane.lock"));
         services = std::make_unique<Services>(Services{
             clock, *settings, *folder, sound, prompter, shell, connectivity, tray, *autostart,
-            *lock, music, voice, *folder, notifier, systemClock, network, secrets});
+            *lock, music, voice, *folder, notifier, systemClock, network, secrets, sleep});
         dashboard = std::make_unique<Dashboard>(*services);
         if (dashboard->load() != Dashboard::LoadResult::Loaded)
             qFatal("the dashboard did not load");

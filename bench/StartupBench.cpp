@@ -17,6 +17,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/QtTray.h"
+#include "platform/SleepWatch.h"
 #include "platform/XdgAutostart.h"
 #include "shell/Dashboard.h"
 
@@ -110,9 +111,10 @@ int once(int argc, char **argv, int rows)
     LinuxSystemClock systemClock;
     QNetworkAccessManager network;
     KeychainSecretStore secrets;
+    SleepWatch sleep;
     Services services{clock,        settings, folder,      sound,   prompter, shell,
                       connectivity, tray,     autostart,   lock,    music,    voice,
-                      folder,       notifier, systemClock, network, secrets};
+                      folder,       notifier, systemClock, network, secrets,  sleep};
     const double copiedMs = msSinceProcessStart();
     Dashboard dashboard(services);
     const bool ok = dashboard.load() == Dashboard::LoadResult::Loaded;

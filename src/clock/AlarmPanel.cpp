@@ -6,8 +6,10 @@
 #include "clock/AlarmSettingsPanel.h"
 #include "clock/AlarmSlots.h"
 #include "clock/ClockTicks.h"
+#include "clock/MissedAlarms.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
+#include "platform/SleepWatch.h"
 #include "widgets/LumoButton.h"
 #include "widgets/TipPanel.h"
 
@@ -30,6 +32,7 @@ AlarmPanel::AlarmPanel(Services &services, QWidget *surface, TipPanel &tips,
     , m_ringing(new AlarmRinging(
           services, surface->findChild<QFrame *>(QStringLiteral("picAlarmActive")), controls))
     , m_menu(new AlarmMenu(services, surface->window(), controls, *m_ringing))
+    , m_watch(services.settings)
 {
     connect(m_slots, &AlarmSlots::clicked, this, &AlarmPanel::onCmdAlarmClick);
     connect(m_slots, &AlarmSlots::rightReleased, this, &AlarmPanel::onCmdAlarmRightReleased);
@@ -50,12 +53,24 @@ void AlarmPanel::load()
     m_slots->readStates();
     m_slots->readTitles();
     m_menu->load();
-    m_window.start(m_services.clock.now());
+    reportMissed(m_watch.startWatching(m_slots->states(), m_services.clock.now()));
 }
 
 void AlarmPanel::start(ClockTicks &ticks)
 {
     connect(&ticks, &ClockTicks::second, this, &AlarmPanel::checkAlarms);
+    connect(&ticks, &ClockTicks::minute, this, &AlarmPanel::recordWatched);
+    connect(&m_services.sleep, &SleepWatch::aboutToSleep, this, [this] {
+        checkAlarms();
+        recordWatched();
+    });
+    // Woken, the alarms slept through are seen at once rather than on the next second.
+    connect(&m_services.sleep, &SleepWatch::wokeUp, this, &AlarmPanel::checkAlarms);
+}
+
+void AlarmPanel::recordWatched()
+{
+    m_watch.record();
 }
 
 void AlarmPanel::silenceOnExit()
@@ -79,12 +94,29 @@ void AlarmPanel::checkAlarms()
     // The span still moves on, so a slot switched on later does not catch a moment that
     // passed while it was off.
     if (!m_slots->states().contains(QLatin1String("on"))) {
-        m_window.advance(now);
+        m_watch.pass(now);
         return;
     }
-    const QList<DueSlot> due = dueSlots(m_services.settings, m_slots->states(), m_window, now);
-    for (const DueSlot &slot : due)
-        m_ringing->ring(slot.slot, slot.at, m_slots->title(slot.slot));
+    const AlarmWatch::Found found = m_watch.check(m_slots->states(), now);
+    for (const AlarmMoment &due : found.due)
+        m_ringing->ring(due.slot, due.at, m_slots->title(due.slot));
+    for (const AlarmMoment &late : found.late)
+        m_ringing->ring(late.slot, late.at, m_slots->title(late.slot),
+                        MissedAlarms::lateText(late.slot, late.at, now));
+    reportMissed(found.missed);
+    // Kept at once, so a crash soon after does not report a rung alarm as missed.
+    if (!found.due.isEmpty() || !found.late.isEmpty() || !found.missed.isEmpty())
+        recordWatched();
+}
+
+void AlarmPanel::reportMissed(const QList<AlarmMoment> &missed)
+{
+    if (missed.isEmpty())
+        return;
+    QStringList reports;
+    for (const AlarmMoment &moment : missed)
+        reports << MissedAlarms::missedText(moment.slot, m_slots->title(moment.slot), moment.at);
+    Q_EMIT alarmsMissed(reports);
 }
 
 void AlarmPanel::onCmdAlarmClick(int slot)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "clock/AlarmControls.h"
-#include "clock/AlarmSchedule.h"
+#include "clock/AlarmWatch.h"
 #include "platform/Services.h"
 
 #include <QObject>
@@ -26,8 +26,11 @@ public:
     void resetAtLoad();
     // The eight slots, snooze length, source and sound.
     void load();
-    // After the load: the alarm check runs on every second of the clock.
+    // After the load: the alarm check runs on every second of the clock, and the moment
+    // watched is kept once a minute and before the computer sleeps.
     void start(ClockTicks &ticks);
+    // The moment last watched, kept for the next start (at the end of the program).
+    void recordWatched();
     // "&Exit": silence a ringing or snoozed alarm according to its source, hide the
     // ringing panel, not snoozed.
     void silenceOnExit();
@@ -37,6 +40,8 @@ public:
     bool snoozed() const;
 
     // Rings the slots whose time the second reached; with every slot off it reads nothing.
+    // After a jump of the clock a slot a little late rings saying so, and one later is
+    // reported missed.
     void checkAlarms();
     void onCmdAlarmClick(int slot);
     // Right button released over a slot button: the popup opens for that slot.
@@ -50,7 +55,14 @@ public:
     AlarmRinging &ringing() const { return *m_ringing; }
     AlarmMenu &menu() const { return *m_menu; }
 
+Q_SIGNALS:
+    // Alarms that will not ring: they fell while the program was not running or while the
+    // computer slept too long. One line each, for the missed-days list.
+    void alarmsMissed(const QStringList &reports);
+
 private:
+    void reportMissed(const QList<AlarmMoment> &missed);
+
     Services &m_services;
     TipPanel &m_tips;
     AlarmControls m_controls;
@@ -58,6 +70,6 @@ private:
     AlarmSettingsPanel *m_settingsPanel;
     AlarmRinging *m_ringing;
     AlarmMenu *m_menu;
-    DueWindow m_window;
+    AlarmWatch m_watch;
     int m_popupSlot = 1;
 };

@@ -102,7 +102,8 @@ void AlarmRinging::resetAtLoad()
     m_silenced = true;
 }
 
-void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel)
+void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel,
+                        const QString &lateText)
 {
     m_timerAlarm->start();
     m_ringTime = at;
@@ -115,7 +116,8 @@ void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel)
     if (m_panel->window()->isMinimized())
         m_services.tray.restore();
     m_keys->setVisible(!m_snoozed);
-    m_desc->setText(QStringLiteral("Alarm %1 has been activated").arg(slot));
+    m_desc->setText(lateText.isEmpty() ? QStringLiteral("Alarm %1 has been activated").arg(slot)
+                                       : lateText);
     m_desc2->setText(slotLabel);
     m_slot = slot;
     m_title = slotLabel;

@@ -23,8 +23,10 @@ public:
 
     // Load: no snooze, not snoozed, the sound silent.
     void resetAtLoad();
-    // A slot's time was reached: sound again from the next ringing tick.
-    void ring(int slot, const QDateTime &at, const QString &slotLabel);
+    // A slot's time was reached: sound again from the next ringing tick. A late alarm's
+    // panel says how late instead of the usual line.
+    void ring(int slot, const QDateTime &at, const QString &slotLabel,
+              const QString &lateText = QString());
     void setSoundFile(const QString &file) { m_soundFile = file; }
     // Some sounds are longer than the default 700 ms between rings.
     void setRingInterval(int ms);

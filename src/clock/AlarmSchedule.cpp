@@ -3,9 +3,33 @@
 #include "clock/AlarmSettings.h"
 #include "platform/SettingsStore.h"
 
+#include <QTimeZone>
+
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 kLatestMs = 60 * 1000;
+// No clock change on record skips more than this.
+constexpr int kLongestGapMinutes = 180;
+
+QDateTime sameKind(const QDate &date, const QTime &time, const QDateTime &like)
+{
+    switch (like.timeSpec()) {
+    case Qt::TimeZone:
+        return QDateTime(date, time, like.timeZone());
+    case Qt::OffsetFromUTC:
+        return QDateTime(date, time, Qt::OffsetFromUTC, like.offsetFromUtc());
+    default:
+        return QDateTime(date, time, like.timeSpec());
+    }
+}
+
+QDateTime inKindOf(const QDateTime &t, const QDateTime &like)
+{
+    return like.timeSpec() == Qt::TimeZone ? t.toTimeZone(like.timeZone())
+                                           : t.toTimeSpec(like.timeSpec());
+}
 
 } // namespace
 
@@ -28,31 +52,47 @@ void DueWindow::advance(const QDateTime &now)
 
 QDateTime DueWindow::latest(const QTime &time, const QDateTime &now)
 {
-    QDateTime at(now.date(), time, now.timeSpec());
+    QDateTime at = AlarmSchedule::onDay(now.date(), time, now);
     if (at > now)
-        at = at.addDays(-1);
+        at = AlarmSchedule::onDay(now.date().addDays(-1), time, now);
     return at;
 }
 
-QList<DueSlot> dueSlots(SettingsStore &settings, const QStringList &states, DueWindow &window,
-                        const QDateTime &now)
+QDateTime AlarmSchedule::onDay(const QDate &date, const QTime &time, const QDateTime &like)
 {
-    // A clock set back starts the span afresh rather than waiting to pass the old time.
-    if (window.last().isValid() && window.last() > now)
-        window.start(now);
-    QList<DueSlot> due;
+    QDateTime at = sameKind(date, time, like);
+    for (int minute = 1; !at.isValid() && minute <= kLongestGapMinutes; ++minute) {
+        const QTime later = time.addSecs(minute * 60);
+        if (later < time)
+            break; // the gap would run past midnight: no such time that day
+        at = sameKind(date, later, like);
+    }
+    return at;
+}
+
+QList<AlarmMoment> AlarmSchedule::moments(SettingsStore &settings, const QStringList &states,
+                                          const QDateTime &from, const QDateTime &to)
+{
+    QList<AlarmMoment> found;
+    if (!from.isValid() || !to.isValid() || from >= to)
+        return found;
+    const QDate first = inKindOf(from, to).date();
+    const QDate last = to.date();
     const QString section = AlarmSettings::section();
     for (int slot = 1; slot <= AlarmSettings::kSlots; ++slot) {
-        const QString stored = settings.getSetting(section, AlarmSettings::timeKey(slot));
-        if (stored.isEmpty())
+        if (states.value(slot - 1) != QLatin1String("on"))
             continue;
-        const std::optional<QTime> time = AlarmSettings::parseTime(stored);
+        const std::optional<QTime> time
+            = AlarmSettings::parseTime(settings.getSetting(section, AlarmSettings::timeKey(slot)));
         if (!time)
             continue;
-        const QDateTime at = DueWindow::latest(*time, now);
-        if (window.reached(at, now) && states.value(slot - 1) == QLatin1String("on"))
-            due.append({slot, at});
+        for (QDate day = first; day <= last; day = day.addDays(1)) {
+            const QDateTime at = onDay(day, *time, to);
+            if (at.isValid() && at > from && at <= to)
+                found.append({slot, at});
+        }
     }
-    window.advance(now);
-    return due;
+    std::stable_sort(found.begin(), found.end(),
+                     [](const AlarmMoment &a, const AlarmMoment &b) { return a.at < b.at; });
+    return found;
 }

@@ -29,14 +29,23 @@ private:
     QDateTime m_last;
 };
 
-struct DueSlot
+struct AlarmMoment
 {
     int slot;     // 1 to 8
-    QDateTime at; // the moment its time was reached
+    QDateTime at; // when its time of day came
 };
 
-// One alarm-check tick over the stored slot times: the slots (ascending) whose time was
-// reached and whose in-memory state is "on". Reads every time from the store, so a time
-// just set takes effect on the next tick. Advances the window.
-QList<DueSlot> dueSlots(SettingsStore &settings, const QStringList &states, DueWindow &window,
-                        const QDateTime &now);
+namespace AlarmSchedule {
+
+// `time` on `date`, kept in the same kind of time as `like` (its zone, or local time). A time
+// the clocks skip when they spring forward comes when they land after the gap; a time they
+// pass twice when they fall back comes once, as Qt places it.
+QDateTime onDay(const QDate &date, const QTime &time, const QDateTime &like);
+
+// Every moment in (from, to] at which a slot whose in-memory state is "on" reached its stored
+// time, one per slot and day, in time order (slot order within a moment). Reads the times
+// from the store, so a time just set counts from the next check.
+QList<AlarmMoment> moments(SettingsStore &settings, const QStringList &states,
+                           const QDateTime &from, const QDateTime &to);
+
+} // namespace AlarmSchedule

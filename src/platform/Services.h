@@ -9,6 +9,7 @@ class MediaPlayer;
 class Notifier;
 class Prompter;
 class SecretStore;
+class SleepWatch;
 class QNetworkAccessManager;
 class SettingsStore;
 class Shell;
@@ -38,4 +39,5 @@ struct Services
     // The program's one network access: every online feature's requests go through it.
     QNetworkAccessManager &network;
     SecretStore &secrets; // the desktop keyring, for the mail password
+    SleepWatch &sleep;    // the computer going to sleep and waking
 };

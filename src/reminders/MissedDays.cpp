@@ -17,6 +17,7 @@
 namespace {
 const QString kSection = QStringLiteral("system");
 const QString kLastUsed = QStringLiteral("LastUsed");
+const QString kNote = QStringLiteral("note");
 } // namespace
 
 MissedDays::MissedDays(Services &services, QWidget *surface, ReminderStores &stores,
@@ -55,10 +56,22 @@ void MissedDays::check()
     m_services.settings.saveSetting(kSection, kLastUsed, DateText::toText(today));
 }
 
+void MissedDays::addNotes(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return;
+    if (m_panel)
+        m_panel->show();
+    for (const QString &line : lines) {
+        auto *item = new QListWidgetItem(line, m_list);
+        item->setData(Qt::UserRole, kNote);
+    }
+}
+
 void MissedDays::onList1Click()
 {
     const QListWidgetItem *item = m_list->currentItem();
-    if (!item)
+    if (!item || item->data(Qt::UserRole).toString() == kNote)
         return;
     const QString date = item->text().trimmed();
     const QString day = DateText::dayText(date);

@@ -24,6 +24,10 @@ public:
     // list (showing the panel when there are any) and stores today.
     void check();
 
+    // Other things the program missed while it was away (alarms), listed after the days;
+    // clicking one shows nothing more.
+    void addNotes(const QStringList &lines);
+
     // A date of the list clicked: the bills notified, monthly and due on it, then the events
     // notified and dated on it, each shown when it has rows.
     void onList1Click();

@@ -55,6 +55,7 @@ Dashboard::Dashboard(Services &services, QWidget *parent)
                            {m_menus.every15, m_menus.every30, m_menus.everyHour}, m_connectivity);
     m_talkingClock->setMusicPlayingCheck([this] { return m_music->player().musicPlaying(); });
     m_reminders = new ReminderPanels(services, m_surface, *m_tips, m_connectivity);
+    connect(m_alarm, &AlarmPanel::alarmsMissed, this, &Dashboard::onAlarmsMissed);
     m_exchange = new ExchangeMenu(services, *m_reminders,
                                   {m_menus.exportContacts, m_menus.importContacts,
                                    m_menus.exportReminders, m_menus.importReminders},

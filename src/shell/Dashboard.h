@@ -58,6 +58,8 @@ public:
     void onFormActivate();
     // Each minute: the mail schedule, then the status line.
     void onMinute();
+    // Alarms that will not ring: listed with the missed days, and a notice.
+    void onAlarmsMissed(const QStringList &reports);
     void onMnuExitClick();
     void onMnuShowTipsClick();
     void onMnuAddToStartupClick();

@@ -17,6 +17,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/Tray.h"
+#include "reminders/MissedDays.h"
 #include "reminders/ReminderPanels.h"
 #include "shell/DesktopNotices.h"
 #include "shell/ErrorReport.h"
@@ -109,6 +110,12 @@ void Dashboard::onMinute()
         checkConnectivity();
 }
 
+void Dashboard::onAlarmsMissed(const QStringList &reports)
+{
+    m_reminders->missedDays().addNotes(reports);
+    m_notices->announceMissedAlarms(reports);
+}
+
 void Dashboard::onMnuShowTipsClick()
 {
     m_tips->setTipsOn(!m_tips->tipsOn());
@@ -184,6 +191,8 @@ void Dashboard::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    if (m_loaded)
+        m_alarm->recordWatched();
     for (QTimer *timer : findChildren<QTimer *>())
         timer->stop();
     m_music->unload();

@@ -51,7 +51,7 @@ void DesktopNotices::onMnuDesktopNotificationsClick()
     m_services.settings.saveSetting(kSection, kKey, boolToText(on));
     m_switch->setChecked(on);
     if (!on) {
-        for (const QString &tag : {kAlarmTag, kRemindersTag, kMissedTag})
+        for (const QString &tag : {kAlarmTag, kRemindersTag, kMissedTag, kMissedAlarmsTag})
             m_services.notifier.withdraw(tag);
     }
 }
@@ -83,6 +83,14 @@ void DesktopNotices::announceMissedDays(const QStringList &days)
     send(kMissedTag, counted(days.size(), "missed day", "missed days"),
          QStringLiteral("Reminders of %1 are listed on the dashboard.")
              .arg(days.join(QStringLiteral(", "))));
+}
+
+void DesktopNotices::announceMissedAlarms(const QStringList &reports)
+{
+    if (!enabled() || reports.isEmpty())
+        return;
+    send(kMissedAlarmsTag, counted(reports.size(), "missed alarm", "missed alarms"),
+         reports.join(u'\n'));
 }
 
 void DesktopNotices::onAlarmRang(int slot, const QString &title, const QDateTime &at)

@@ -21,6 +21,7 @@ public:
     static inline const QString kAlarmTag = QStringLiteral("alarm");
     static inline const QString kRemindersTag = QStringLiteral("reminders");
     static inline const QString kMissedTag = QStringLiteral("missed");
+    static inline const QString kMissedAlarmsTag = QStringLiteral("missed-alarms");
 
     DesktopNotices(Services &services, QAction *menuSwitch, AlarmRinging &ringing,
                    QObject *parent = nullptr);
@@ -32,6 +33,8 @@ public:
 
     void announceDay(ReminderStores &stores, const QDate &day);
     void announceMissedDays(const QStringList &days);
+    // Alarms that will not ring now: no Snooze or Stop, the alarm is over.
+    void announceMissedAlarms(const QStringList &reports);
 
     void onAlarmRang(int slot, const QString &title, const QDateTime &at);
     void onAlarmQuieted();

@@ -8,6 +8,7 @@
 #include "platform/LinuxConnectivity.h"
 #include "platform/LinuxSystemClock.h"
 #include "platform/LockFileInstance.h"
+#include "platform/LogindSleepWatch.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtShell.h"
@@ -38,9 +39,10 @@ struct RealServices
     LinuxSystemClock systemClock;
     QNetworkAccessManager network;
     KeychainSecretStore secrets;
+    LogindSleepWatch sleep;
     Services services{clock,        settings, appFolder,   sound,        prompter, shell,
                       connectivity, tray,     autostart,   instanceLock, music,    voice,
-                      dataFolder,   notifier, systemClock, network,      secrets};
+                      dataFolder,   notifier, systemClock, network,      secrets,  sleep};
 
     // The launcher, when the program runs installed; the autostart entry starts it.
     RealServices(const QString &programFolder, const QString &programPath, const QString &launcher);

@@ -1,6 +1,8 @@
 #include "clock/AlarmFixture.h"
 #include "clock/AlarmMenu.h"
 #include "music/MusicPanel.h"
+#include "reminders/MissedDays.h"
+#include "reminders/ReminderPanels.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -54,6 +56,42 @@ TEST_F(Alarms, ALateTickStillRingsOnceAndAnAlarmSleptThroughStaysQuiet)
     clock.current = QDateTime(QDate(2026, 12, 10), QTime(7, 29, 59, 900)); // the next day
     check();                                                               // 7:30:00.850
     EXPECT_TRUE(ringingShown());
+}
+
+TEST_F(Alarms, AlarmsSleptThroughRingLateOrAreListedAsMissedAndSoAreThoseWhileClosed)
+{
+    setSlot(1, "7:30:00 AM", "on");
+    setSlot(2, "6:00:00 AM", "on");
+    setSlot(3, "8:00:00 AM", "on");
+    setSetting("Clock", "A2Title", "6:00:00 AM: *No Title*");
+    setSetting("Clock", "A3Title", "8:00:00 AM: Dentist");
+    // Last watched at 4:30; 6:00 fell while the program was closed.
+    setSetting("Clock", "AlarmsWatched",
+               QDateTime(QDate(2026, 12, 9), QTime(4, 30)).toUTC().toString(Qt::ISODate));
+    loaded();
+    auto *list = find<QListWidget>("List1");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Alarm 2 at 6:00 AM on 12/09/2026 was missed");
+    EXPECT_FALSE(find<QFrame>("picWarning")->isHidden());
+    list->setCurrentRow(0);
+    dashboard().reminders().missedDays().onList1Click(); // a note, not a date: nothing more
+
+    clock.current = QDateTime(QDate(2026, 12, 9), QTime(7, 34)); // woke four minutes late
+    Q_EMIT fakes.sleep.wokeUp();
+    EXPECT_TRUE(ringingShown());
+    EXPECT_EQ(text("lblAlarmDesc"), "Alarm 1 rang 4 minutes late: the computer was asleep");
+    ringing().onImgAlarmStopReleased(10, 10);
+
+    clock.current = QDateTime(QDate(2026, 12, 9), QTime(8, 45)); // asleep again, longer
+    check();
+    EXPECT_FALSE(ringingShown());
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "Alarm 3 'Dentist' at 8:00 AM on 12/09/2026 was missed");
+    const Notifier::Notice *notice = fakes.notifier.last("missed-alarms");
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->summary, "1 missed alarm");
+    EXPECT_TRUE(notice->actions.isEmpty()); // the alarm is over: nothing to snooze
+    EXPECT_EQ(setting("Clock", "AlarmsWatched"), clock.current.toUTC().toString(Qt::ISODate));
 }
 
 TEST_F(Alarms, RingingSoundsTheChosenSoundUntilSnoozedAndAgainAtTheNewTime)

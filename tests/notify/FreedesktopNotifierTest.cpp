@@ -57,7 +57,7 @@ protected:
         m_services.emplace(Services{f.clock, f.loggedSettings, f.folder, f.sound, f.prompter,
                                     f.shell, f.connectivity, f.tray, f.autostart, f.lock, f.music,
                                     f.voice, f.folder, m_notifier, f.systemClock, f.network,
-                                    f.secrets});
+                                    f.secrets, f.sleep});
         services = &*m_services;
         setSlot(2, "7:30:00 AM", "on");
         setSetting("Clock", "A2Title", "Take the \"blue\" pill");

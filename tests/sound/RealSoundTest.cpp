@@ -59,7 +59,7 @@ protected:
                     fakes.prompter,  fakes.shell,    fakes.connectivity, fakes.tray,
                     fakes.autostart, fakes.lock,     fakes.music,        fakes.voice,
                     fakes.folder,    fakes.notifier, fakes.systemClock,  fakes.network,
-                    fakes.secrets};
+                    fakes.secrets,   fakes.sleep};
     qint64 m_rangAt = 0;
 };
 

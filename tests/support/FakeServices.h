@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/Services.h"
+#include "platform/SleepWatch.h"
 #include "support/Fakes.h"
 
 #include <QNetworkAccessManager>
@@ -39,7 +40,8 @@ struct FakeServices
     LoggingSettings loggedSettings{settings, calls};
     QNetworkAccessManager network;
     MemorySecretStore secrets;
+    SleepWatch sleep;
     Services services{clock,        loggedSettings, folder,      sound,   prompter, shell,
                       connectivity, tray,           autostart,   lock,    music,    voice,
-                      folder,       notifier,       systemClock, network, secrets};
+                      folder,       notifier,       systemClock, network, secrets,  sleep};
 };
