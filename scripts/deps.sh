@@ -18,7 +18,7 @@ packages=("$@")
     dovecot-pop3d dovecot-imapd xinetd openssl
     qtkeychain-qt6-dev gnome-keyring libsecret-tools
     libtag1-dev playerctl python3-gi gir1.2-totemplparser-1.0
-    python3-vobject python3-icalendar libical-dev
+    python3-vobject python3-icalendar libical-dev faketime
     dbus desktop-file-utils appstream
     at-spi2-core python3-pyatspi openbox
 )
