@@ -65,7 +65,7 @@ void TalkingClock::onMnuIntervalClick(int mode)
 
 bool TalkingClock::speaking() const
 {
-    return m_gap->isActive();
+    return m_awaitingHour || m_gap->isActive();
 }
 
 void TalkingClock::onClockTick()
@@ -79,8 +79,21 @@ void TalkingClock::onClockTick()
         return; // while snoozed the minute stays unspoken, for a tick after the stop
     m_speakingMode = mode;
     m_speakingSince = now;
-    say(hourWord(now.time().hour()));
-    m_gap->start();
+    // The pause counts from when the hour is heard: the first sound after the start may wait
+    // for the output to open, and would otherwise run into the word after it.
+    m_awaitingHour = true;
+    const auto startGap = [this] {
+        m_awaitingHour = false;
+        m_gap->start();
+    };
+    const QString hour = hourWord(now.time().hour());
+    if (m_musicPlaying()) {
+        m_services.voice.open(m_services.appFolder.path(hour));
+        startGap();
+    } else {
+        playWave(hour);
+        m_services.sound.whenStarted(this, startGap);
+    }
 }
 
 void TalkingClock::onTimerTalkGap()

@@ -64,4 +64,5 @@ private:
     int m_checked = 0; // the item whose mark is on, 0 for none
     TimeAnnouncement::Mode m_speakingMode = TimeAnnouncement::Off;
     QDateTime m_speakingSince;
+    bool m_awaitingHour = false;
 };

@@ -7,6 +7,9 @@
 #include <QAudioSink>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -19,6 +22,8 @@ constexpr qint64 kTailMs = 2500;
 // What the output buffers ahead: a replacing sound is heard after at most about this long.
 constexpr qint64 kBufferMs = 80;
 constexpr int kCacheLimit = 64;
+// An output that has read nothing of a sound by then is not waited for any longer.
+constexpr int kStartLimitMs = 1500;
 
 QAudioFormat audioFormat(const WaveFile &wave)
 {
@@ -152,6 +157,23 @@ const WaveFile *QtSoundPlayer::load(const QString &path)
     if (m_cache.size() >= kCacheLimit)
         m_cache.clear();
     return &m_cache.insert(path, Cached{info.lastModified(), info.size(), std::move(*wave)})->wave;
+}
+
+void QtSoundPlayer::whenStarted(QObject *context, std::function<void()> then)
+{
+    if (!m_stream->waiting()) {
+        then();
+        return;
+    }
+    // Whichever comes first: the output reads the sound, or it is given up on.
+    auto once = std::make_shared<std::function<void()>>(std::move(then));
+    const auto run = [once] {
+        if (*once)
+            std::exchange(*once, nullptr)();
+    };
+    connect(m_stream, &WaveStream::begun, context, run,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    QTimer::singleShot(kStartLimitMs, context, run);
 }
 
 void QtSoundPlayer::beep()

@@ -30,6 +30,7 @@ public:
     void playWave(const QString &absolutePath, quint32 flags) override;
     void stopWave() override;
     void beep() override;
+    void whenStarted(QObject *context, std::function<void()> then) override;
 
 private:
     struct Cached

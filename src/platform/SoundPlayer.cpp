@@ -2,6 +2,11 @@
 
 #include <QFileInfo>
 
+void SoundPlayer::whenStarted(QObject *, std::function<void()> then)
+{
+    then();
+}
+
 void playSound(SoundPlayer &player, const QString &absolutePath, quint32 flags)
 {
     if (player.hasWaveOutput() && !absolutePath.isEmpty() && QFileInfo(absolutePath).isFile())

@@ -33,6 +33,8 @@ qint64 WaveStream::readData(char *data, qint64 maxSize)
     qint64 done = 0;
     const qint64 sound = qMin(maxSize, m_pcm.size() - m_pos);
     if (sound > 0) {
+        if (m_pos == 0)
+            emit begun();
         std::memcpy(data, m_pcm.constData() + m_pos, size_t(sound));
         m_pos += sound;
         done = sound;

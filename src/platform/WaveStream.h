@@ -20,9 +20,15 @@ public:
     void silence();
     // True once everything has been read: the sound and its silence.
     bool finished() const { return m_pos >= m_pcm.size() && m_tailLeft <= 0; }
+    // True while a sound waits for the output to read its first bytes.
+    bool waiting() const { return m_pos == 0 && !m_pcm.isEmpty(); }
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
+
+Q_SIGNALS:
+    // The output read the first bytes of a sound: it is being heard.
+    void begun();
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;

@@ -157,6 +157,21 @@ bool Recording::quiet(qint64 fromMs, qint64 toMs) const
     return true;
 }
 
+QString Recording::twoWordsApart(qint64 fromMs, qint64 toMs, qint64 gapMs) const
+{
+    // A soft first consonant blurs where the second word begins, so the pause is looked for
+    // anywhere between the two starts.
+    const QList<qint64> starts = onsets(fromMs, toMs);
+    bool paused = false;
+    for (qint64 at = starts.value(0); starts.size() >= 2 && at + 150 <= starts[1]; at += 20)
+        paused = paused || quiet(at, at + 150);
+    if (starts.size() >= 2 && qAbs(starts[1] - starts[0] - gapMs) <= 250 && paused)
+        return {};
+    return QStringLiteral("starts %1 ms, heard %2")
+        .arg(starts.size() >= 2 ? QString::number(starts[1] - starts[0]) : QStringLiteral("-"),
+             timeline(fromMs, toMs));
+}
+
 QString Recording::timeline(qint64 fromMs, qint64 toMs) const
 {
     QString line;

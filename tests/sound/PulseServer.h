@@ -18,6 +18,9 @@ struct Recording
     QList<qint64> onsets(qint64 fromMs, qint64 toMs, qint64 minGapMs = 400) const;
     // True when nothing above 5 % of the loudest sounds in [fromMs, toMs).
     bool quiet(qint64 fromMs, qint64 toMs) const;
+    // Empty when the first two sounds in [fromMs, toMs) start gapMs (within 250 ms) apart with
+    // a pause between them; otherwise what was heard, for the failure message.
+    QString twoWordsApart(qint64 fromMs, qint64 toMs, qint64 gapMs) const;
     // Loudness in 100-ms steps from fromMs, '#' loud and '.' quiet, for failure messages.
     QString timeline(qint64 fromMs, qint64 toMs) const;
 
