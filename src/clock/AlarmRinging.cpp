@@ -23,6 +23,11 @@ namespace {
 
 const QSize kPictureArea{1530, 690}; // twips
 
+QString activatedText(int slot)
+{
+    return QStringLiteral("Alarm %1 has been activated").arg(slot);
+}
+
 QLabel *label(QFrame *panel, const char *name, const QRect &place)
 {
     QLabel *l = placedLabel(QString(), panel, place, name);
@@ -116,8 +121,8 @@ void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel,
     if (m_panel->window()->isMinimized())
         m_services.tray.restore();
     m_keys->setVisible(!m_snoozed);
-    m_desc->setText(lateText.isEmpty() ? QStringLiteral("Alarm %1 has been activated").arg(slot)
-                                       : lateText);
+    placeLabels(!lateText.isEmpty());
+    m_desc->setText(lateText.isEmpty() ? activatedText(slot) : lateText);
     m_desc2->setText(slotLabel);
     m_slot = slot;
     m_title = slotLabel;
@@ -171,6 +176,10 @@ void AlarmRinging::onImgAlarmSnoozeReleased(int x, int y)
     m_ringTime = m_ringTime.addSecs(minutes * 60);
     m_snoozed = true;
     m_sourcePending = false;
+    if (m_desc->wordWrap()) { // a late alarm's two lines make room for the notice
+        placeLabels(false);
+        m_desc->setText(activatedText(m_slot));
+    }
     m_snoozeNotice->show();
     m_keys->hide();
     m_snoozeTime->show();
@@ -276,6 +285,15 @@ void AlarmRinging::stopMusic()
 void AlarmRinging::rewindDisc()
 {
     m_controls.disc->rewind();
+}
+
+void AlarmRinging::placeLabels(bool late)
+{
+    // Saying how late takes two lines; the title and the keys move down to make room.
+    m_desc->setWordWrap(late);
+    m_desc->setGeometry(late ? QRect(6, 2, 228, 34) : QRect(6, 4, 228, 18));
+    m_desc2->setGeometry(late ? QRect(6, 36, 228, 16) : QRect(6, 22, 228, 16));
+    m_keys->setGeometry(late ? QRect(6, 53, 228, 14) : QRect(6, 44, 228, 14));
 }
 
 void AlarmRinging::setRingInterval(int ms)

@@ -56,6 +56,7 @@ Q_SIGNALS:
     void quieted();
 
 private:
+    void placeLabels(bool late);
     void playAlarmSound();
     void silenceSound();
     void stopMusic();

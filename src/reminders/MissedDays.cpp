@@ -30,11 +30,14 @@ MissedDays::MissedDays(Services &services, QWidget *surface, ReminderStores &sto
     , m_bills(bills)
 {
     QWidget *parent = m_panel ? static_cast<QWidget *>(m_panel) : surface;
-    auto *heading = new QLabel(QStringLiteral("Days Orvane did not run:"), parent);
-    heading->setGeometry(twips(180), twips(120), parent->width() - twips(360), twips(285));
+    m_heading = new QLabel(QStringLiteral("Days Orvane did not run:"), parent);
+    m_heading->setGeometry(twips(180), twips(120), parent->width() - twips(360), twips(285));
     m_list = new QListWidget(parent);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setAccessibleName(QStringLiteral("Missed days"));
+    // A missed alarm's line is longer than the panel is wide.
+    m_list->setWordWrap(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Leaves room for the panel's "Close" button along the bottom.
     m_list->setGeometry(twips(180), twips(450), parent->width() - twips(360),
                         parent->height() - twips(450) - 26 - twips(300));
@@ -62,6 +65,8 @@ void MissedDays::addNotes(const QStringList &lines)
         return;
     if (m_panel)
         m_panel->show();
+    m_heading->setText(QStringLiteral("Missed days and alarms:"));
+    m_list->setAccessibleName(QStringLiteral("Missed days and alarms"));
     for (const QString &line : lines) {
         auto *item = new QListWidgetItem(line, m_list);
         item->setData(Qt::UserRole, kNote);

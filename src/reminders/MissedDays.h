@@ -8,6 +8,7 @@ class BillsPanel;
 class EventsPanel;
 class ReminderStores;
 class QFrame;
+class QLabel;
 class QListWidget;
 class QWidget;
 
@@ -37,6 +38,7 @@ public:
 private:
     Services &m_services;
     QFrame *m_panel;
+    QLabel *m_heading;
     QListWidget *m_list;
     ReminderStores &m_stores;
     EventsPanel &m_events;
