@@ -1,43 +1,17 @@
-// The sleep manager's word over a private stand-in of the system bus (a dbus-daemon of our
-// own with a session-like configuration, found through DBUS_SYSTEM_BUS_ADDRESS) and a stand-in of
-// the manager on it: the alarm check hears it, and no one else who says the same.
+// The sleep manager's word over a private stand-in of the system bus (the private bus of
+// dbus-run-session, which the test's command names in DBUS_SYSTEM_BUS_ADDRESS) and a stand-in
+// of the manager on it: the alarm check hears it, and no one else who says the same.
 #include "clock/AlarmFixture.h"
 #include "platform/LogindSleepWatch.h"
 
 #include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-QTemporaryDir *busDir = nullptr;
-QProcess *bus = nullptr;
-
 class LogindSleep : public AlarmFixture
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        busDir = new QTemporaryDir;
-        bus = new QProcess;
-        // The session bus's own configuration, on an address of ours.
-        bus->start("dbus-daemon",
-                   {"--config-file=/usr/share/dbus-1/session.conf",
-                    "--address=unix:path=" + busDir->filePath("bus"), "--nofork",
-                    "--print-address"});
-        ASSERT_TRUE(bus->waitForReadyRead(10000)) << "dbus-daemon did not start";
-        // Before anything in this program reaches for the system bus.
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus->readLine().trimmed());
-    }
-    static void TearDownTestSuite()
-    {
-        bus->terminate();
-        bus->waitForFinished(5000);
-        delete bus;
-        delete busDir;
-    }
-
     LogindSleep()
     {
         FakeServices &f = fakes;
