@@ -19,15 +19,30 @@ packages=("$@")
     qtkeychain-qt6-dev gnome-keyring libsecret-tools
     libtag1-dev playerctl python3-gi gir1.2-totemplparser-1.0
     python3-vobject python3-icalendar libical-dev faketime
+    libedit2 libgnutls30 libnettle8 libseccomp2 libcap2
     dbus desktop-file-utils appstream
     at-spi2-core python3-pyatspi openbox
 )
+
+# chronyd, the NTP tests' private server, is unpacked into .peers/ rather than installed:
+# installed, it would take the place of the desktop's own time service.
+peers="$(cd "$(dirname "$0")/.." && pwd)/.peers"
+fetch_chrony()
+{
+    [ -x "$peers/chrony/usr/sbin/chronyd" ] && return 0
+    mkdir -p "$peers" && (cd "$peers" && rm -f chrony_*.deb && apt-get download -qq chrony \
+        && dpkg-deb -x chrony_*.deb chrony && rm -f chrony_*.deb) \
+        || echo "chrony could not be fetched: the NTP peer tests will say so" >&2
+}
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    fetch_chrony
+    exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 sudo=""
@@ -46,4 +61,5 @@ fi
 status=0
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" || status=$?
 [ -n "$made_policy" ] && $sudo rm -f "$policy"
+fetch_chrony
 exit $status

@@ -1,17 +1,39 @@
 #include "netutil/TimeServer.h"
 
-TimeServer TimeServer::fromEnvironment()
+#include "platform/SettingsStore.h"
+
+namespace {
+const QString kVariable = QStringLiteral("ORVANE_TIME_SERVER");
+} // namespace
+
+TimeServer TimeServer::fromSettings(SettingsStore &settings)
 {
-    const QString text = qEnvironmentVariable("ORVANE_TIME_SERVER").trimmed();
+    const QString stored
+        = settings.getSetting(QStringLiteral("System"), QStringLiteral("TimeProtocol"))
+              .trimmed()
+              .toLower();
+    Protocol protocol
+        = qEnvironmentVariableIsEmpty(qPrintable(kVariable)) ? Protocol::Ntp : Protocol::Time;
+    if (stored == QLatin1String("ntp"))
+        protocol = Protocol::Ntp;
+    else if (stored == QLatin1String("time"))
+        protocol = Protocol::Time;
+    return fromEnvironment(protocol);
+}
+
+TimeServer TimeServer::fromEnvironment(Protocol protocol)
+{
+    const QString text = qEnvironmentVariable(qPrintable(kVariable)).trimmed();
     if (!text.isEmpty()) {
-        const TimeServer server = parse(text);
+        const TimeServer server = parse(text, protocol);
         if (!server.host.isEmpty())
             return server;
     }
-    return {kDefaultTimeServer, 37};
+    return {protocol == Protocol::Ntp ? kDefaultNtpServer : kDefaultTimeServer,
+            defaultPort(protocol), protocol};
 }
 
-TimeServer TimeServer::parse(const QString &text)
+TimeServer TimeServer::parse(const QString &text, Protocol protocol)
 {
     QString host = text.trimmed();
     QString port;
@@ -29,10 +51,10 @@ TimeServer TimeServer::parse(const QString &text)
         host = host.section(u':', 0, 0);
     }
     if (port.isEmpty())
-        return {host, 37};
+        return {host, defaultPort(protocol), protocol};
     bool ok = false;
     const uint number = port.toUInt(&ok);
     if (!ok || number == 0 || number > 65535)
         return {};
-    return {host, static_cast<quint16>(number)};
+    return {host, static_cast<quint16>(number), protocol};
 }

@@ -55,7 +55,7 @@ TimeSyncPanel::TimeSyncPanel(Services &services, QWidget *surface, OfflineQuesti
 
 void TimeSyncPanel::load()
 {
-    m_server = TimeServer::fromEnvironment();
+    m_server = TimeServer::fromSettings(m_services.settings);
 }
 
 void TimeSyncPanel::onCmdTimeSyncReleased(int x, int y)
@@ -73,7 +73,8 @@ void TimeSyncPanel::onCmdTimeSyncReleased(int x, int y)
 
 void TimeSyncPanel::show(const TimeSyncOutcome &outcome)
 {
-    setStatus(outcome.text(), outcome.ok() ? kSuccessStyle : kFailureStyle, outcome.reason());
+    setStatus(outcome.text(), outcome.ok() ? kSuccessStyle : kFailureStyle, outcome.reason(),
+              outcome.offsetText());
     m_cmdTimeSync->setEnabled(true);
     if (m_client)
         m_client->deleteLater();
@@ -81,13 +82,15 @@ void TimeSyncPanel::show(const TimeSyncOutcome &outcome)
     Q_EMIT finished();
 }
 
-void TimeSyncPanel::setStatus(const QString &text, const QString &style, const QString &reason)
+void TimeSyncPanel::setStatus(const QString &text, const QString &style, const QString &reason,
+                              const QString &detail)
 {
     m_txtStatus->setText(text);
     m_txtStatus->setCursorPosition(0);
     // The reason comes from the system: shown as text even where it holds a "<".
-    m_txtStatus->setToolTip(
-        Qt::convertFromPlainText(reason.isEmpty() ? text : text + u'\n' + reason));
+    QStringList tip{text, detail, reason};
+    tip.removeAll(QString());
+    m_txtStatus->setToolTip(Qt::convertFromPlainText(tip.join(u'\n')));
     m_txtStatus->setStyleSheet(style);
     m_lblReason->setText(reason);
     m_lblReason->setVisible(!reason.isEmpty());

@@ -24,7 +24,8 @@ public:
     TimeSyncPanel(Services &services, QWidget *surface, OfflineQuestion &offline,
                   const Connectivity::State &connectivity);
 
-    // The load step: the server is fixed by the program (ORVANE_TIME_SERVER to try another).
+    // The load step: the server is fixed by the program (ORVANE_TIME_SERVER to try another),
+    // the protocol by "System"/"TimeProtocol".
     void load();
     const TimeServer &server() const { return m_server; }
 
@@ -37,7 +38,8 @@ Q_SIGNALS:
 
 private:
     void show(const TimeSyncOutcome &outcome);
-    void setStatus(const QString &text, const QString &style, const QString &reason = {});
+    void setStatus(const QString &text, const QString &style, const QString &reason = {},
+                   const QString &detail = {});
 
     Services &m_services;
     OfflineQuestion &m_offline;

@@ -4,6 +4,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusVariant>
 #include <QTimer>
 
 #include <cerrno>
@@ -47,6 +48,38 @@ void LinuxSystemClock::adjustThroughService(qint64 seconds, QObject *context, Do
     connect(watcher, &QDBusPendingCallWatcher::finished, context,
             [done](QDBusPendingCallWatcher *finished) {
                 const QDBusPendingReply<> reply = *finished;
-                done(reply.isError() ? reply.error().message() : QString());
+                done(reply.isError() ? refusalText(reply.error().name(), reply.error().message())
+                                     : QString());
+            });
+}
+
+QString LinuxSystemClock::refusalText(const QString &errorName, const QString &message)
+{
+    static const QStringList needsAdministrator{
+        QStringLiteral("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired"),
+        QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"),
+        QStringLiteral("org.freedesktop.PolicyKit1.Error.NotAuthorized")};
+    return needsAdministrator.contains(errorName)
+        ? QStringLiteral("the system asks for an administrator")
+        : message;
+}
+
+void LinuxSystemClock::keepsItself(QObject *context, std::function<void(bool)> answer)
+{
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        QTimer::singleShot(0, context, [answer] { answer(false); });
+        return;
+    }
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QStringLiteral("org.freedesktop.timedate1") << QStringLiteral("NTP");
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(get, kQuestionTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, watcher, &QObject::deleteLater);
+    connect(watcher, &QDBusPendingCallWatcher::finished, context,
+            [answer](QDBusPendingCallWatcher *finished) {
+                const QDBusPendingReply<QDBusVariant> reply = *finished;
+                answer(!reply.isError() && reply.value().variant().toBool());
             });
 }

@@ -12,9 +12,16 @@ class LinuxSystemClock final : public QObject, public SystemClock
     Q_OBJECT
 public:
     void adjust(qint64 seconds, QObject *context, Done done) override;
+    // timedated's NTP property; no system bus or no service means no.
+    void keepsItself(QObject *context, std::function<void(bool)> answer) override;
+
+    // A refusal of the time service, said plainly: one that needs an administrator's
+    // authorisation says so; others as the service put them.
+    static QString refusalText(const QString &errorName, const QString &message);
 
     // How long the time service may take, a password prompt included.
     static constexpr int kServiceTimeoutMs = 120000;
+    static constexpr int kQuestionTimeoutMs = 3000;
 
 private:
     void adjustThroughService(qint64 seconds, QObject *context, Done done);

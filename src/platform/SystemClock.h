@@ -17,4 +17,7 @@ public:
     // Moves the clock by `seconds` (a relative step, so a slow authorisation does not skew it).
     // `done` runs once, later or at once, and never after `context` is destroyed.
     virtual void adjust(qint64 seconds, QObject *context, Done done) = 0;
+    // Whether the system keeps the clock by itself (NTP through the desktop's time service);
+    // stepping it then would only fight that. `answer` runs once, as `done` does.
+    virtual void keepsItself(QObject *context, std::function<void(bool)> answer) = 0;
 };

@@ -1,14 +1,20 @@
 #include "netutil/TimeClient.h"
+#include "netutil/ChronyPeer.h"
+#include "netutil/SntpPacket.h"
 #include "netutil/TimeServer.h"
 #include "netutil/XinetdTimePeer.h"
 #include "platform/Clock.h"
+#include "platform/IniSettingsStore.h"
 #include "support/Fakes.h"
 
+#include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+#include <QUdpSocket>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -108,7 +114,7 @@ TEST_F(TimeSync, TheReplySetsTheClockByTheDifferenceOnlyWhenThereIsOne)
     const TimeSyncOutcome refused = sync(server.serverPort());
     EXPECT_FALSE(refused.ok());
     EXPECT_EQ(refused.text(), "Adjusted Seconds: 10");
-    EXPECT_EQ(refused.reason(), "Clock not set: Interactive authentication required.");
+    EXPECT_EQ(refused.reason(), "The clock was not changed: Interactive authentication required.");
 }
 
 TEST_F(TimeSync, AReplyAfterThe2036WrapIsReadInTheNextEra)
@@ -190,6 +196,34 @@ TEST(TimeServerText, HostAndPortAreReadAndNonsenseRefused)
     qunsetenv("ORVANE_TIME_SERVER");
 }
 
+TEST(TimeServerText, TheProtocolIsNtpUnlessChosenOrAServerWasNamedForTheOldOne)
+{
+    using P = TimeServer::Protocol;
+    const struct
+    {
+        const char *stored, *variable;
+        QString host;
+        quint16 port;
+        P protocol;
+    } cases[] = {
+        {"", "", kDefaultNtpServer, 123, P::Ntp},
+        {"time", "", kDefaultTimeServer, 37, P::Time},
+        {"", "127.0.0.1:3737", "127.0.0.1", 3737, P::Time},
+        {"NTP", "127.0.0.1", "127.0.0.1", 123, P::Ntp},
+    };
+    QTemporaryDir dir;
+    IniSettingsStore settings(dir.filePath("settings.ini"));
+    for (const auto &c : cases) {
+        settings.saveSetting("System", "TimeProtocol", c.stored);
+        qputenv("ORVANE_TIME_SERVER", c.variable);
+        const TimeServer server = TimeServer::fromSettings(settings);
+        EXPECT_EQ(server.host, c.host) << c.stored << c.variable;
+        EXPECT_EQ(server.port, c.port) << c.stored << c.variable;
+        EXPECT_EQ(server.protocol, c.protocol) << c.stored << c.variable;
+    }
+    qunsetenv("ORVANE_TIME_SERVER");
+}
+
 TEST(TimePeer, TheFigureAgainstARealTimeServerIsTheClocksDifference)
 {
     const QString reason = XinetdTimePeer::unavailableReason();
@@ -211,3 +245,145 @@ TEST(TimePeer, TheFigureAgainstARealTimeServerIsTheClocksDifference)
     EXPECT_LE(qAbs(outcome.adjustedSeconds), 1);
     EXPECT_EQ(systemClock.adjustments.size(), outcome.adjustedSeconds == 0 ? 0 : 1);
 }
+
+namespace {
+
+// An NTP server that answers each request with what `answer` makes of it, from its own port
+// or, when told, from another.
+class ScriptedNtpServer : public QObject
+{
+public:
+    std::function<QByteArray(const QByteArray &request)> answer;
+    bool fromAnotherPort = false;
+    int answered = 0;
+
+    ScriptedNtpServer()
+    {
+        m_socket.bind(QHostAddress::LocalHost, 0);
+        m_other.bind(QHostAddress::LocalHost, 0);
+        connect(&m_socket, &QUdpSocket::readyRead, this, [this] {
+            while (m_socket.hasPendingDatagrams()) {
+                const QNetworkDatagram in = m_socket.receiveDatagram();
+                (fromAnotherPort ? m_other : m_socket)
+                    .writeDatagram(answer(in.data()), in.senderAddress(), in.senderPort());
+                ++answered;
+            }
+        });
+    }
+    quint16 port() const { return m_socket.localPort(); }
+
+private:
+    QUdpSocket m_socket, m_other;
+};
+
+// A server's answer to `request`: its clock `aheadMs` ahead of the test's, then spoilt.
+QByteArray serverAnswer(const QByteArray &request, const QDateTime &now, qint64 aheadMs,
+                        const std::function<void(QByteArray &)> &spoil = {})
+{
+    QByteArray reply(48, '\0');
+    reply[0] = char(4 << 3 | 4); // version 4, server
+    reply[1] = 2;                // stratum
+    const quint64 at = Sntp::fromUnixMs(now.toMSecsSinceEpoch() + aheadMs);
+    reply.replace(24, 8, request.mid(40, 8)); // origin: the client's transmit time
+    qToBigEndian(at, reply.data() + 32);
+    qToBigEndian(at, reply.data() + 40);
+    if (spoil)
+        spoil(reply);
+    return reply;
+}
+
+TEST(NtpSync, OnlyAReplyToOurRequestCountsAndItsOffsetSetsTheClock)
+{
+    struct Case
+    {
+        const char *what;
+        const char *now;
+        std::function<void(QByteArray &)> spoil;
+        bool fromAnotherPort;
+        qint64 adjusted; // -1: ignored, the wait runs out
+    };
+    const Case cases[] = {
+        {"100 s ahead", "2026-12-09T09:30:00Z", {}, false, 100},
+        {"after the 2036 wrap", "2036-02-07T07:00:00Z", {}, false, 100},
+        {"another origin", "2026-12-09T09:30:00Z", [](QByteArray &r) { r[31] = char(r[31] ^ 1); },
+         false, -1},
+        {"a client's mode", "2026-12-09T09:30:00Z", [](QByteArray &r) { r[0] = char(4 << 3 | 3); },
+         false, -1},
+        {"stratum 0, a kiss-o'-death", "2026-12-09T09:30:00Z", [](QByteArray &r) { r[1] = 0; },
+         false, -1},
+        {"not synchronised", "2026-12-09T09:30:00Z",
+         [](QByteArray &r) { r[0] = char(3 << 6 | 4 << 3 | 4); }, false, -1},
+        {"no transmit time", "2026-12-09T09:30:00Z",
+         [](QByteArray &r) { r.replace(40, 8, QByteArray(8, 0)); }, false, -1},
+        {"from another port", "2026-12-09T09:30:00Z", {}, true, -1},
+    };
+    for (const Case &c : cases) {
+        FakeClock clock;
+        clock.current = utc(c.now);
+        FakeSystemClock systemClock;
+        ScriptedNtpServer server;
+        server.fromAnotherPort = c.fromAnotherPort;
+        server.answer = [&](const QByteArray &request) {
+            return serverAnswer(request, clock.current, 100000, c.spoil);
+        };
+        TimeClient client(clock, systemClock);
+        QSignalSpy done(&client, &TimeClient::finished);
+        client.start({"127.0.0.1", server.port(), TimeServer::Protocol::Ntp});
+        if (c.adjusted < 0) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return server.answered > 0; }, 5000)) << c.what;
+            QTest::qWait(50); // time for the answer to arrive and be dropped
+            EXPECT_TRUE(done.isEmpty()) << c.what;
+            client.onTimeout();
+        }
+        ASSERT_TRUE(!done.isEmpty() || done.wait(5000)) << c.what;
+        const auto outcome = done.first().first().value<TimeSyncOutcome>();
+        if (c.adjusted < 0) {
+            EXPECT_EQ(outcome.text(), "No response!") << c.what;
+            EXPECT_TRUE(systemClock.adjustments.isEmpty()) << c.what;
+        } else {
+            EXPECT_EQ(outcome.text(), "Adjusted Seconds: 100") << c.what;
+            EXPECT_EQ(outcome.offsetText(), "Offset: 100000 ms") << c.what;
+            EXPECT_EQ(systemClock.adjustments, QList<qint64>{100}) << c.what;
+        }
+    }
+}
+
+TEST(NtpSync, AComputerThatKeepsItsOwnClockIsOnlyShownTheDifference)
+{
+    FakeClock clock;
+    FakeSystemClock systemClock;
+    systemClock.keeps = true;
+    ScriptedNtpServer server;
+    server.answer = [&](const QByteArray &request) {
+        return serverAnswer(request, clock.current, -2600);
+    };
+    TimeClient client(clock, systemClock);
+    QSignalSpy done(&client, &TimeClient::finished);
+    client.start({"127.0.0.1", server.port(), TimeServer::Protocol::Ntp});
+    ASSERT_TRUE(done.wait(5000));
+    const auto outcome = done.first().first().value<TimeSyncOutcome>();
+    EXPECT_EQ(outcome.text(), "Adjusted Seconds: -3");
+    EXPECT_TRUE(outcome.ok());
+    EXPECT_TRUE(outcome.reason().startsWith("This computer keeps its clock by itself"));
+    EXPECT_TRUE(systemClock.adjustments.isEmpty());
+}
+
+TEST(NtpPeer, TheOffsetAgainstChronyOnThisComputerIsNearZero)
+{
+    if (ChronyPeer::program().isEmpty())
+        GTEST_SKIP() << "chronyd is not there (scripts/deps.sh unpacks it into .peers/)";
+    ChronyPeer peer;
+    ASSERT_TRUE(peer.start()) << peer.error().toStdString();
+    RealClock clock;
+    FakeSystemClock systemClock;
+    TimeClient client(clock, systemClock);
+    QSignalSpy done(&client, &TimeClient::finished);
+    client.start({"127.0.0.1", peer.port(), TimeServer::Protocol::Ntp});
+    ASSERT_TRUE(done.wait(6000));
+    const auto outcome = done.first().first().value<TimeSyncOutcome>();
+    ASSERT_TRUE(outcome.offsetMs) << outcome.text().toStdString();
+    EXPECT_LE(qAbs(*outcome.offsetMs), 50);
+    EXPECT_EQ(outcome.text(), "Adjusted Seconds: 0");
+}
+
+} // namespace

@@ -81,7 +81,7 @@ TEST_F(TimeSyncPanelTest, APressSetsTheClockAndShowsTheFigureInTheSuccessColours
     EXPECT_TRUE(status()->styleSheet().contains("color: red"));
     QLabel *reason = find<QLabel>("lblSyncReason");
     EXPECT_FALSE(reason->isHidden());
-    EXPECT_EQ(reason->text(), "Clock not set: " + why);
+    EXPECT_EQ(reason->text(), "The clock was not changed: " + why);
     EXPECT_EQ(reason->textFormat(), Qt::PlainText);
 }
 

@@ -29,3 +29,15 @@ TEST(LinuxSystemClock, AnUnprivilegedStepIsRefusedWithItsReason)
     EXPECT_FALSE(failure->isEmpty());
     EXPECT_LT(QDateTime::currentSecsSinceEpoch() - before, 1800);
 }
+
+TEST(LinuxSystemClock, ARefusalThatWantsAnAdministratorIsSaidPlainly)
+{
+    EXPECT_EQ(
+        LinuxSystemClock::refusalText("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
+                                      "Interactive "
+                                      "authentication required."),
+        "the system asks for an administrator");
+    EXPECT_EQ(LinuxSystemClock::refusalText("org.freedesktop.timedate1.AutomaticTimeSyncEnabled",
+                                            "Automatic time synchronization is enabled"),
+              "Automatic time synchronization is enabled");
+}

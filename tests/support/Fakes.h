@@ -81,6 +81,8 @@ public:
         adjustments << seconds;
         done(failure);
     }
+    bool keeps = false;
+    void keepsItself(QObject *, std::function<void(bool)> answer) override { answer(keeps); }
 };
 
 class FakeSoundPlayer final : public SoundPlayer
