@@ -20,6 +20,7 @@ packages=("$@")
     libtag1-dev playerctl python3-gi gir1.2-totemplparser-1.0
     python3-vobject python3-icalendar libical-dev faketime
     libedit2 libgnutls30 libnettle8 libseccomp2 libcap2
+    weston qt6-wayland
     dbus desktop-file-utils appstream
     at-spi2-core python3-pyatspi openbox
 )

@@ -8,12 +8,16 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-const QByteArray kShowRequest = QByteArrayLiteral("show\n");
+// "show", a blank and the token where there is one, then LF.
+const QByteArray kShowRequest = QByteArrayLiteral("show");
+constexpr qsizetype kLongestRequest = 512;
 constexpr int kDeliveryMs = 1000; // a holder that does not take the request in time is left
 
 void checkPrivate(const QString &folder)
@@ -55,7 +59,7 @@ QString LockFileInstance::socketPath() const
     return QFileInfo(m_path).absolutePath() + QLatin1String("/orvane.socket");
 }
 
-void LockFileInstance::listenForShowRequests(std::function<void()> onShow)
+void LockFileInstance::listenForShowRequests(std::function<void(const QString &token)> onShow)
 {
     if (!m_lock.isLocked())
         return;
@@ -72,24 +76,33 @@ void LockFileInstance::listenForShowRequests(std::function<void()> onShow)
             QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, onShow] {
                 // One short request per connection; anything else is dropped unread.
-                if (peer->bytesAvailable() < kShowRequest.size())
+                if (!peer->canReadLine() && peer->bytesAvailable() <= kLongestRequest)
                     return;
-                const QByteArray request = peer->read(kShowRequest.size());
-                if (request == kShowRequest)
-                    onShow();
+                const QByteArray line = peer->readLine(kLongestRequest + 1);
                 peer->disconnectFromServer();
+                if (!line.endsWith('\n'))
+                    return;
+                const QByteArray request = line.chopped(1);
+                if (request == kShowRequest)
+                    onShow({});
+                else if (request.startsWith(kShowRequest + ' '))
+                    onShow(QString::fromUtf8(request.mid(kShowRequest.size() + 1)));
             });
         }
     });
 }
 
-bool LockFileInstance::requestShow()
+bool LockFileInstance::requestShow(const QString &token)
 {
     QLocalSocket peer;
     peer.connectToServer(socketPath());
     if (!peer.waitForConnected(kDeliveryMs))
         return false;
-    peer.write(kShowRequest);
+    // A token is printable ASCII; anything else is not handed on.
+    const QByteArray sent = token.toUtf8();
+    const bool plain = sent.size() < kLongestRequest - kShowRequest.size() - 2
+        && std::all_of(sent.begin(), sent.end(), [](char c) { return c > ' ' && c < 127; });
+    peer.write(plain && !sent.isEmpty() ? kShowRequest + ' ' + sent + '\n' : kShowRequest + '\n');
     const bool written = peer.waitForBytesWritten(kDeliveryMs);
     peer.disconnectFromServer();
     if (peer.state() != QLocalSocket::UnconnectedState)

@@ -27,8 +27,8 @@ public:
     bool tryLock() override;
     bool waitForLock(int waitMs) override;
     // Over a local socket beside the lock, in the same private folder.
-    void listenForShowRequests(std::function<void()> onShow) override;
-    bool requestShow() override;
+    void listenForShowRequests(std::function<void(const QString &token)> onShow) override;
+    bool requestShow(const QString &token) override;
     QString socketPath() const;
 
 private:

@@ -77,12 +77,17 @@ Dashboard::LoadResult Dashboard::load()
             // Ending silently would look like nothing happened to someone whose dashboard
             // sits hidden in the tray. A holder that does not answer is a contacts or
             // reminders exchange, over within moments: this start waits for it.
-            if (lock.requestShow() || !lock.waitForLock(kExchangeWaitMs))
+            if (lock.requestShow(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))
+                || !lock.waitForLock(kExchangeWaitMs))
                 return LoadResult::SecondInstance;
         }
-        m_services.instanceLock.listenForShowRequests([this] {
-            if (m_loaded)
-                m_services.tray.restore();
+        m_services.instanceLock.listenForShowRequests([this](const QString &token) {
+            if (!m_loaded)
+                return;
+            // Qt's Wayland window presents the token when it next asks to come forward.
+            if (!token.isEmpty())
+                qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+            m_services.tray.restore();
         });
         m_loadTrace.append(QStringLiteral("instance"));
         for (const Step &step : loadSteps()) {

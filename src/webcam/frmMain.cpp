@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -154,9 +155,13 @@ bool frmMain::open()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // A Wayland session never tells a window where it is: the place kept stays as it was.
+    const bool placed = QGuiApplication::platformName() != QLatin1String("wayland");
+    const int left = placed ? toTwips(x()) : textToInt(m_prefs.X).value_or(toTwips(x()));
+    const int top = placed ? toTwips(y()) : textToInt(m_prefs.Y).value_or(toTwips(y()));
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
-        ViewerPrefs::saveGeometry(m_services.settings, toTwips(x()), toTwips(y()),
-                                  m_layout->formHeight(), m_layout->formWidth());
+        ViewerPrefs::saveGeometry(m_services.settings, left, top, m_layout->formHeight(),
+                                  m_layout->formWidth());
     m_layout->setClosing();
     m_fetch->cancel();
     m_schedule->stop();

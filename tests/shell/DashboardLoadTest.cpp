@@ -166,13 +166,15 @@ TEST_F(DashboardLoad, ListFilesFillBothListsAndCounts)
 TEST_F(DashboardLoad, TheHolderShowsItsDashboardWhenALaterStartAsks)
 {
     dashboard().setStopRequest([this] {
-        lock.onShow(); // asked while still loading
+        lock.onShow({}); // asked while still loading
         return false;
     });
     loaded();
     EXPECT_EQ(tray.restores, 0);
-    lock.onShow();
+    lock.onShow("launcher-token");
     EXPECT_EQ(tray.restores, 1);
+    EXPECT_EQ(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), "launcher-token");
+    qunsetenv("XDG_ACTIVATION_TOKEN");
     EXPECT_EQ(lock.showRequests, 0);
 }
 

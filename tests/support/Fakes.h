@@ -275,16 +275,18 @@ public:
             *log << QStringLiteral("instanceLock.tryLock");
         return free;
     }
-    std::function<void()> onShow;
+    std::function<void(const QString &)> onShow;
     int showRequests = 0;
-    void listenForShowRequests(std::function<void()> callback) override
+    QString tokenSent;
+    void listenForShowRequests(std::function<void(const QString &)> callback) override
     {
         onShow = std::move(callback);
     }
     bool answers = true; // a dashboard holds the lock and takes show requests
-    bool requestShow() override
+    bool requestShow(const QString &token) override
     {
         ++showRequests;
+        tokenSent = token;
         return answers;
     }
     bool waitForLock(int) override { return free || !answers; }

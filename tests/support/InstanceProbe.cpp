@@ -13,9 +13,9 @@ int main(int argc, char **argv)
         return 2;
     LockFileInstance lock(QString::fromLocal8Bit(argv[1]));
     if (!lock.tryLock())
-        return lock.requestShow() ? 0 : 4;
-    lock.listenForShowRequests([] {
-        std::puts("asked to show");
+        return lock.requestShow(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) ? 0 : 4;
+    lock.listenForShowRequests([](const QString &token) {
+        std::puts(token.isEmpty() ? "asked to show" : qPrintable("asked to show with " + token));
         QCoreApplication::quit();
     });
     std::puts("holding");
