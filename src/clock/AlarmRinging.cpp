@@ -118,7 +118,8 @@ void AlarmRinging::ring(int slot, const QDateTime &at, const QString &slotLabel,
         m_services.music.stop();
     m_panel->show();
     m_panel->raise();
-    if (m_panel->window()->isMinimized())
+    // Hidden in the tray counts too: on Wayland a window there no longer reads as minimized.
+    if (m_panel->window()->isMinimized() || !m_panel->window()->isVisible())
         m_services.tray.restore();
     m_keys->setVisible(!m_snoozed);
     placeLabels(!lateText.isEmpty());

@@ -1,18 +1,23 @@
 #include "platform/QtTray.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QWidget>
+#include <QWindow>
 
 QtTray::QtTray(QObject *parent)
-    : QtTray(&QSystemTrayIcon::isSystemTrayAvailable, parent)
+    : QtTray(&QSystemTrayIcon::isSystemTrayAvailable, &QtTray::statusNotifierHost, parent)
 {
 }
 
-QtTray::QtTray(AvailabilityCheck trayAvailable, QObject *parent)
+QtTray::QtTray(AvailabilityCheck trayAvailable, AvailabilityCheck statusNotifierHost,
+               QObject *parent)
     : QObject(parent)
     , m_trayAvailable(trayAvailable)
+    , m_statusNotifierHost(statusNotifierHost)
     , m_icon(this)
 {
     connect(&m_icon, &QSystemTrayIcon::activated, this, &QtTray::onActivated);
@@ -38,11 +43,23 @@ void QtTray::setInTray(bool shown)
 
 void QtTray::setOwner(QWidget *window)
 {
-    if (m_owner)
+    if (m_owner) {
         m_owner->removeEventFilter(this);
+        if (m_owner->windowHandle())
+            disconnect(m_owner->windowHandle(), nullptr, this, nullptr);
+    }
     m_owner = window;
-    if (m_owner)
+    if (m_owner) {
         m_owner->installEventFilter(this);
+        watchOwnerWindow();
+    }
+}
+
+void QtTray::watchOwnerWindow()
+{
+    if (QWindow *handle = m_owner ? m_owner->windowHandle() : nullptr)
+        connect(handle, &QWindow::windowStateChanged, this, &QtTray::onOwnerStateChanged,
+                Qt::UniqueConnection);
 }
 
 void QtTray::setPopupMenu(QMenu *menu)
@@ -73,23 +90,41 @@ void QtTray::showMessage(const QString &title, const QString &text)
 
 bool QtTray::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_owner && event->type() == QEvent::WindowStateChange
-        && m_minimizeMode == MinimizeToTray && m_owner->isMinimized() && m_trayAvailable()) {
+    // The owner's window exists from its first showing on, and again after a re-creation.
+    if (watched == m_owner && event->type() == QEvent::Show)
+        watchOwnerWindow();
+    return QObject::eventFilter(watched, event);
+}
+
+void QtTray::onOwnerStateChanged(Qt::WindowState state)
+{
+    // The window, not the widget: a minimize from a title bar Qt draws itself on Wayland is
+    // told only here, and Wayland takes the state back at once.
+    if (state == Qt::WindowMinimized && m_minimizeMode == MinimizeToTray && m_trayAvailable()) {
         // Hiding from inside the state change confuses some window managers; do it next.
         QMetaObject::invokeMethod(this, &QtTray::hideOwnerIntoTray, Qt::QueuedConnection);
     }
-    return QObject::eventFilter(watched, event);
+}
+
+bool QtTray::statusNotifierHost()
+{
+    // The same question Qt asks before it puts its icon on the D-Bus tray.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected()
+        && bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
 void QtTray::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::DoubleClick)
+    if (reason == QSystemTrayIcon::DoubleClick
+        || (reason == QSystemTrayIcon::Trigger && m_statusNotifierHost()))
         restore();
 }
 
 void QtTray::hideOwnerIntoTray()
 {
-    if (!m_owner || !m_owner->isMinimized())
+    // The request is what counts, not the state now (see onOwnerStateChanged).
+    if (!m_owner || !m_owner->isVisible())
         return;
     m_holdingOwner = true;
     updateIcon();

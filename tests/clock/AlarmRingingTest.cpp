@@ -185,6 +185,27 @@ TEST_F(Alarms, Mp3SourcePlaysTheSelectedSongOrRingsTheSoundUntilItIsThere)
     EXPECT_FALSE(timer("Timer1")->isActive());
 }
 
+TEST_F(Alarms, RingingBringsBackAMinimizedOrHiddenDashboardAndLeavesAShownOneBe)
+{
+    Dashboard &d = loaded();
+    const struct
+    {
+        bool minimized, hidden;
+        int restores;
+    } rows[] = {{false, false, 0}, {true, false, 1}, {false, true, 1}};
+    for (const auto &row : rows) {
+        d.showNormal();
+        if (row.minimized)
+            d.showMinimized();
+        if (row.hidden) // in the tray, where Wayland no longer reads it as minimized
+            d.hide();
+        fakes.tray.restores = 0;
+        ringing().ring(1, clock.current, QStringLiteral("Wake up"), {});
+        EXPECT_EQ(fakes.tray.restores, row.restores) << row.minimized << row.hidden;
+        ringing().onImgAlarmStopReleased(10, 10);
+    }
+}
+
 TEST_F(Alarms, ExitSilencesARingingAlarm)
 {
     setSlot(1, "7:30:00 AM", "on");

@@ -22,6 +22,11 @@ bool trayPresent()
     return true;
 }
 
+bool trayAbsent()
+{
+    return false;
+}
+
 void minimize(QWidget &window)
 {
     window.setWindowState(window.windowState() | Qt::WindowMinimized);
@@ -60,18 +65,28 @@ TEST(QtTray, RestoreShowsAHiddenOwnerInItsNormalState)
     EXPECT_FALSE(window.isMinimized());
 }
 
-TEST(QtTray, DoubleClickOnTheIconRestoresASingleClickDoesNot)
+TEST(QtTray, ADoubleClickRestoresAndOneClickOnlyWhereTheTrayKnowsNoDoubleClick)
 {
-    QWidget window;
-    QtTray tray;
-    tray.setOwner(&window);
-    auto *icon = tray.findChild<QSystemTrayIcon *>();
-    ASSERT_NE(icon, nullptr);
-
-    emit icon->activated(QSystemTrayIcon::Trigger);
-    EXPECT_FALSE(window.isVisible());
-    emit icon->activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_TRUE(window.isVisible());
+    const struct
+    {
+        QtTray::AvailabilityCheck statusNotifierHost;
+        QSystemTrayIcon::ActivationReason reason;
+        bool restores;
+    } rows[] = {
+        {&trayAbsent, QSystemTrayIcon::Trigger, false},
+        {&trayAbsent, QSystemTrayIcon::DoubleClick, true},
+        {&trayPresent, QSystemTrayIcon::Trigger, true},
+        {&trayPresent, QSystemTrayIcon::Context, false},
+    };
+    for (const auto &row : rows) {
+        QWidget window;
+        QtTray tray(&trayPresent, row.statusNotifierHost);
+        tray.setOwner(&window);
+        auto *icon = tray.findChild<QSystemTrayIcon *>();
+        ASSERT_NE(icon, nullptr);
+        emit icon->activated(row.reason);
+        EXPECT_EQ(window.isVisible(), row.restores) << row.reason;
+    }
 }
 
 TEST(QtTray, WithoutANotificationAreaMinimizingNeverHidesTheWindow)

@@ -1,16 +1,21 @@
 // The program's windows on a Wayland compositor (Weston headless, started by wayland-test.sh):
 // each maps, keeps the size it asks for, and the ones that belong to another say so, since
-// Wayland places a window by its parent rather than by coordinates. With ORVANE_WAYLAND_SHOTS
-// set, each window's own picture is kept there to look at.
+// Wayland places a window by its parent rather than by coordinates. The tray icon goes to a
+// StatusNotifier host, as on Wayland desktops. With ORVANE_WAYLAND_SHOTS set, each window's own
+// picture is kept there to look at.
 #include "support/DashboardFixture.h"
+#include "support/StagedPaths.h"
 
 #include "clock/AlarmPanel.h"
 #include "platform/QtPrompter.h"
+#include "platform/QtTray.h"
 #include "shell/Dashboard.h"
 #include "webcam/frmMain.h"
 
 #include <QFrame>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -22,6 +27,52 @@ void keepPicture(QWidget &window, const char *name)
     const QString folder = qEnvironmentVariable("ORVANE_WAYLAND_SHOTS");
     if (!folder.isEmpty())
         window.grab().save(folder + u'/' + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+// First: Qt asks once per process whether the D-Bus tray is there.
+TEST(WaylandTray, TheIconRegistersWithItsMenuAndMinimizingHidesIntoItUntilActivated)
+{
+    QProcess host; // the desktop's tray, on the private session bus the test runs in
+    host.start(
+        "/usr/bin/python3",
+        {sourceDir() + "/tests/wayland/tray-host.py", "--click", "View WebCams", "--activate"});
+    QString said;
+    const auto heard = [&](const char *line) {
+        return QTest::qWaitFor(
+            [&] {
+                said += QString::fromUtf8(host.readAllStandardOutput());
+                return said.contains(QLatin1String(line));
+            },
+            10000);
+    };
+    ASSERT_TRUE(heard("ready\n")) << host.readAllStandardError().toStdString();
+    ASSERT_TRUE(QSystemTrayIcon::isSystemTrayAvailable());
+
+    QWidget window;
+    window.resize(320, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QMenu popUp;
+    popUp.addAction(QStringLiteral("&Restore Orvane"));
+    bool camsAsked = false;
+    QObject::connect(popUp.addAction(QStringLiteral("&View WebCams")), &QAction::triggered,
+                     [&] { camsAsked = true; });
+    QtTray tray;
+    tray.setOwner(&window);
+    tray.setPopupMenu(&popUp);
+    tray.setToolTip(QStringLiteral("Orvane: Double-click to restore"));
+    tray.setIcon(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon));
+    tray.setMinimizeMode(Tray::MinimizeToTray);
+
+    window.windowHandle()->showMinimized(); // as the title bar's button does
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    ASSERT_TRUE(heard("activated\n")) << said.toStdString();
+    EXPECT_TRUE(said.contains("tooltip: Orvane: Double-click to restore")) << said.toStdString();
+    EXPECT_TRUE(said.contains("menu: Restore Orvane | View WebCams")) << said.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return camsAsked && window.isVisible(); }, 5000));
+    EXPECT_FALSE(tray.iconVisible());
+    host.kill();
+    host.waitForFinished();
 }
 
 using WaylandWindows = DashboardFixture;

@@ -2,7 +2,8 @@
 # Orvane on a Wayland compositor: Weston headless with a private runtime folder, on its own
 # socket, screenshots allowed (--debug). The windows in-process (tests_wayland), then the real
 # program: it maps a window titled "Orvane", and a second start hands on its activation token
-# and ends while the first runs on. Usage: wayland-test.sh BUILDDIR [SHOTS-FOLDER]
+# and ends while the first runs on; the help program maps its window too. Run it on a private
+# session bus (dbus-run-session) for the stand-in tray. Usage: wayland-test.sh BUILDDIR [SHOTS]
 set -euo pipefail
 build=$1
 shots=${2:-}
@@ -38,15 +39,23 @@ export ORVANE_APP_DIR=$work/app ORVANE_SETTINGS_DIR=$work/settings HOME=$work/ho
 WAYLAND_DEBUG=client "$work/app/Orvane" 2>"$work/first.log" &
 first=$!
 pids+=($first)
-mapped() { grep -q 'xdg_toplevel@[0-9]*\.set_title("Orvane' "$work/first.log"; }
-for _ in $(seq 200); do mapped && break; sleep 0.1; done
-mapped || fail "the dashboard never mapped: $(grep -v '^\[' "$work/first.log" | tail -5)"
+mapped() { grep -q "xdg_toplevel@[0-9]*\\.set_title(\"$1" "$2"; }
+for _ in $(seq 200); do mapped Orvane "$work/first.log" && break; sleep 0.1; done
+mapped Orvane "$work/first.log" \
+    || fail "the dashboard never mapped: $(grep -v '^\[' "$work/first.log" | tail -5)"
 # The start-up picture stays three seconds; the picture of the screen waits for the dashboard.
 if [ -n "$shots" ]; then sleep 4 && (cd "$shots" && timeout 10 weston-screenshooter); fi
 
 XDG_ACTIVATION_TOKEN=from-the-launcher timeout 20 "$work/app/Orvane" \
     || fail "the second start did not end by itself"
 kill -0 "$first" || fail "the first program ended when the second started"
-kill "$first"
-wait "$first" || true
-echo "wayland: the windows mapped, the program ran, a second start handed over and ended"
+
+WAYLAND_DEBUG=client "$work/app/Help/OrvaneHelp" 2>"$work/help.log" &
+help=$!
+pids+=($help)
+for _ in $(seq 100); do mapped "Orvane HELP" "$work/help.log" && break; sleep 0.1; done
+mapped "Orvane HELP" "$work/help.log" \
+    || fail "the help program never mapped: $(grep -v '^\[' "$work/help.log" | tail -5)"
+kill "$first" "$help"
+wait "$first" "$help" || true
+echo "wayland: the windows mapped, the program and its help ran, a second start handed over"
