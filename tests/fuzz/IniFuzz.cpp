@@ -1,21 +1,14 @@
 // Any bytes as an INI file, then edits the input chooses: an untouched document is written
 // back byte for byte, and after every edit, and after writing and reading back, each value
 // set is the value read and each key removed is gone.
+#include "FuzzCheck.h"
 #include "common/IniFile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QHash>
 
-#include <cstdlib>
-
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Names as the program spells them: no characters the format reserves ("[]=;#", line breaks),
 // from a small alphabet so that edits meet each other and the file's own names, with letter

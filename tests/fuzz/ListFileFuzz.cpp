@@ -1,21 +1,10 @@
 // Any bytes as a list file: reading never fails, and what is read is written and read back
 // unchanged, byte for byte from the first rewrite on. Then any entries (as the add-music
 // window makes them, one line each) written and read back unchanged.
+#include "FuzzCheck.h"
 #include "music/MusicListFile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdlib>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

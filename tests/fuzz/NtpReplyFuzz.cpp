@@ -1,21 +1,10 @@
 // Any bytes as an NTP reply to a request of ours: reading never fails or hangs, a reply taken
 // is one that answers our request as a synchronised server, and its offset stays within what
 // two clocks an era apart at most can differ by.
+#include "FuzzCheck.h"
 #include "netutil/SntpPacket.h"
 
 #include <QtEndian>
-
-#include <cstdlib>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

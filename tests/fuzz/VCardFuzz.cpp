@@ -2,19 +2,8 @@
 // book's fields and has a last name, and writing what was read loses no card. A file the
 // program wrote reads back unchanged (the first rewrite may still settle odd input, such as a
 // cut phone number that now ends like an extension).
+#include "FuzzCheck.h"
 #include "reminders/VCard.h"
-
-#include <cstdlib>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
