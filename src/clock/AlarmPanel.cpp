@@ -59,7 +59,11 @@ void AlarmPanel::load()
 void AlarmPanel::start(ClockTicks &ticks)
 {
     connect(&ticks, &ClockTicks::second, this, &AlarmPanel::checkAlarms);
-    connect(&ticks, &ClockTicks::minute, this, &AlarmPanel::recordWatched);
+    // With every alarm off there is nothing to miss: the settings file is left alone.
+    connect(&ticks, &ClockTicks::minute, this, [this] {
+        if (m_slots->states().contains(QLatin1String("on")))
+            recordWatched();
+    });
     connect(&m_services.sleep, &SleepWatch::aboutToSleep, this, [this] {
         checkAlarms();
         recordWatched();
@@ -137,6 +141,9 @@ void AlarmPanel::onCmdAlarmRightReleased(int slot)
 void AlarmPanel::onMnuAlarmOnClick()
 {
     m_slots->switchSlot(m_popupSlot, true);
+    // From now on: the time it was off must not read as missed after a crash.
+    m_watch.pass(m_services.clock.now());
+    recordWatched();
 }
 
 void AlarmPanel::onMnuAlarmOffClick()

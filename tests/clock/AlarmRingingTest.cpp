@@ -1,5 +1,7 @@
 #include "clock/AlarmFixture.h"
 #include "clock/AlarmMenu.h"
+#include "clock/ClockPanel.h"
+#include "clock/ClockTicks.h"
 #include "music/MusicPanel.h"
 #include "reminders/MissedDays.h"
 #include "reminders/ReminderPanels.h"
@@ -183,6 +185,26 @@ TEST_F(Alarms, Mp3SourcePlaysTheSelectedSongOrRingsTheSoundUntilItIsThere)
     ringing().onImgAlarmSnoozeReleased(10, 10);
     EXPECT_EQ(fakes.music.calls.last(), "stop");
     EXPECT_FALSE(timer("Timer1")->isActive());
+}
+
+TEST_F(Alarms, TheWatchIsKeptEachMinuteOnlyWhileAnAlarmIsOnAndFromWhenOneIsSwitchedOn)
+{
+    setSlot(1, "7:00:00 AM", "off");
+    Dashboard &d = loaded();
+    const QString started = setting("Clock", "AlarmsWatched");
+    const auto aMinuteOn = [&] {
+        clock.advanceMs(60000);
+        alarm().checkAlarms();
+        Q_EMIT d.clockPanel().ticks().minute(clock.current);
+        return setting("Clock", "AlarmsWatched");
+    };
+    EXPECT_EQ(aMinuteOn(), started);
+
+    alarm().onCmdAlarmRightReleased(1);
+    find<QAction>("mnuAlarmOn")->trigger();
+    EXPECT_EQ(setting("Clock", "AlarmsWatched"), clock.current.toUTC().toString(Qt::ISODate));
+    const QString kept = aMinuteOn();
+    EXPECT_EQ(kept, clock.current.toUTC().toString(Qt::ISODate));
 }
 
 TEST_F(Alarms, RingingBringsBackAMinimizedOrHiddenDashboardAndLeavesAShownOneBe)
