@@ -23,6 +23,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -279,6 +280,12 @@ void MailPanel::closeSetupDialog()
 
 void MailPanel::onMnuSetupEmailClick()
 {
+    // A window of its own that belongs to the dashboard, so the desktop keeps it over it;
+    // Wayland places a window only by such a tie.
+    if (QWindow *owner = m_imgMail->window()->windowHandle()) {
+        m_dialog->winId();
+        m_dialog->windowHandle()->setTransientParent(owner);
+    }
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();

@@ -7,9 +7,13 @@
 #include "support/StagedPaths.h"
 
 #include "clock/AlarmPanel.h"
+#include "music/MusicPanel.h"
+#include "netutil/MailPanel.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtTray.h"
 #include "shell/Dashboard.h"
+#include "shell/DashboardMenus.h"
+#include "webcam/CamTree.h"
 #include "webcam/frmMain.h"
 
 #include <QFrame>
@@ -19,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+
+#include <functional>
 
 namespace {
 
@@ -110,6 +116,40 @@ TEST_F(WaylandWindows, EachWindowMapsWithItsSizeAndItsParent)
     });
     prompter.tell("Shown over the dashboard.", QString(), Prompter::Icon::Information);
     EXPECT_TRUE(seen);
+}
+
+TEST_F(WaylandWindows, EveryDialogMapsTiedToTheWindowItBelongsTo)
+{
+    Dashboard &d = loaded();
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.onMnuShowWebCamsClick();
+    frmMain *cams = d.webCams();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(cams));
+    const struct
+    {
+        const char *name;
+        std::function<void()> open;
+        QWidget *owner;
+    } rows[] = {
+        {"frmSnooze", [&] { d.menus().snoozeTime->trigger(); }, &d},
+        {"frmEmail", [&] { d.mail().onMnuSetupEmailClick(); }, &d},
+        {"FormFind", [&] { d.music().onCmdGetMusicReleased(10, 10); }, &d},
+        {"frmAddModify", [&] { cams->camTree().onMnuAddCamClick(); }, cams},
+        {"frmPrefs", [&] { cams->onMnuPreferencesClick(); }, cams},
+    };
+    for (const auto &row : rows) {
+        row.open();
+        QWidget *dialog = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String(row.name) && window->isVisible())
+                dialog = window;
+        ASSERT_TRUE(dialog) << row.name;
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog)) << row.name;
+        EXPECT_EQ(dialog->windowHandle()->transientParent(), row.owner->windowHandle()) << row.name;
+        keepPicture(*dialog, row.name);
+        dialog->close();
+    }
 }
 
 } // namespace
