@@ -39,9 +39,7 @@ void keepPicture(QWidget &window, const char *name)
 TEST(WaylandTray, TheIconRegistersWithItsMenuAndMinimizingHidesIntoItUntilActivated)
 {
     QProcess host; // the desktop's tray, on the private session bus the test runs in
-    host.start(
-        "/usr/bin/python3",
-        {sourceDir() + "/tests/wayland/tray-host.py", "--click", "View WebCams", "--activate"});
+    host.start("/usr/bin/python3", {sourceDir() + "/tests/wayland/tray-host.py", "View WebCams"});
     QString said;
     const auto heard = [&](const char *line) {
         return QTest::qWaitFor(

@@ -1,9 +1,8 @@
 #!/usr/bin/python3
 """Stands in for a desktop's StatusNotifier tray on the session bus: owns the watcher, says a
 host is there, and when an item registers reads its tooltip and menu the way a panel would,
-printing one line each. Then, as asked, clicks a menu entry (--click LABEL) and activates the
-item (--activate), as a left click on the icon does. Prints "ready" once the watcher is up."""
-import argparse
+printing one line each. Then clicks the menu entry LABEL, if given, and activates the item as a
+left click on the icon does. Prints "ready" once the watcher is up. Usage: tray-host.py [LABEL]"""
 import sys
 
 from gi.repository import Gio, GLib
@@ -28,9 +27,9 @@ def say(*words):
 
 
 class Host:
-    def __init__(self, bus, options):
+    def __init__(self, bus, click):
         self.bus = bus
-        self.options = options
+        self.click = click
         self.items = []
 
     def call(self, service, path, interface, method, args, reply):
@@ -39,16 +38,13 @@ class Host:
                                   Gio.DBusCallFlags.NONE, 5000, None).unpack()
 
     def on_method(self, _bus, sender, _path, _iface, method, params, invocation):
+        invocation.return_value(None)
         if method == "RegisterStatusNotifierItem":
             service = params.unpack()[0]
             # Some items name only their object path; the bus name is then the caller's.
-            if service.startswith("/"):
-                service = sender
+            service = sender if service.startswith("/") else service
             self.items.append(service)
-            invocation.return_value(None)
             GLib.idle_add(self.read_item, service)
-        else:
-            invocation.return_value(None)
 
     def on_property(self, _bus, _sender, _path, _iface, name):
         return {"RegisteredStatusNotifierItems": GLib.Variant("as", self.items),
@@ -61,7 +57,6 @@ class Host:
                               "GetAll", GLib.Variant("(s)", (ITEM,)), "(a{sv})")[0]
             say("registered", service)
             say("tooltip:", props.get("ToolTip", ("", [], "", ""))[2])
-            say("status:", props.get("Status", ""))
             menu = props.get("Menu", "/")
             self.call(service, menu, MENU, "AboutToShow", GLib.Variant("(i)", (0,)), "(b)")
             layout = self.call(service, menu, MENU, "GetLayout",
@@ -72,27 +67,21 @@ class Host:
                 if fields.get("type") != "separator" and fields.get("visible", True):
                     entries[fields.get("label", "").replace("_", "")] = ident
             say("menu:", " | ".join(entries))
-            if self.options.click is not None:
-                data = GLib.Variant("(isvu)", (entries[self.options.click], "clicked",
+            if self.click:
+                data = GLib.Variant("(isvu)", (entries[self.click], "clicked",
                                                GLib.Variant("i", 0), 0))
                 self.call(service, menu, MENU, "Event", data, None)
-                say("clicked", self.options.click)
-            if self.options.activate:
-                self.call(service, "/StatusNotifierItem", ITEM, "Activate",
-                          GLib.Variant("(ii)", (0, 0)), None)
-                say("activated")
+            self.call(service, "/StatusNotifierItem", ITEM, "Activate",
+                      GLib.Variant("(ii)", (0, 0)), None)
+            say("activated")
         except (GLib.Error, KeyError) as error:
             say("failed:", error)
         return False
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--click")
-    parser.add_argument("--activate", action="store_true")
-    options = parser.parse_args()
     bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    host = Host(bus, options)
+    host = Host(bus, sys.argv[1] if len(sys.argv) > 1 else None)
     node = Gio.DBusNodeInfo.new_for_xml(XML)
     bus.register_object("/StatusNotifierWatcher", node.interfaces[0], host.on_method,
                         host.on_property, None)
