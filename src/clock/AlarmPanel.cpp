@@ -140,9 +140,10 @@ void AlarmPanel::onCmdAlarmRightReleased(int slot)
 
 void AlarmPanel::onMnuAlarmOnClick()
 {
+    // Caught up to now first (ringing what fell due since the last tick), so the time the slot
+    // was off never reads as missed after a crash, and no other slot's moment is skipped.
+    checkAlarms();
     m_slots->switchSlot(m_popupSlot, true);
-    // From now on: the time it was off must not read as missed after a crash.
-    m_watch.pass(m_services.clock.now());
     recordWatched();
 }
 
