@@ -61,7 +61,7 @@ void AlarmPanel::start(ClockTicks &ticks)
     connect(&ticks, &ClockTicks::second, this, &AlarmPanel::checkAlarms);
     // With every alarm off there is nothing to miss: the settings file is left alone.
     connect(&ticks, &ClockTicks::minute, this, [this] {
-        if (m_slots->states().contains(QLatin1String("on")))
+        if (anyAlarmOn())
             recordWatched();
     });
     connect(&m_services.sleep, &SleepWatch::aboutToSleep, this, [this] {
@@ -97,7 +97,7 @@ void AlarmPanel::checkAlarms()
     const QDateTime now = m_services.clock.now();
     // The span still moves on, so a slot switched on later does not catch a moment that
     // passed while it was off.
-    if (!m_slots->states().contains(QLatin1String("on"))) {
+    if (!anyAlarmOn()) {
         m_watch.pass(now);
         return;
     }
@@ -111,6 +111,11 @@ void AlarmPanel::checkAlarms()
     // Kept at once, so a crash soon after does not report a rung alarm as missed.
     if (!found.due.isEmpty() || !found.late.isEmpty() || !found.missed.isEmpty())
         recordWatched();
+}
+
+bool AlarmPanel::anyAlarmOn() const
+{
+    return m_slots->states().contains(QLatin1String("on"));
 }
 
 void AlarmPanel::reportMissed(const QList<AlarmMoment> &missed)

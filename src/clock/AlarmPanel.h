@@ -61,6 +61,7 @@ Q_SIGNALS:
     void alarmsMissed(const QStringList &reports);
 
 private:
+    bool anyAlarmOn() const;
     void reportMissed(const QList<AlarmMoment> &missed);
 
     Services &m_services;
